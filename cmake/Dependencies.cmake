@@ -1,0 +1,6 @@
+# Every third-party library comes from Debian's packages through pkg-config;
+# scripts/setup.sh installs them.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
+pkg_check_modules(CJSON REQUIRED IMPORTED_TARGET libcjson)
+pkg_check_modules(RSVG REQUIRED IMPORTED_TARGET librsvg-2.0)

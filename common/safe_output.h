@@ -1,0 +1,43 @@
+// An output file that appears at its path only once it is complete: the
+// bytes go to a temporary file beside it, which is renamed into place.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace lvforge {
+
+class SafeOutput {
+public:
+    enum class Status { ok, open_failed, write_failed };
+
+    SafeOutput() = default;
+    SafeOutput(const SafeOutput&) = delete;
+    SafeOutput& operator=(const SafeOutput&) = delete;
+    // Discards an output that was never committed.
+    ~SafeOutput();
+
+    // Starts the file `path`: a temporary file in the same directory, or, when none can be made
+    // there, `path` itself truncated in place. Returns false when neither can be opened.
+    bool open(const char* path);
+    // Writes all `n` bytes; false once any write has failed (failures are sticky).
+    bool write(const void* data, std::size_t n);
+    // Closes the file and renames it into place; on any failure removes the temporary file and
+    // leaves an earlier file at the path untouched.
+    Status commit();
+    // Abandons the output and removes the temporary file.
+    void discard();
+
+private:
+    int fd_ = -1;
+    bool failed_ = false;
+    bool in_place_ = false;
+    std::string path_;
+    std::string temp_path_;
+};
+
+// Makes an exceeded file-size limit a failed write (EFBIG) instead of a
+// signal that would kill the process with a temporary file left behind.
+void ignore_file_size_signal();
+
+}  // namespace lvforge

@@ -1,0 +1,63 @@
+#include "text_sink.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <new>
+
+namespace lvforge {
+
+namespace {
+// Used only when the real buffer could not be had: text formatted into it is
+// thrown away, and the sink reports the failure.
+char g_scratch[TextSink::kMaxReserve + 64];
+}  // namespace
+
+TextSink::TextSink(SafeOutput& out) : out_(out) {
+    buf_.reset(new (std::nothrow) char[kChunk + kMaxReserve]);
+    if (buf_) {
+        begin_ = buf_.get();
+        end_ = begin_ + kChunk + kMaxReserve;
+    } else {
+        ok_ = false;
+        begin_ = g_scratch;
+        end_ = g_scratch + sizeof g_scratch;
+    }
+    pos_ = begin_;
+}
+
+void TextSink::make_room() {
+    flush();
+    pos_ = begin_;
+}
+
+bool TextSink::flush() {
+    if (ok_ && pos_ > begin_) ok_ = out_.write(begin_, static_cast<std::size_t>(pos_ - begin_));
+    pos_ = begin_;
+    return ok_;
+}
+
+void TextSink::put(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t n = text.size() < kMaxReserve ? text.size() : kMaxReserve;
+        char* p = reserve(n);
+        std::memcpy(p, text.data(), n);
+        advance(p + n);
+        text.remove_prefix(n);
+    }
+}
+
+void TextSink::putf(const char* fmt, ...) {
+    char line[1024];
+    va_list ap;
+    va_start(ap, fmt);
+    const int n = std::vsnprintf(line, sizeof line, fmt, ap);
+    va_end(ap);
+    if (n < 0) {
+        ok_ = false;
+        return;
+    }
+    put(std::string_view(line, static_cast<std::size_t>(n) < sizeof line ? static_cast<std::size_t>(n)
+                                                                             : sizeof line - 1));
+}
+
+}  // namespace lvforge

@@ -1,0 +1,52 @@
+// A large in-memory buffer in front of a SafeOutput: generated text is
+// formatted straight into it and reaches the file in a few big writes.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+#include "safe_output.h"
+
+namespace lvforge {
+
+class TextSink {
+public:
+    // Largest request reserve() accepts.
+    static constexpr std::size_t kMaxReserve = 64 * 1024;
+    // Bytes gathered before they are written out.
+    static constexpr std::size_t kChunk = 4 * 1024 * 1024;
+
+    explicit TextSink(SafeOutput& out);
+    TextSink(const TextSink&) = delete;
+    TextSink& operator=(const TextSink&) = delete;
+
+    // Room for at least `n` (<= kMaxReserve) bytes at the returned position; follow with advance().
+    char* reserve(std::size_t n) {
+        if (static_cast<std::size_t>(end_ - pos_) < n) make_room();
+        return pos_;
+    }
+    // Marks the bytes up to `new_pos` (inside the last reservation) as written.
+    void advance(char* new_pos) { pos_ = new_pos; }
+    // Appends a literal text of any length.
+    void put(std::string_view text);
+    // Appends a printf-formatted line; meant for the few header lines, not for per-byte text.
+    void putf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    // Writes out what is buffered; false once any write has failed.
+    bool flush();
+    // True while no write (or the buffer allocation) has failed.
+    bool ok() const { return ok_; }
+
+private:
+    void make_room();
+
+    SafeOutput& out_;
+    std::unique_ptr<char[]> buf_;
+    char* begin_ = nullptr;
+    char* pos_ = nullptr;
+    char* end_ = nullptr;
+    bool ok_ = true;
+};
+
+}  // namespace lvforge

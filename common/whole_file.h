@@ -1,0 +1,32 @@
+// Reading a whole input file into one heap buffer, with the failure kinds
+// that the tools report in their own words.
+#pragma once
+
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
+
+namespace lvforge {
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+
+// A whole file in memory: `size` bytes followed by one zero byte.
+struct WholeFile {
+    std::unique_ptr<char[], FreeDeleter> data;
+    std::size_t size = 0;
+};
+
+enum class ReadStatus {
+    ok,
+    open_failed,    // missing, unreadable, or a directory
+    length_failed,  // not a regular file (FIFO, device, ...): its length can't be known
+    alloc_failed,   // no memory for size + 1 bytes
+    read_failed,    // fewer bytes arrived than the length promised
+};
+
+// Reads the regular file `path` whole into `out`. Never blocks on a FIFO.
+ReadStatus read_whole_file(const char* path, WholeFile& out);
+
+}  // namespace lvforge

@@ -1,0 +1,55 @@
+// Helpers for the end-to-end tests: temporary directories, file contents,
+// and running a real binary with its standard output captured.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lvforge::test {
+
+// A fresh directory under the system temp dir, removed with its contents on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    // Absolute path of the directory.
+    const std::string& path() const { return path_; }
+    // Absolute path of `name` inside the directory.
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// What a finished child process left behind.
+struct RunResult {
+    std::string out;      // everything it wrote on standard output
+    std::string err;      // everything it wrote on standard error
+    int status = -1;      // exit status, or 128 + signal number when it was killed
+};
+
+// Options for run().
+struct RunOptions {
+    std::string cwd;                // working directory of the child ("" keeps ours)
+    long long file_size_limit = -1; // RLIMIT_FSIZE for the child, in bytes (-1: unchanged)
+};
+
+// Runs `argv` (argv[0] is the program path) and waits for it.
+RunResult run(const std::vector<std::string>& argv, const RunOptions& options = {});
+
+// Whole contents of a file ("" if it can't be read).
+std::string read_file(const std::string& path);
+// Writes `data` to `path`, replacing it.
+void write_file(const std::string& path, const std::string& data);
+// True when `path` exists (any kind of file).
+bool exists(const std::string& path);
+// Names in a directory, sorted, without "." and "..".
+std::vector<std::string> list_dir(const std::string& path);
+// Copy of `text` with every occurrence of `from` replaced by `to`.
+std::string replace_all(std::string text, const std::string& from, const std::string& to);
+// The current calendar year in UTC, as the generators print it in their banners.
+int utc_year();
+
+}  // namespace lvforge::test
