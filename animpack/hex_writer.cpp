@@ -1,0 +1,65 @@
+#include "hex_writer.h"
+
+#include <cstddef>
+
+#include "c_source.h"
+#include "hex_units.h"
+
+namespace animpack {
+
+namespace {
+
+constexpr const char* kBanner =
+    "/*\n * Generated in %d by animpack from a data file.\n"
+    " * The file's bytes as a C array, followed by one zero byte.\n"
+    " * Do not edit by hand; regenerate it from the source file.\n */\n\n";
+
+// Input bytes formatted per sink reservation: 6 output bytes each, plus the 2 bytes that the
+// last 8-byte unit copy spills past its 6 significant ones, must stay within kMaxReserve.
+constexpr std::size_t kBlock = 8 * 1024;
+static_assert(kBlock * 6 + 2 <= lvforge::TextSink::kMaxReserve);
+
+// Formats `n` bytes as "0x%02x, " units from `out` on; returns the end of the text.
+char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
+    const lvforge::HexTable& table = lvforge::kArrayHex;
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        out = lvforge::put_unit(out, table, in[i]);
+        out = lvforge::put_unit(out, table, in[i + 1]);
+        out = lvforge::put_unit(out, table, in[i + 2]);
+        out = lvforge::put_unit(out, table, in[i + 3]);
+    }
+    for (; i < n; ++i) out = lvforge::put_unit(out, table, in[i]);
+    return out;
+}
+
+}  // namespace
+
+void add_head(const HexJob& job, lvforge::TextSink& out) {
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_", job.attr_name);
+}
+
+void add_hex_array(const HexJob& job, lvforge::TextSink& out, const std::uint8_t* data) {
+    out.putf("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_%s uint8_t %s[] = {\n  ",
+             job.attr_name, job.var_name);
+    // Every byte goes on the one line, however long: formatted block by block straight into
+    // the sink, which writes it out in large pieces, so the whole text is never held at once.
+    std::uint64_t left = job.array_size > 0 ? job.array_size - 1 : 0;
+    while (left > 0) {
+        const std::size_t n = left < kBlock ? static_cast<std::size_t>(left) : kBlock;
+        char* p = out.reserve(n * 6 + 2);
+        out.advance(format_block(p, data, n));
+        data += n;
+        left -= n;
+    }
+    out.put("0x00\n};\n");
+}
+
+int create_c_src(const HexJob& job, const std::uint8_t* data) {
+    return lvforge::write_generated_file(job.out_path, [&](lvforge::TextSink& out) {
+        add_head(job, out);
+        add_hex_array(job, out, data);
+    });
+}
+
+}  // namespace animpack
