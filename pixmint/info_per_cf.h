@@ -1,0 +1,18 @@
+// The colour-format table: descriptor constant and section comments per cf.
+#pragma once
+
+namespace pixmint {
+
+// Texts of one colour format.
+struct CfInfo {
+    const char* cf_name;             // LVGL colour-format constant for the descriptor
+    const char* comment_8bit;        // comment line opening the 8-bit section
+    const char* comment_16bit;       // ... the 16-bit section
+    const char* comment_16bit_swap;  // ... the 16-bit swapped section
+    const char* comment_32bit;       // ... the 32-bit section
+};
+
+// Rows indexed by cf: true-color, true-color-alpha, true-color-chroma-keyed.
+extern const CfInfo info_per_cf[3];
+
+}  // namespace pixmint

@@ -1,0 +1,11 @@
+#include <cstdio>
+
+#include "driver.h"
+#include "safe_output.h"
+
+int main(int argc, char** argv) {
+    lvforge::ignore_file_size_signal();
+    const int status = pixmint::run(argc, argv);
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,116 @@
+#include "svg_render.h"
+
+#include <cairo.h>
+#include <librsvg/rsvg.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace pixmint {
+
+namespace {
+
+// Owns the librsvg handle.
+struct HandleOwner {
+    RsvgHandle* h = nullptr;
+    ~HandleOwner() {
+        if (h != nullptr) g_object_unref(h);
+    }
+};
+
+// Owns the cairo surface and context.
+struct CairoOwner {
+    cairo_surface_t* surface = nullptr;
+    cairo_t* cr = nullptr;
+    ~CairoOwner() {
+        if (cr != nullptr) cairo_destroy(cr);
+        if (surface != nullptr) cairo_surface_destroy(surface);
+    }
+};
+
+// The document's size in pixels: its width and height, or failing those its viewBox.
+bool intrinsic_size(RsvgHandle* h, double* w, double* h_out) {
+    if (rsvg_handle_get_intrinsic_size_in_pixels(h, w, h_out)) return true;
+    gboolean has_w = FALSE, has_h = FALSE, has_vbox = FALSE;
+    RsvgLength lw{}, lh{};
+    RsvgRectangle vbox{};
+    rsvg_handle_get_intrinsic_dimensions(h, &has_w, &lw, &has_h, &lh, &has_vbox, &vbox);
+    if (!has_vbox) return false;
+    *w = vbox.width;
+    *h_out = vbox.height;
+    return true;
+}
+
+// Cairo keeps colour premultiplied by alpha; restore the straight value,
+// rounded to nearest.
+inline std::uint8_t unpremultiply(std::uint32_t c, std::uint32_t a) {
+    if (a == 0) return 0;
+    const std::uint32_t v = (c * 255 + a / 2) / a;
+    return static_cast<std::uint8_t>(v > 255 ? 255 : v);
+}
+
+}  // namespace
+
+SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* width, std::uint32_t* height) {
+    HandleOwner doc;
+    GError* error = nullptr;
+    doc.h = rsvg_handle_new_from_file(path, &error);
+    if (error != nullptr) g_error_free(error);
+    if (doc.h == nullptr) return SvgStatus::open_failed;
+    rsvg_handle_set_dpi(doc.h, 96.0);
+
+    double fw = 0, fh = 0;
+    if (!intrinsic_size(doc.h, &fw, &fh)) return SvgStatus::open_failed;
+    // Truncation toward zero; a size that is no finite non-negative number,
+    // or that no image buffer could hold, leaves the document unusable.
+    if (!std::isfinite(fw) || !std::isfinite(fh) || fw < 0 || fh < 0 || fw >= 2147483648.0 ||
+        fh >= 2147483648.0) {
+        return SvgStatus::open_failed;
+    }
+    const auto w = static_cast<std::uint32_t>(fw);
+    const auto h = static_cast<std::uint32_t>(fh);
+
+    CairoOwner canvas;
+    canvas.surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h));
+    if (cairo_surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
+    canvas.cr = cairo_create(canvas.surface);
+    if (cairo_status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
+
+    const std::size_t bytes = std::size_t{w} * h * 4;
+    auto* out = static_cast<std::uint8_t*>(std::malloc(bytes == 0 ? 1 : bytes));
+    if (out == nullptr) return SvgStatus::alloc_failed;
+
+    // The viewport is the document's own unrounded size at the origin, so it
+    // renders at scale 1; whatever lies past the truncated edge is cut off.
+    const RsvgRectangle viewport{0.0, 0.0, fw, fh};
+    if (!rsvg_handle_render_document(doc.h, canvas.cr, &viewport, &error)) {
+        if (error != nullptr) g_error_free(error);
+        std::free(out);
+        return SvgStatus::open_failed;
+    }
+    cairo_surface_flush(canvas.surface);
+
+    const unsigned char* src = cairo_image_surface_get_data(canvas.surface);
+    const int stride = cairo_image_surface_get_stride(canvas.surface);
+    for (std::uint32_t y = 0; y < h; ++y) {
+        const unsigned char* row = src + static_cast<std::size_t>(stride) * y;
+        std::uint8_t* dst = out + std::size_t{y} * w * 4;
+        for (std::uint32_t x = 0; x < w; ++x) {
+            std::uint32_t argb;
+            std::memcpy(&argb, row + std::size_t{x} * 4, 4);  // native-endian 0xAARRGGBB
+            const std::uint32_t a = argb >> 24;
+            dst[0] = unpremultiply((argb >> 16) & 0xFF, a);
+            dst[1] = unpremultiply((argb >> 8) & 0xFF, a);
+            dst[2] = unpremultiply(argb & 0xFF, a);
+            dst[3] = static_cast<std::uint8_t>(a);
+            dst += 4;
+        }
+    }
+    *pixels = out;
+    *width = w;
+    *height = h;
+    return SvgStatus::ok;
+}
+
+}  // namespace pixmint
