@@ -1,0 +1,25 @@
+// Small deterministic input images for the pixmint end-to-end tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pixmint::test {
+
+// Pixels of a w x h image with `comp` components: a fixed pattern that
+// differs in every component, so swapped or shifted bytes show.
+std::vector<std::uint8_t> pattern(int w, int h, int comp);
+
+// Writes `pattern(w, h, comp)` as PNG / BMP / JPG (quality 90) at `path`.
+void write_png(const std::string& path, int w, int h, int comp);
+void write_bmp(const std::string& path, int w, int h);
+void write_jpg(const std::string& path, int w, int h);
+
+// Path of a committed test input under tests/pixmint/data.
+std::string data_file(const std::string& name);
+
+// Path of the pixmint binary under test.
+std::string pixmint_bin();
+
+}  // namespace pixmint::test
