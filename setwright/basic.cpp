@@ -14,15 +14,14 @@ const char* chosen_value(const mac_obj_t& obj, int mode) {
     return nullptr;
 }
 
-// "#define NAME" followed, when `value` is given, by a blank and the value (even an empty one).
-void put_define(std::string& line, const char* name, const char* value) {
-    line += "#define ";
+// Appends head NAME open VALUE close: every line an entry renders has this shape.
+void put_line(std::string& line, const char* head, const char* name, const char* open, const char* value,
+              const char* close) {
+    line += head;
     line += name;
-    if (value != nullptr) {
-        line += ' ';
-        line += value;
-    }
-    line += '\n';
+    line += open;
+    line += value;
+    line += close;
 }
 
 }  // namespace
@@ -36,31 +35,19 @@ int mac_code_gen(const mac_obj_t& obj, std::string& line, int mode) {
             // conf.json editors write booleans as words; the preprocessor wants numbers.
             if (std::strcmp(value, "true") == 0) value = "1";
             else if (std::strcmp(value, "false") == 0) value = "0";
-            put_define(line, obj.name, value);
+            put_line(line, "#define ", obj.name, " ", value, "\n");
             break;
         case MAC_KIND_TYPEDEF:
-            if (value == nullptr) break;
-            line += "typedef ";
-            line += obj.name;
-            line += ' ';
-            line += value;
-            line += ";\n";
+            if (value != nullptr) put_line(line, "typedef ", obj.name, " ", value, ";\n");
             break;
         case MAC_KIND_EMPTY:
-            put_define(line, obj.name, nullptr);
+            put_line(line, "#define ", obj.name, "", "", "\n");
             break;
         case MAC_KIND_STR:
             if (value == nullptr) break;
             // A value that brings its own <...> or "..." is an include spelled out in full.
-            if (value[0] == '<' || value[0] == '"') {
-                put_define(line, obj.name, value);
-            } else {
-                line += "#define ";
-                line += obj.name;
-                line += " \"";
-                line += value;
-                line += "\"\n";
-            }
+            if (value[0] == '<' || value[0] == '"') put_line(line, "#define ", obj.name, " ", value, "\n");
+            else put_line(line, "#define ", obj.name, " \"", value, "\"\n");
             break;
         default:
             break;
@@ -71,11 +58,7 @@ int mac_code_gen(const mac_obj_t& obj, std::string& line, int mode) {
 int mem_size_gen(const mac_obj_t& obj, std::string& line, int mode) {
     const char* value = chosen_value(obj, mode);
     if (value == nullptr) return 1;
-    line += "#define ";
-    line += obj.name;
-    line += " (";
-    line += value;
-    line += "U * 1024U)\n";
+    put_line(line, "#define ", obj.name, " (", value, "U * 1024U)\n");
     return 0;
 }
 

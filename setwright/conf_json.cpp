@@ -44,6 +44,20 @@ const char* string_member(const cJSON* item, const char* key) {
     return cJSON_IsString(member) ? member->valuestring : nullptr;
 }
 
+// Member `key` of item `pos` when it is there and `is_type` accepts it; otherwise prints what is
+// wrong (`type_word` names the type wanted) and returns null.
+const cJSON* required_member(const cJSON* item, int pos, const char* key, cJSON_bool (*is_type)(const cJSON*),
+                             const char* type_word) {
+    const cJSON* member = cJSON_GetObjectItem(item, key);
+    if (member == nullptr) {
+        std::printf("lvconf[%d]: \"%s\" is missing\n", pos, key);
+    } else if (!is_type(member)) {
+        std::printf("lvconf[%d]: \"%s\" is not %s\n", pos, key, type_word);
+        member = nullptr;
+    }
+    return member;
+}
+
 // Checks the shape of item `pos` of "lvconf" and finds the entry it addresses. Prints what is
 // wrong and returns false for an item that is not an object, an "offset" that is missing, not a
 // number or outside the table, or a "name" that is missing or not a string.
@@ -52,15 +66,8 @@ bool check_item(const cJSON* item, int pos, int& offset, const char*& name) {
         std::printf("lvconf[%d]: the item is not an object\n", pos);
         return false;
     }
-    const cJSON* off = cJSON_GetObjectItem(item, "offset");
-    if (off == nullptr) {
-        std::printf("lvconf[%d]: \"offset\" is missing\n", pos);
-        return false;
-    }
-    if (!cJSON_IsNumber(off)) {
-        std::printf("lvconf[%d]: \"offset\" is not a number\n", pos);
-        return false;
-    }
+    const cJSON* off = required_member(item, pos, "offset", cJSON_IsNumber, "a number");
+    if (off == nullptr) return false;
     // The fraction of an offset is cut off toward zero, so -0.5 still addresses entry 0.
     const double value = off->valuedouble;
     if (!(value > -1.0 && value < static_cast<double>(MAC_COUNT))) {
@@ -68,15 +75,8 @@ bool check_item(const cJSON* item, int pos, int& offset, const char*& name) {
         return false;
     }
     offset = static_cast<int>(value);
-    const cJSON* nm = cJSON_GetObjectItem(item, "name");
-    if (nm == nullptr) {
-        std::printf("lvconf[%d]: \"name\" is missing\n", pos);
-        return false;
-    }
-    if (!cJSON_IsString(nm)) {
-        std::printf("lvconf[%d]: \"name\" is not a string\n", pos);
-        return false;
-    }
+    const cJSON* nm = required_member(item, pos, "name", cJSON_IsString, "a string");
+    if (nm == nullptr) return false;
     name = nm->valuestring;
     return true;
 }

@@ -294,21 +294,21 @@ TEST_F(setwright_fail, MalformedItemsAreRejectedWithTheirPosition) {
     }
 }
 
-TEST_F(setwright_fail, UnwritableSimulatorHeaderStillWritesBoard) {
-    ASSERT_EQ(::mkdir((dir / "simulator.h").c_str(), 0755), 0);
-    const RunResult r = run_with("{}");
-    EXPECT_EQ(r.out, "ERR: open simulator.h failed!\n");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(board(), golden("board.h"));
-    EXPECT_EQ(list_dir(dir / "simulator.h"), std::vector<std::string>{});
-}
-
-TEST_F(setwright_fail, UnwritableBoardHeaderKeepsSimulator) {
-    ASSERT_EQ(::mkdir((dir / "board.h").c_str(), 0755), 0);
-    const RunResult r = run_with("{}");
-    EXPECT_EQ(r.out, "ERR: open board.h failed!\n");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(sim(), golden("simulator.h"));
+TEST_F(setwright_fail, UnwritableHeaderDoesNotStopTheOther) {
+    // A directory in the way stops even root, whom permission bits don't.
+    for (const std::string blocked : {"simulator.h", "board.h"}) {
+        SCOPED_TRACE(blocked);
+        TempDir here;
+        ASSERT_EQ(::mkdir((here / blocked).c_str(), 0755), 0);
+        write_file(here / "conf.json", "{}");
+        const RunResult r = run({SETWRIGHT_BIN}, {here.path()});
+        EXPECT_EQ(r.out, "ERR: open " + blocked + " failed!\n");
+        EXPECT_EQ(r.status, 1);
+        const std::string other = blocked == "board.h" ? "simulator.h" : "board.h";
+        EXPECT_EQ(read_file(here / other), golden(other));
+        EXPECT_EQ(list_dir(here / blocked), std::vector<std::string>{});
+        EXPECT_EQ(list_dir(here.path()), (std::vector<std::string>{"board.h", "conf.json", "simulator.h"}));
+    }
 }
 
 TEST_F(setwright_fail, FailedWritesKeepTheOldHeaders) {
