@@ -1,0 +1,104 @@
+#!/bin/sh
+# Benchmark of animpack against `xxd -i` and against `cp` of animpack's own
+# output, on a 64 MiB random file and a 5 MiB JSON text.
+#
+#   bench/animpack.sh [BUILD_DIR]
+#
+# Without BUILD_DIR a Release build is made in build/h-animpack-rel. Each
+# command is timed as the best of RUNS runs (default 5); the files live in a
+# temporary directory that is removed afterwards.
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+runs=${RUNS:-5}
+
+build=${1:-}
+if [ -z "$build" ]; then
+    build="$root/build/h-animpack-rel"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$build" --target animpack -j 2 >/dev/null
+fi
+build=$(cd "$build" && pwd)
+animpack="$build/animpack/animpack"
+[ -x "$animpack" ] || { echo "no animpack binary at $animpack" >&2; exit 1; }
+for tool in xxd /usr/bin/time python3; do
+    command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup.sh installs it)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT INT TERM
+cd "$work"
+
+head -c $((64 * 1024 * 1024)) /dev/urandom > random.bin
+# A JSON text shaped like an animation document: nested layers of keyframes.
+python3 - > anim.json <<'PY'
+import json, random
+random.seed(7)
+def kf(t):
+    return {"t": t, "s": [round(random.uniform(-500, 500), 3) for _ in range(3)],
+            "i": {"x": [0.833], "y": [0.833]}, "o": {"x": [0.167], "y": [0.167]}}
+layers, size, n = [], 0, 0
+while size < 5 * 1024 * 1024:
+    layer = {"ddd": 0, "ind": n, "ty": 4, "nm": "Shape %d" % n, "sr": 1,
+             "ks": {"p": {"a": 1, "k": [kf(t) for t in range(0, 120, 4)]},
+                    "o": {"a": 0, "k": 100}}, "ip": 0, "op": 120, "st": 0}
+    layers.append(layer)
+    size += len(json.dumps(layer))
+    n += 1
+print(json.dumps({"v": "5.7.4", "fr": 30, "ip": 0, "op": 120, "w": 512, "h": 512,
+                  "nm": "bench", "layers": layers}))
+PY
+
+# best_of OUT CMD...: the shortest wall time of $runs runs of CMD, in seconds. OUT, the file the
+# command writes, is removed and the page cache written back before each run, so that no run
+# pays for freeing the previous output or for the writeback of an earlier one.
+best_of() {
+    out=$1
+    shift
+    best=""
+    i=0
+    while [ "$i" -lt "$runs" ]; do
+        rm -f "$out"
+        sync
+        t0=$(date +%s%N)
+        "$@" >/dev/null 2>&1
+        t1=$(date +%s%N)
+        best=$(awk -v a="$best" -v b="$(((t1 - t0) / 1000))" 'BEGIN { print (a == "" || b < a) ? b : a }')
+        i=$((i + 1))
+    done
+    awk -v us="$best" 'BEGIN { printf "%.4f", us / 1e6 }'
+}
+
+# peak_rss CMD...: the largest resident set of one run, in KiB.
+peak_rss() {
+    /usr/bin/time -f %M -o m.txt "$@" >/dev/null 2>&1
+    cat m.txt
+}
+
+status=0
+printf '%-10s %9s %9s %9s %9s %8s %9s %9s\n' input "MiB in" animpack "xxd -i" "cp out" "MB/s" "RSS MiB" "limit"
+for input in random.bin anim.json; do
+    stem=${input%.*}
+    bytes=$(stat -c %s "$input")
+    "$animpack" -p "$input" >/dev/null || { echo "animpack failed on $input" >&2; exit 1; }
+    t_ap=$(best_of "$stem.c" "$animpack" -p "$input")
+    t_xxd=$(best_of xxd.out sh -c "xxd -i '$input' > xxd.out")
+    t_cp=$(best_of cp.out cp "$stem.c" cp.out)
+    rm -f "$stem.c"
+    rss=$(peak_rss "$animpack" -p "$input")
+    rm -f xxd.out cp.out "$stem.c"
+    awk -v name="$input" -v b="$bytes" -v ap="$t_ap" -v x="$t_xxd" -v c="$t_cp" -v rss="$rss" 'BEGIN {
+        mib = b / 1048576; lim = mib + 32
+        printf "%-10s %9.1f %8.4fs %8.4fs %8.4fs %8.0f %9.1f %9.1f\n", name, mib, ap, x, c, (ap > 0 ? b / 1e6 / ap : 0), rss / 1024, lim
+    }'
+    verdict=$(awk -v b="$bytes" -v ap="$t_ap" -v x="$t_xxd" -v c="$t_cp" -v rss="$rss" 'BEGIN {
+        s = ""
+        s = s sprintf("  vs xxd -i: %5.1fx faster (target >= 10x): %s\n", (ap > 0 ? x / ap : 0), (x >= 10 * ap ? "pass" : "FAIL"))
+        s = s sprintf("  vs cp of own output: %4.2fx (target <= 2x): %s\n", (c > 0 ? ap / c : 0), (ap <= 2 * c ? "pass" : "FAIL"))
+        s = s sprintf("  peak RSS: %.1f MiB (target <= %.1f MiB): %s", rss / 1024, b / 1048576 + 32, (rss * 1024 <= b + 32 * 1048576 ? "pass" : "FAIL"))
+        print s
+    }')
+    echo "$verdict"
+    case $verdict in *FAIL*) status=1 ;; esac
+done
+exit "$status"
