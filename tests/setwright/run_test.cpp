@@ -158,19 +158,11 @@ TEST_F(setwright_merge, NonStringValuesSwitchTheEntryOff) {
                    "#define LV_COLOR_16_SWAP 0\n", "", "#define LV_COLOR_16_SWAP 0\n", "");
 }
 
-TEST_F(setwright_merge, WordsAndShapesOfValues) {
-    expect_headers(run_with(conf({item(17, "LV_MEM_AUTO_DEFRAG", "false", "true")})),
-                   "#define LV_MEM_AUTO_DEFRAG 1\n", "#define LV_MEM_AUTO_DEFRAG 0\n",
-                   "#define LV_MEM_AUTO_DEFRAG 1\n", "#define LV_MEM_AUTO_DEFRAG 1\n");
-    expect_headers(run_with(conf({item(14, "LV_MEM_SIZE", "64", "")})), "(32U * 1024U)", "(64U * 1024U)",
-                   "(32U * 1024U)", "(U * 1024U)");
-    expect_headers(run_with(conf({item(18, "LV_MEM_CUSTOM_INCLUDE", "my_alloc.h", "\\\"my_alloc.h\\\"")})),
-                   "<stdlib.h>\n", "\"my_alloc.h\"\n", "<stdlib.h>\n", "\"my_alloc.h\"\n");
+TEST_F(setwright_merge, TypedefsAndLongValues) {
+    // A typedef entry is named by the type it renames.
     expect_headers(run_with(conf({item(36, "void *", "anim_data_t", "anim_data_t")})),
                    "typedef void * lv_anim_user_data_t;", "typedef void * anim_data_t;",
                    "typedef void * lv_anim_user_data_t;", "typedef void * anim_data_t;");
-    expect_headers(run_with(conf({item(112, "LV_FONT_CUSTOM_DECLARE", "x", "~~")})), "x", "x",
-                   "#define LV_FONT_CUSTOM_DECLARE\n", "");
     // Far longer than any fixed line would hold, and written whole.
     const std::string long_value = "(" + std::string(3000, '9') + ")";
     expect_headers(run_with(conf({item(1, "LV_VER_RES_MAX", long_value, "(272)")})), "(272)", long_value,
