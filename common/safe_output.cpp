@@ -30,10 +30,22 @@ bool SafeOutput::open(const char* path) {
     failed_ = false;
     in_place_ = false;
 
-    // A directory in the way is reported before any work is done; the
-    // rename at the end would fail on it anyway.
     struct stat st {};
-    if (::stat(path, &st) == 0 && S_ISDIR(st.st_mode)) return false;
+    if (::lstat(path, &st) == 0 && S_ISLNK(st.st_mode)) {
+        // Replace the file a symbolic link points at, not the link itself,
+        // which build trees often rely on.
+        if (char* real = ::realpath(path, nullptr); real != nullptr) {
+            path_ = real;
+            std::free(real);
+        }
+    }
+    if (::stat(path_.c_str(), &st) == 0) {
+        // A directory in the way is reported before any work is done; the
+        // rename at the end would fail on it anyway.
+        if (S_ISDIR(st.st_mode)) return false;
+        // A device or FIFO is written to, never replaced by a regular file.
+        if (!S_ISREG(st.st_mode)) return open_in_place();
+    }
 
     const std::string::size_type slash = path_.rfind('/');
     const std::string dir = (slash == std::string::npos) ? std::string() : path_.substr(0, slash + 1);
@@ -48,8 +60,15 @@ bool SafeOutput::open(const char* path) {
 
     // No temporary file can be made in that directory (it may be read-only
     // while the file itself is writable): fall back to writing in place.
-    fd_ = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return open_in_place();
+}
+
+bool SafeOutput::open_in_place() {
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd_ < 0) return false;
+    // Blocking writes from here on; O_NONBLOCK only kept the open of a FIFO
+    // without a reader from hanging.
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     in_place_ = true;
     return true;
 }

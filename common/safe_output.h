@@ -18,7 +18,8 @@ public:
     ~SafeOutput();
 
     // Starts the file `path`: a temporary file in the same directory, or, when none can be made
-    // there, `path` itself truncated in place. Returns false when neither can be opened.
+    // there (or `path` is a device or FIFO), `path` itself truncated in place. A symbolic link is
+    // followed, so its target is replaced. Returns false when nothing can be opened.
     bool open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
@@ -29,6 +30,9 @@ public:
     void discard();
 
 private:
+    // Opens path_ itself, truncating it; false when it can't be opened.
+    bool open_in_place();
+
     int fd_ = -1;
     bool failed_ = false;
     bool in_place_ = false;

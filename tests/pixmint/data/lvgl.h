@@ -1,0 +1,44 @@
+/* Stand-in for the LVGL v7 header: just what a generated image file uses. */
+#ifndef LVGL_H
+#define LVGL_H
+
+#include <stdint.h>
+
+#ifndef LV_COLOR_DEPTH
+#error "LV_COLOR_DEPTH must be defined"
+#endif
+#ifndef LV_COLOR_16_SWAP
+#define LV_COLOR_16_SWAP 0
+#endif
+
+#if LV_COLOR_DEPTH == 1
+#define LV_COLOR_SIZE 8
+#else
+#define LV_COLOR_SIZE LV_COLOR_DEPTH
+#endif
+
+enum {
+    LV_IMG_CF_UNKNOWN = 0,
+    LV_IMG_CF_RAW,
+    LV_IMG_CF_RAW_ALPHA,
+    LV_IMG_CF_RAW_CHROMA_KEYED,
+    LV_IMG_CF_TRUE_COLOR,
+    LV_IMG_CF_TRUE_COLOR_ALPHA,
+    LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED,
+};
+
+typedef struct {
+    uint32_t cf : 5;
+    uint32_t always_zero : 3;
+    uint32_t reserved : 2;
+    uint32_t w : 11;
+    uint32_t h : 11;
+} lv_img_header_t;
+
+typedef struct {
+    lv_img_header_t header;
+    uint32_t data_size;
+    const uint8_t* data;
+} lv_img_dsc_t;
+
+#endif
