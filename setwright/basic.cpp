@@ -33,8 +33,10 @@ int mac_code_gen(const mac_obj_t& obj, std::string& line, int mode) {
         case MAC_KIND_SYM:
             if (value == nullptr) break;
             // conf.json editors write booleans as words; the preprocessor wants numbers.
-            if (std::strcmp(value, "true") == 0) value = "1";
-            else if (std::strcmp(value, "false") == 0) value = "0";
+            if (std::strcmp(value, "true") == 0)
+                value = "1";
+            else if (std::strcmp(value, "false") == 0)
+                value = "0";
             put_line(line, "#define ", obj.name, " ", value, "\n");
             break;
         case MAC_KIND_TYPEDEF:
@@ -46,8 +48,10 @@ int mac_code_gen(const mac_obj_t& obj, std::string& line, int mode) {
         case MAC_KIND_STR:
             if (value == nullptr) break;
             // A value that brings its own <...> or "..." is an include spelled out in full.
-            if (value[0] == '<' || value[0] == '"') put_line(line, "#define ", obj.name, " ", value, "\n");
-            else put_line(line, "#define ", obj.name, " \"", value, "\"\n");
+            if (value[0] == '<' || value[0] == '"')
+                put_line(line, "#define ", obj.name, " ", value, "\n");
+            else
+                put_line(line, "#define ", obj.name, " \"", value, "\"\n");
             break;
         default:
             break;

@@ -20,7 +20,9 @@ constexpr const char* kSimOpening = "#ifndef LV_CONF_H\n#define LV_CONF_H\n\n#in
 constexpr const char* kBoardOpening =
     "#ifndef LV_CONF_H\n#define LV_CONF_H\n\n#include <stdint.h>\n#include \"brenvik_glue.h\"\n\n";
 
-conf_code_t& code_of(int mode) { return mode == MODE_BOARD ? board_conf_code : sim_conf_code; }
+conf_code_t& code_of(int mode) {
+    return mode == MODE_BOARD ? board_conf_code : sim_conf_code;
+}
 
 // Appends `n` bytes and a NUL, growing the block when needed. False once the block could not
 // grow; the buffer then stays broken until it is rebuilt.
@@ -136,7 +138,9 @@ const std::array<conf_row_t, CONF_ROW_COUNT> conf_rows = {{
     {210, 211, "\n#endif"},
 }};
 
-const char* conf_opening(int mode) { return mode == MODE_BOARD ? kBoardOpening : kSimOpening; }
+const char* conf_opening(int mode) {
+    return mode == MODE_BOARD ? kBoardOpening : kSimOpening;
+}
 
 int init_conf() {
     if (alloc_code(sim_conf_code) != 0) return 1;
@@ -149,7 +153,8 @@ int gen_common_mac(int first, int last, conf_code_t& code, int mode) {
     std::string line;
     for (int i = first; i <= last; ++i) {
         const mac_obj_t& obj = full_conf[static_cast<std::size_t>(i)];
-        if ((mode == MODE_SIMULATOR && obj.sim_en == 0) || (mode == MODE_BOARD && obj.board_en == 0)) continue;
+        if ((mode == MODE_SIMULATOR && obj.sim_en == 0) || (mode == MODE_BOARD && obj.board_en == 0))
+            continue;
         line.clear();
         if (obj.gen(obj, line, mode) != 0) {
             // One wording whichever header is being built.

@@ -10,11 +10,11 @@ namespace setwright {
 
 // One header's text, NUL-terminated, in a heap block that grows when a line does not fit.
 struct conf_code_t {
-    const char* label;      // the buffer's name in messages
-    char* text = nullptr;   // null until init_conf and after free_conf
-    std::size_t len = 0;    // bytes before the terminating NUL
-    std::size_t cap = 0;    // size of the block
-    bool broken = false;    // the block could not grow: the text is incomplete and must not be written
+    const char* label;     // the buffer's name in messages
+    char* text = nullptr;  // null until init_conf and after free_conf
+    std::size_t len = 0;   // bytes before the terminating NUL
+    std::size_t cap = 0;   // size of the block
+    bool broken = false;   // the block could not grow: the text is incomplete and must not be written
 };
 
 extern conf_code_t sim_conf_code;    // simulator.h (mode 0)

@@ -91,8 +91,8 @@ int merge_items(const cJSON* lvconf) {
         if (!check_item(item, pos, offset, name)) return 1;
         const mac_obj_t& entry = full_conf[static_cast<std::size_t>(offset)];
         if (std::strcmp(name, entry.name) != 0) {
-            std::printf("\"%s\"(offset=%d) isn't match with full_conf list, it's name should be \"%s\"\n", name,
-                        offset, entry.name);
+            std::printf("\"%s\"(offset=%d) isn't match with full_conf list, it's name should be \"%s\"\n",
+                        name, offset, entry.name);
             return 1;
         }
         mac_obj_t src{};

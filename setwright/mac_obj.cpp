@@ -105,7 +105,8 @@ constexpr std::array<mac_obj_t, MAC_COUNT> kBuiltIn = {{
     row(63, MAC_KIND_EMPTY, "LV_ATTRIBUTE_TASK_HANDLER", ""),
     row(64, MAC_KIND_EMPTY, "LV_ATTRIBUTE_FLUSH_READY", ""),
     row(65, MAC_KIND_NUM, "LV_ATTRIBUTE_MEM_ALIGN_SIZE", "", "64"),
-    row(66, MAC_KIND_SYM, "LV_ATTRIBUTE_MEM_ALIGN", "", "__attribute__((aligned(LV_ATTRIBUTE_MEM_ALIGN_SIZE)))"),
+    row(66, MAC_KIND_SYM, "LV_ATTRIBUTE_MEM_ALIGN", "",
+        "__attribute__((aligned(LV_ATTRIBUTE_MEM_ALIGN_SIZE)))"),
     row(67, MAC_KIND_EMPTY, "LV_ATTRIBUTE_LARGE_CONST", ""),
     row(68, MAC_KIND_EMPTY, "LV_ATTRIBUTE_FAST_MEM", ""),
     row(69, MAC_KIND_NUM, "LV_EXPORT_CONST_INT(int_value)", "struct _silence_gcc_warning"),
@@ -267,7 +268,9 @@ char* copy_value(const char* text) {
 }
 
 // Values are switched off by a missing (non-string) member or by the text "~~".
-std::int32_t enabled(const char* value) { return (value != nullptr && std::strcmp(value, "~~") != 0) ? 1 : 0; }
+std::int32_t enabled(const char* value) {
+    return (value != nullptr && std::strcmp(value, "~~") != 0) ? 1 : 0;
+}
 
 void free_values(mac_obj_t& obj) {
     // Only copies made by update_mac_value are ever owned; the built-in texts are literals.
@@ -279,7 +282,9 @@ void free_values(mac_obj_t& obj) {
 
 std::array<mac_obj_t, MAC_COUNT> full_conf = kBuiltIn;
 
-int mac_chk_num(const mac_obj_t& /*obj*/, const char* /*value*/) { return 0; }
+int mac_chk_num(const mac_obj_t& /*obj*/, const char* /*value*/) {
+    return 0;
+}
 
 int update_mac_value(const mac_obj_t& src, int index) {
     mac_obj_t& obj = full_conf.at(static_cast<std::size_t>(index));
@@ -301,8 +306,8 @@ int update_mac_value(const mac_obj_t& src, int index) {
 }
 
 void select_lvgl_version(const char* version) {
-    full_conf[GPU_OSA_INDEX].name = std::strcmp(version, "7.0.1") == 0 ? kGpuName701
-                                                                         : kBuiltIn[GPU_OSA_INDEX].name;
+    full_conf[GPU_OSA_INDEX].name =
+        std::strcmp(version, "7.0.1") == 0 ? kGpuName701 : kBuiltIn[GPU_OSA_INDEX].name;
 }
 
 void reset_full_conf() {

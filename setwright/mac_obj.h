@@ -48,7 +48,7 @@ struct mac_obj_t {
     const char* sim_val;    // never null
     const char* board_val;  // never null
     const char* note;
-    std::int32_t id;        // the entry's own index
+    std::int32_t id;  // the entry's own index
 };
 
 // The live table, starting from the built-in defaults; changed only by the merge of conf.json.

@@ -25,10 +25,12 @@ std::string line_of(const mac_obj_t& obj, int mode = MODE_SIMULATOR) {
     return line;
 }
 
-std::string text_of(const conf_code_t& code) { return std::string(code.text, code.len); }
+std::string text_of(const conf_code_t& code) {
+    return std::string(code.text, code.len);
+}
 
 class ConfTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { ASSERT_EQ(init_conf(), 0); }
     void TearDown() override {
         free_conf();
@@ -147,7 +149,8 @@ TEST_F(setwright_conf, WalkRendersOnlyEntriesSwitchedOn) {
     EXPECT_EQ(walk(12, 14, MODE_BOARD), "typedef int16_t lv_coord_t;\n#define LV_MEM_SIZE (32U * 1024U)\n");
     EXPECT_EQ(walk(14, 12, MODE_SIMULATOR), "");  // first after last: nothing
     EXPECT_EQ(walk(26, 27, MODE_SIMULATOR), "");  // switched off by default
-    EXPECT_EQ(walk(65, 66, MODE_SIMULATOR), "#define LV_ATTRIBUTE_MEM_ALIGN_SIZE \n#define LV_ATTRIBUTE_MEM_ALIGN \n");
+    EXPECT_EQ(walk(65, 66, MODE_SIMULATOR),
+              "#define LV_ATTRIBUTE_MEM_ALIGN_SIZE \n#define LV_ATTRIBUTE_MEM_ALIGN \n");
     EXPECT_EQ(walk(211, 211, MODE_BOARD), "#define LV_USE_KELDRAN_SIMULATOR 0\n");
     EXPECT_EQ(walk(112, 112, MODE_BOARD), "#define LV_FONT_CUSTOM_DECLARE\n");
     switch_off(112, MODE_BOARD);
@@ -196,7 +199,8 @@ TEST_F(setwright_conf, BufferGrowsPastItsInitialSize) {
     ASSERT_EQ(update_mac_value(src, 0), 0);
     ASSERT_EQ(update_conf(MODE_SIMULATOR), 0);
     const std::string text = text_of(sim_conf_code);
-    EXPECT_NE(text.find("#define LV_HOR_RES_MAX " + big + "\n#define LV_VER_RES_MAX (272)\n"), std::string::npos);
+    EXPECT_NE(text.find("#define LV_HOR_RES_MAX " + big + "\n#define LV_VER_RES_MAX (272)\n"),
+              std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 7), "\n#endif");
     EXPECT_GT(sim_conf_code.cap, CONF_CODE_SIZE);
 }

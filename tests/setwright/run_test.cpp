@@ -1,7 +1,6 @@
 // The real setwright binary, run in a temporary directory: its headers, its
 // messages, its exit status, and what it leaves on disk when it fails.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <string>
@@ -15,12 +14,14 @@ namespace {
 
 const std::string kGolden = std::string(LVFORGE_TEST_DATA) + "/golden/";
 
-std::string golden(const std::string& name) { return read_file(kGolden + name); }
+std::string golden(const std::string& name) {
+    return read_file(kGolden + name);
+}
 
 // One "lvconf" item with all four members.
 std::string item(int offset, const std::string& name, const std::string& sim, const std::string& board) {
-    return "{\"offset\": " + std::to_string(offset) + ", \"name\": \"" + name + "\", \"simulator_value\": \"" +
-           sim + "\", \"board_value\": \"" + board + "\"}";
+    return "{\"offset\": " + std::to_string(offset) + ", \"name\": \"" + name +
+           "\", \"simulator_value\": \"" + sim + "\", \"board_value\": \"" + board + "\"}";
 }
 
 // A conf.json whose "lvconf" holds `items` (JSON texts) in order.
@@ -31,7 +32,7 @@ std::string conf(const std::vector<std::string>& items) {
 }
 
 class Setwright : public ::testing::Test {
-protected:
+   protected:
     TempDir dir;
 
     RunResult run_with(const std::string& conf_text, const std::vector<std::string>& args = {}) {
@@ -148,10 +149,11 @@ TEST_F(setwright_merge, TildesLeaveAnEntryOutOfOneHeader) {
 TEST_F(setwright_merge, NonStringValuesSwitchTheEntryOff) {
     for (const char* value : {"5", "true", "false", "null", "{}", "[\"1\"]"}) {
         SCOPED_TRACE(value);
-        const std::string it = std::string("{\"offset\": 3, \"name\": \"LV_COLOR_16_SWAP\", \"simulator_value\": ") +
-                               value + ", \"board_value\": \"1\"}";
-        expect_headers(run_with(conf({it})), "#define LV_COLOR_16_SWAP 0\n", "", "#define LV_COLOR_16_SWAP 0\n",
-                       "#define LV_COLOR_16_SWAP 1\n");
+        const std::string it =
+            std::string("{\"offset\": 3, \"name\": \"LV_COLOR_16_SWAP\", \"simulator_value\": ") + value +
+            ", \"board_value\": \"1\"}";
+        expect_headers(run_with(conf({it})), "#define LV_COLOR_16_SWAP 0\n", "",
+                       "#define LV_COLOR_16_SWAP 0\n", "#define LV_COLOR_16_SWAP 1\n");
     }
     // A missing member counts the same.
     expect_headers(run_with(conf({"{\"offset\": 3, \"name\": \"LV_COLOR_16_SWAP\"}"})),
@@ -165,13 +167,13 @@ TEST_F(setwright_merge, TypedefsAndLongValues) {
                    "typedef void * lv_anim_user_data_t;", "typedef void * anim_data_t;");
     // Far longer than any fixed line would hold, and written whole.
     const std::string long_value = "(" + std::string(3000, '9') + ")";
-    expect_headers(run_with(conf({item(1, "LV_VER_RES_MAX", long_value, "(272)")})), "(272)", long_value,
-                   "x", "x");
+    expect_headers(run_with(conf({item(1, "LV_VER_RES_MAX", long_value, "(272)")})), "(272)", long_value, "x",
+                   "x");
 }
 
 TEST_F(setwright_merge, LaterItemsForAnOffsetWin) {
-    const RunResult r = run_with(conf({item(7, "LV_DISP_DEF_REFR_PERIOD", "10", "~~"),
-                                       item(7, "LV_DISP_DEF_REFR_PERIOD", "20", "25")}));
+    const RunResult r = run_with(conf(
+        {item(7, "LV_DISP_DEF_REFR_PERIOD", "10", "~~"), item(7, "LV_DISP_DEF_REFR_PERIOD", "20", "25")}));
     expect_headers(r, "#define LV_DISP_DEF_REFR_PERIOD 30\n", "#define LV_DISP_DEF_REFR_PERIOD 20\n",
                    "#define LV_DISP_DEF_REFR_PERIOD 30\n", "#define LV_DISP_DEF_REFR_PERIOD 25\n");
 }
@@ -180,26 +182,30 @@ TEST_F(setwright_merge, MemberNamesIgnoreLetterCase) {
     const RunResult r = run_with(
         "{\"LVCONF\": [{\"OFFSET\": 8, \"offset\": 9, \"Name\": \"LV_DPI\", \"Simulator_Value\": \"96\", "
         "\"BOARD_VALUE\": \"160\", \"extra\": 1}]}");
-    expect_headers(r, "#define LV_DPI 130\n", "#define LV_DPI 96\n", "#define LV_DPI 130\n", "#define LV_DPI 160\n");
+    expect_headers(r, "#define LV_DPI 130\n", "#define LV_DPI 96\n", "#define LV_DPI 130\n",
+                   "#define LV_DPI 160\n");
 }
 
 TEST_F(setwright_merge, FractionalOffsetsAreCutTowardZero) {
-    expect_headers(run_with(conf({"{\"offset\": 2.9, \"name\": \"LV_COLOR_DEPTH\", \"simulator_value\": \"8\"}"})),
-                   "#define LV_COLOR_DEPTH 16\n", "#define LV_COLOR_DEPTH 8\n", "#define LV_COLOR_DEPTH 16\n", "");
-    expect_headers(run_with(conf({"{\"offset\": -0.5, \"name\": \"LV_HOR_RES_MAX\", \"board_value\": \"1\"}"})),
-                   "#define LV_HOR_RES_MAX (480)\n", "", "#define LV_HOR_RES_MAX (480)\n",
-                   "#define LV_HOR_RES_MAX 1\n");
+    expect_headers(
+        run_with(conf({"{\"offset\": 2.9, \"name\": \"LV_COLOR_DEPTH\", \"simulator_value\": \"8\"}"})),
+        "#define LV_COLOR_DEPTH 16\n", "#define LV_COLOR_DEPTH 8\n", "#define LV_COLOR_DEPTH 16\n", "");
+    expect_headers(
+        run_with(conf({"{\"offset\": -0.5, \"name\": \"LV_HOR_RES_MAX\", \"board_value\": \"1\"}"})),
+        "#define LV_HOR_RES_MAX (480)\n", "", "#define LV_HOR_RES_MAX (480)\n", "#define LV_HOR_RES_MAX 1\n");
 }
 
 TEST_F(setwright_merge, PlaceholdersNeverReachAHeader) {
-    const RunResult r = run_with(conf({item(26, "", "1", "1"), item(27, "", "x", "y"), item(145, "RSVD145", "7", "7")}));
+    const RunResult r =
+        run_with(conf({item(26, "", "1", "1"), item(27, "", "x", "y"), item(145, "RSVD145", "7", "7")}));
     expect_headers(r, "x", "x", "x", "x");
 }
 
 TEST_F(setwright_merge, MismatchStopsBeforeAnyHeader) {
     write_file(dir / "simulator.h", "old simulator");
-    const RunResult r = run_with(conf({item(0, "LV_HOR_RES_MAX", "1", "1"), item(1, "LV_VER_RES_MAX", "1", "1"),
-                                       item(2, "lv_color_depth", "1", "1"), item(3, "LV_COLOR_16_SWAP", "1", "1")}));
+    const RunResult r =
+        run_with(conf({item(0, "LV_HOR_RES_MAX", "1", "1"), item(1, "LV_VER_RES_MAX", "1", "1"),
+                       item(2, "lv_color_depth", "1", "1"), item(3, "LV_COLOR_16_SWAP", "1", "1")}));
     EXPECT_EQ(r.out,
               "\"lv_color_depth\"(offset=2) isn't match with full_conf list, it's name should be "
               "\"LV_COLOR_DEPTH\"\n");
@@ -213,21 +219,29 @@ TEST_F(setwright_merge, MismatchStopsBeforeAnyHeader) {
 TEST_F(setwright_options, VersionDecidesTheNameOfEntry49) {
     const std::string osa = item(49, "LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA", "1", "true");
     const std::string rejected =
-        "\"LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA\"(offset=49) isn't match with full_conf list, it's name should be "
+        "\"LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA\"(offset=49) isn't match with full_conf list, it's name should "
+        "be "
         "\"LV_USE_GPU_VORLIX_QVB_AUTO_INIT\"\n";
     const std::string old_line = "#define LV_USE_GPU_VORLIX_QVB_AUTO_INIT 0\n";
     const std::string new_line = "#define LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA 1\n";
 
-    const std::vector<std::vector<std::string>> accepted_args = {
-        {"-v", "7.0.1"}, {"-v7.0.1"}, {"-v", "7.0.2", "-v", "7.0.1"}, {"-v", "7.0.1", "-x", "-v", "7.0.2"},
-        {"-v", "7.0.1", "-v"}, {"-v", "7.0.1", "stray"}};
+    const std::vector<std::vector<std::string>> accepted_args = {{"-v", "7.0.1"},
+                                                                 {"-v7.0.1"},
+                                                                 {"-v", "7.0.2", "-v", "7.0.1"},
+                                                                 {"-v", "7.0.1", "-x", "-v", "7.0.2"},
+                                                                 {"-v", "7.0.1", "-v"},
+                                                                 {"-v", "7.0.1", "stray"}};
     for (const auto& args : accepted_args) {
         SCOPED_TRACE(args.size() > 2 ? args[2] : args[0]);
         expect_headers(run_with(conf({osa}), args), old_line, new_line, old_line, new_line);
     }
-    const std::vector<std::vector<std::string>> rejected_args = {
-        {}, {"-v", "7.0.1 "}, {"-v", "7.0"}, {"-v", "7.0.10"}, {"-v", "7.0.1", "-v", "8"}, {"-x", "-v", "7.0.1"},
-        {"-v"}};
+    const std::vector<std::vector<std::string>> rejected_args = {{},
+                                                                 {"-v", "7.0.1 "},
+                                                                 {"-v", "7.0"},
+                                                                 {"-v", "7.0.10"},
+                                                                 {"-v", "7.0.1", "-v", "8"},
+                                                                 {"-x", "-v", "7.0.1"},
+                                                                 {"-v"}};
     for (const auto& args : rejected_args) {
         SCOPED_TRACE(args.empty() ? "none" : args.back());
         std::remove((dir / "simulator.h").c_str());
@@ -336,9 +350,10 @@ std::string compile_with(const TempDir& dir, const std::string& header, const st
                    "    return coord + (anim_data == NULL) + aligned_buf[0] + (int)sizeof break_chars\n"
                    "        + LV_COLOR_DEPTH + (int)LV_MEM_SIZE;\n"
                    "}\n");
-    const RunResult r = run({"/bin/sh", "-c",
-                             "cd '" + dir.path() +
-                                 "' && cc -std=c11 -Wall -Wextra -Wpedantic -Werror -c check.c -o check.o 2>&1"});
+    const RunResult r =
+        run({"/bin/sh", "-c",
+             "cd '" + dir.path() +
+                 "' && cc -std=c11 -Wall -Wextra -Wpedantic -Werror -c check.c -o check.o 2>&1"});
     return r.status == 0 ? "" : r.out + "(status " + std::to_string(r.status) + ")";
 }
 
@@ -346,8 +361,9 @@ std::string compile_with(const TempDir& dir, const std::string& header, const st
 
 TEST_F(setwright_run, DefaultHeadersCompile) {
     ASSERT_EQ(run_with("{}").status, 0);
-    const std::string common = "_Static_assert(LV_MEM_SIZE == 32U * 1024U, \"mem size\");\n"
-                               "_Static_assert(LV_HOR_RES_MAX == 480 && LV_VER_RES_MAX == 272, \"res\");\n";
+    const std::string common =
+        "_Static_assert(LV_MEM_SIZE == 32U * 1024U, \"mem size\");\n"
+        "_Static_assert(LV_HOR_RES_MAX == 480 && LV_VER_RES_MAX == 272, \"res\");\n";
     EXPECT_EQ(compile_with(dir, "simulator.h",
                            common + "_Static_assert(LV_USE_KELDRAN_SIMULATOR == 1, \"sim\");\n"
                                     "#ifdef BRENVIK_GLUE_SEEN\n#error glue\n#endif\n"),
@@ -360,8 +376,8 @@ TEST_F(setwright_run, DefaultHeadersCompile) {
 }
 
 TEST_F(setwright_run, ExampleConfigurationCompiles) {
-    const RunResult r = run_with(read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/config/conf.json"),
-                                 {"-v", "7.0.1"});
+    const RunResult r =
+        run_with(read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/config/conf.json"), {"-v", "7.0.1"});
     ASSERT_EQ(r.out, "");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(compile_with(dir, "simulator.h", ""), "");

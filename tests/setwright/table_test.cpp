@@ -26,8 +26,18 @@ int listed_kind(int index) {
             if (index >= a && index <= b) return true;
         return false;
     };
-    if (in({{19, 20}, {23, 25}, {66, 66}, {72, 73}, {77, 77}, {122, 132}, {136, 136}, {138, 138},
-            {141, 143}, {148, 149}, {151, 151}, {191, 191}}))
+    if (in({{19, 20},
+            {23, 25},
+            {66, 66},
+            {72, 73},
+            {77, 77},
+            {122, 132},
+            {136, 136},
+            {138, 138},
+            {141, 143},
+            {148, 149},
+            {151, 151},
+            {191, 191}}))
         return MAC_KIND_SYM;
     if (in({{12, 12}, {36, 36}, {46, 46}, {52, 52}, {60, 60}, {74, 75}, {117, 117}, {146, 146}}))
         return MAC_KIND_TYPEDEF;
@@ -38,7 +48,7 @@ int listed_kind(int index) {
 }
 
 class TableTest : public ::testing::Test {
-protected:
+   protected:
     void TearDown() override { reset_full_conf(); }
 };
 
@@ -139,7 +149,7 @@ TEST_F(setwright_table, MergeStoresCopiesAndSwitchesHeadersOff) {
     ASSERT_EQ(update_mac_value(source(sim.c_str(), "~~"), 2), 0);
     sim = "changed after the merge";
     const mac_obj_t& e = full_conf[2];
-    EXPECT_STREQ(e.sim_val, "123");  // a copy, not the caller's text
+    EXPECT_STREQ(e.sim_val, "123");   // a copy, not the caller's text
     EXPECT_STREQ(e.board_val, "~~");  // kept, but never rendered
     EXPECT_EQ(e.sim_en, 1);
     EXPECT_EQ(e.board_en, 0);
