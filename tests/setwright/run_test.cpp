@@ -268,6 +268,11 @@ TEST_F(setwright_fail, UnreadableOrUnparsableConf) {
     expect_rejected(run_here(), "open conf.json failed\n");
     ::rmdir((dir / "conf.json").c_str());
 
+    // A FIFO has no length to read up to; the run must not wait for a writer.
+    ASSERT_EQ(::mkfifo((dir / "conf.json").c_str(), 0644), 0);
+    expect_rejected(run_here(), "Fail to get the file length\n");
+    std::remove((dir / "conf.json").c_str());
+
     for (const char* text : {"", "   \n", "{\"lvconf\": [", "lvconf", "{\"lvconf\": [1,]}"}) {
         SCOPED_TRACE(text);
         expect_rejected(run_with(text), "Parse json content failed\n");
