@@ -6,7 +6,8 @@ namespace setwright {
 
 // Reads the JSON file `path` and merges each item of "lvconf" into full_conf, in order. Returns
 // 0, or 1 after one message line: the file can't be read or parsed, an item is malformed or
-// names the wrong entry, or a value can't be copied. Items merged before a failure stay merged.
+// names the wrong entry, or a value can't be copied (file messages say conf.json, the only file
+// setwright reads). Items merged before a failure stay merged.
 int merge_conf_json(const char* path);
 
 }  // namespace setwright
