@@ -1,0 +1,44 @@
+// read_whole_file: the input side of the generators, including the inputs
+// that are not regular files and must be refused without blocking.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "test_support.h"
+#include "whole_file.h"
+
+namespace lvforge {
+namespace {
+
+using test::TempDir;
+
+TEST(ReadWholeFile, ReadsEveryByteAndAddsATerminator) {
+    TempDir t;
+    // Small files and one large enough for the huge-page buffer.
+    for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{5} << 20}) {
+        std::string data(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>(i * 131 + i / 4096);
+        test::write_file(t / "in", data);
+        WholeFile f;
+        ASSERT_EQ(read_whole_file((t / "in").c_str(), f), ReadStatus::ok);
+        ASSERT_EQ(f.size, size);
+        EXPECT_TRUE(std::string(f.data.get(), f.size) == data);
+        EXPECT_EQ(f.data[size], '\0');
+    }
+}
+
+TEST(ReadWholeFile, RefusesWhatIsNotARegularFile) {
+    TempDir t;
+    ASSERT_EQ(::mkfifo((t / "fifo").c_str(), 0600), 0);
+    WholeFile f;
+    EXPECT_EQ(read_whole_file((t / "missing").c_str(), f), ReadStatus::open_failed);
+    EXPECT_EQ(read_whole_file(t.path().c_str(), f), ReadStatus::open_failed);
+    // A FIFO without a writer: answered at once, not waited on.
+    EXPECT_EQ(read_whole_file((t / "fifo").c_str(), f), ReadStatus::length_failed);
+    EXPECT_EQ(f.data, nullptr);
+}
+
+}  // namespace
+}  // namespace lvforge
