@@ -27,10 +27,18 @@ int write_generated_file(const char* out_path, const std::function<void(TextSink
         std::printf("ERR: open %s failed!\n", out_path);
         return 1;
     }
+    bool body_ok;
     {
         TextSink sink(out);
         body(sink);
-        sink.flush();
+        body_ok = sink.flush();
+    }
+    // The sink can fail on its own (no buffer, a line it could not format) without the file
+    // seeing a failed write; such a file is incomplete and must not replace the earlier one.
+    if (!body_ok) {
+        out.discard();
+        std::printf("ERR: write %s failed!\n", out_path);
+        return 1;
     }
     switch (out.commit()) {
         case SafeOutput::Status::ok:

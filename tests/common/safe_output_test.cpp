@@ -150,7 +150,12 @@ TEST(WriteGeneratedFile, ReportsEachFailureWithItsMessageAndLeavesNothingBehind)
     EXPECT_EQ(write_generated_file(dir.c_str(), body), 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERR: open " + dir + " failed!\n");
 
+    // A failure inside the sink itself (here a text that can't be formatted) must fail the
+    // file just like a failed write, not put a file with text missing in place.
     const std::string out = t / "out.c";
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(write_generated_file(out.c_str(), [](TextSink& s) { s.putf("%ls", L"\xdcff"); }), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERR: write " + out + " failed!\n");
     EXPECT_EQ(read_file(out), "old");
     EXPECT_EQ(list_dir(t.path()), (Names{"dir.c", "file", "out.c"}));
 }
