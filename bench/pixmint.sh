@@ -1,0 +1,113 @@
+#!/bin/sh
+# Benchmark of pixmint on a 2500 x 2500 RGBA PNG converted with
+# -f true-color-alpha (all depths), against decoding the same PNG alone and
+# against `cp` of the produced .c file.
+#
+#   bench/pixmint.sh [BUILD_DIR]
+#
+# Without BUILD_DIR a Release build is made in build/bench-rel. Each command
+# is timed as the best of RUNS runs (default 5); the files live in a
+# temporary directory that is removed afterwards.
+set -eu
+cd "$(dirname "$0")/.."
+root=$(pwd)
+runs=${RUNS:-5}
+
+build=${1:-}
+if [ -z "$build" ]; then
+    build="$root/build/bench-rel"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$build" --target pixmint >/dev/null
+fi
+build=$(cd "$build" && pwd)
+pixmint="$build/pixmint/pixmint"
+[ -x "$pixmint" ] || { echo "no pixmint binary at $pixmint" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "missing /usr/bin/time (scripts/setup.sh installs it)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT INT TERM
+cd "$work"
+
+# Two small helpers against Debian's libstb: one writes the test image (smooth
+# gradients with some noise, like a photo with an alpha mask), the other only
+# decodes it, as pixmint does first.
+cat > make_png.c <<'C'
+#include <stb_image_write.h>
+#include <stdlib.h>
+int main(void) {
+    const int w = 2500, h = 2500;
+    unsigned char* p = malloc((size_t)w * h * 4);
+    unsigned seed = 12345;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            unsigned char* q = p + ((size_t)y * w + x) * 4;
+            seed = seed * 1103515245u + 12345u;
+            int n = (int)((seed >> 16) & 15) - 8;
+            q[0] = (unsigned char)((x * 255 / w + n) & 255);
+            q[1] = (unsigned char)((y * 255 / h + n) & 255);
+            q[2] = (unsigned char)(((x + y) * 255 / (w + h)) & 255);
+            q[3] = (unsigned char)(((x / 50 + y / 50) & 1) ? 255 : 128 + n);
+        }
+    return stbi_write_png("big.png", w, h, 4, p, w * 4) ? 0 : 1;
+}
+C
+cat > decode_png.c <<'C'
+#include <stb_image.h>
+int main(int argc, char** argv) {
+    int w, h, n;
+    unsigned char* p = stbi_load(argc > 1 ? argv[1] : "big.png", &w, &h, &n, 0);
+    stbi_image_free(p);
+    return p == 0;
+}
+C
+cflags=$(pkg-config --cflags stb)
+libs=$(pkg-config --libs stb)
+# shellcheck disable=SC2086
+cc -O2 $cflags make_png.c -o make_png $libs -lm
+# shellcheck disable=SC2086
+cc -O2 $cflags decode_png.c -o decode_png $libs -lm
+./make_png
+
+# best_of OUT CMD...: the shortest wall time of $runs runs of CMD, in seconds. OUT, the file the
+# command writes, is removed and the page cache written back before each run.
+best_of() {
+    out=$1
+    shift
+    best=""
+    i=0
+    while [ "$i" -lt "$runs" ]; do
+        rm -f "$out"
+        sync
+        t0=$(date +%s%N)
+        "$@" >/dev/null 2>&1
+        t1=$(date +%s%N)
+        best=$(awk -v a="$best" -v b="$(((t1 - t0) / 1000))" 'BEGIN { print (a == "" || b < a) ? b : a }')
+        i=$((i + 1))
+    done
+    awk -v us="$best" 'BEGIN { printf "%.4f", us / 1e6 }'
+}
+
+"$pixmint" -p big.png -f true-color-alpha >/dev/null || { echo "pixmint failed" >&2; exit 1; }
+t_pm=$(best_of big.c "$pixmint" -p big.png -f true-color-alpha)
+t_dec=$(best_of none.out ./decode_png big.png)
+"$pixmint" -p big.png -f true-color-alpha >/dev/null
+t_cp=$(best_of cp.out cp big.c cp.out)
+out_bytes=$(stat -c %s big.c)
+rm -f big.c cp.out
+/usr/bin/time -f %M -o rss.txt "$pixmint" -p big.png -f true-color-alpha >/dev/null
+rss=$(cat rss.txt)
+
+awk -v pm="$t_pm" -v dec="$t_dec" -v cp="$t_cp" -v ob="$out_bytes" -v rss="$rss" 'BEGIN {
+    pixels = 2500 * 2500 * 4
+    printf "pixmint (2500x2500 RGBA PNG, -f true-color-alpha, all depths)\n"
+    printf "  pixmint wall:      %8.4f s\n", pm
+    printf "  decode only:       %8.4f s\n", dec
+    printf "  cp of the .c file: %8.4f s\n", cp
+    printf "  output:            %8.1f MB, %.0f MB/s\n", ob / 1e6, ob / 1e6 / pm
+    printf "  peak RSS:          %8.1f MiB\n", rss / 1024
+    lim_t = dec + 2 * cp
+    lim_m = 2 * pixels / 1048576 + 64
+    printf "  time target  pixmint <= decode + 2 x cp = %.4f s: %s\n", lim_t, (pm <= lim_t ? "pass" : "FAIL")
+    printf "  memory target peak RSS <= 2 x %.1f MiB + 64 MiB = %.1f MiB: %s\n", pixels / 1048576, lim_m, (rss / 1024 <= lim_m ? "pass" : "FAIL")
+    exit (pm <= lim_t && rss / 1024 <= lim_m) ? 0 : 1
+}'
