@@ -89,26 +89,33 @@ void add_8bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixe
                   });
 }
 
-void add_16bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
+namespace {
+
+// Both 16-bit sections: RGB 5-6-5 as two bytes, low byte first unless
+// swapped, then the alpha byte for cf 1.
+void add_16bit_section(const ImageJob& job, TextSink& out, const std::uint8_t* pixels, bool swap) {
     const bool alpha = job.cf == kTrueColorAlpha;
-    write_section(job, out, pixels, "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n",
-                  info_per_cf[job.cf].comment_16bit, [alpha](char* o, Rgba c) {
-                      o = put_unit(o, kPixelHex, low565(c));
-                      o = put_unit(o, kPixelHex, high565(c));
+    const CfInfo& info = info_per_cf[job.cf];
+    write_section(job, out, pixels,
+                  swap ? "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
+                       : "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n",
+                  swap ? info.comment_16bit_swap : info.comment_16bit, [alpha, swap](char* o, Rgba c) {
+                      const std::uint8_t lo = low565(c), hi = high565(c);
+                      o = put_unit(o, kPixelHex, swap ? hi : lo);
+                      o = put_unit(o, kPixelHex, swap ? lo : hi);
                       if (alpha) o = put_unit(o, kPixelHex, c.a);
                       return o;
                   });
 }
 
+}  // namespace
+
+void add_16bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
+    add_16bit_section(job, out, pixels, false);
+}
+
 void add_16bit_swap_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
-    const bool alpha = job.cf == kTrueColorAlpha;
-    write_section(job, out, pixels, "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n",
-                  info_per_cf[job.cf].comment_16bit_swap, [alpha](char* o, Rgba c) {
-                      o = put_unit(o, kPixelHex, high565(c));
-                      o = put_unit(o, kPixelHex, low565(c));
-                      if (alpha) o = put_unit(o, kPixelHex, c.a);
-                      return o;
-                  });
+    add_16bit_section(job, out, pixels, true);
 }
 
 void add_32bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
