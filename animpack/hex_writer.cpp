@@ -18,10 +18,6 @@ constexpr const char* kBanner =
 // last 8-byte unit copy spills past its 6 significant ones, must stay within kMaxReserve.
 constexpr std::size_t kBlock = 8 * 1024;
 static_assert(kBlock * 6 + 2 <= lvforge::TextSink::kMaxReserve);
-// Blocks formatted between two writes: 384 KiB of text, large enough for few system calls and
-// small enough to stay in cache. Filling the sink's whole buffer before writing costs a page
-// fault per 4 KiB on the first pass and a trip through main memory on every pass after it.
-constexpr std::size_t kBlocksPerWrite = 8;
 
 // Formats `n` bytes as "0x%02x, " units from `out` on; returns the end of the text.
 char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
@@ -49,13 +45,12 @@ void add_hex_array(const HexJob& job, lvforge::TextSink& out, const std::uint8_t
     // Every byte goes on the one line, however long: formatted block by block straight into
     // the sink, which writes it out in large pieces, so the whole text is never held at once.
     std::uint64_t left = job.array_size > 0 ? job.array_size - 1 : 0;
-    for (std::size_t blocks = 1; left > 0; ++blocks) {
+    while (left > 0) {
         const std::size_t n = left < kBlock ? static_cast<std::size_t>(left) : kBlock;
         char* p = out.reserve(n * 6 + 2);
         out.advance(format_block(p, data, n));
         data += n;
         left -= n;
-        if (blocks % kBlocksPerWrite == 0) out.flush();
     }
     out.put("0x00\n};\n");
 }
