@@ -16,16 +16,15 @@ using test::TempDir;
 
 TEST(ReadWholeFile, ReadsEveryByteAndAddsATerminator) {
     TempDir t;
-    // Small files and one large enough for the huge-page buffer.
-    for (const std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{5} << 20}) {
+    // Empty, and large enough for the huge-page buffer.
+    for (const std::size_t size : {std::size_t{0}, std::size_t{5} << 20}) {
         std::string data(size, '\0');
         for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>(i * 131 + i / 4096);
         test::write_file(t / "in", data);
         WholeFile f;
         ASSERT_EQ(read_whole_file((t / "in").c_str(), f), ReadStatus::ok);
         ASSERT_EQ(f.size, size);
-        EXPECT_TRUE(std::string(f.data.get(), f.size) == data);
-        EXPECT_EQ(f.data[size], '\0');
+        EXPECT_TRUE(std::string(f.data.get(), f.size + 1) == data + '\0');
     }
 }
 
