@@ -1,11 +1,10 @@
 #include "svg_render.h"
 
-#include <cairo.h>
-#include <librsvg/rsvg.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+
+#include "svg_library.h"
 
 namespace pixmint {
 
@@ -13,29 +12,31 @@ namespace {
 
 // Owns the librsvg handle.
 struct HandleOwner {
+    const SvgLibrary& lib;
     RsvgHandle* h = nullptr;
     ~HandleOwner() {
-        if (h != nullptr) g_object_unref(h);
+        if (h != nullptr) lib.object_unref(h);
     }
 };
 
 // Owns the cairo surface and context.
 struct CairoOwner {
+    const SvgLibrary& lib;
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
     ~CairoOwner() {
-        if (cr != nullptr) cairo_destroy(cr);
-        if (surface != nullptr) cairo_surface_destroy(surface);
+        if (cr != nullptr) lib.destroy(cr);
+        if (surface != nullptr) lib.surface_destroy(surface);
     }
 };
 
 // The document's size in pixels: its width and height, or failing those its viewBox.
-bool intrinsic_size(RsvgHandle* h, double* w, double* h_out) {
-    if (rsvg_handle_get_intrinsic_size_in_pixels(h, w, h_out)) return true;
+bool intrinsic_size(const SvgLibrary& lib, RsvgHandle* h, double* w, double* h_out) {
+    if (lib.intrinsic_size_in_pixels(h, w, h_out)) return true;
     gboolean has_w = FALSE, has_h = FALSE, has_vbox = FALSE;
     RsvgLength lw{}, lh{};
     RsvgRectangle vbox{};
-    rsvg_handle_get_intrinsic_dimensions(h, &has_w, &lw, &has_h, &lh, &has_vbox, &vbox);
+    lib.intrinsic_dimensions(h, &has_w, &lw, &has_h, &lh, &has_vbox, &vbox);
     if (!has_vbox) return false;
     *w = vbox.width;
     *h_out = vbox.height;
@@ -53,15 +54,20 @@ inline std::uint8_t unpremultiply(std::uint32_t c, std::uint32_t a) {
 }  // namespace
 
 SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* width, std::uint32_t* height) {
-    HandleOwner doc;
+    // Without the library there is nothing to render with.
+    const SvgLibrary* loaded = svg_library();
+    if (loaded == nullptr) return SvgStatus::rasterizer_failed;
+    const SvgLibrary& lib = *loaded;
+
+    HandleOwner doc{lib};
     GError* error = nullptr;
-    doc.h = rsvg_handle_new_from_file(path, &error);
-    if (error != nullptr) g_error_free(error);
+    doc.h = lib.new_from_file(path, &error);
+    if (error != nullptr) lib.error_free(error);
     if (doc.h == nullptr) return SvgStatus::open_failed;
-    rsvg_handle_set_dpi(doc.h, 96.0);
+    lib.set_dpi(doc.h, 96.0);
 
     double fw = 0, fh = 0;
-    if (!intrinsic_size(doc.h, &fw, &fh)) return SvgStatus::open_failed;
+    if (!intrinsic_size(lib, doc.h, &fw, &fh)) return SvgStatus::open_failed;
     // Truncation toward zero; a size that is no finite non-negative number,
     // or that no image buffer could hold, leaves the document unusable.
     if (!std::isfinite(fw) || !std::isfinite(fh) || fw < 0 || fh < 0 || fw >= 2147483648.0 ||
@@ -71,11 +77,11 @@ SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* wid
     const auto w = static_cast<std::uint32_t>(fw);
     const auto h = static_cast<std::uint32_t>(fh);
 
-    CairoOwner canvas;
-    canvas.surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h));
-    if (cairo_surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
-    canvas.cr = cairo_create(canvas.surface);
-    if (cairo_status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
+    CairoOwner canvas{lib};
+    canvas.surface = lib.image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h));
+    if (lib.surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
+    canvas.cr = lib.create(canvas.surface);
+    if (lib.status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
 
     const std::size_t bytes = std::size_t{w} * h * 4;
     auto* out = static_cast<std::uint8_t*>(std::malloc(bytes == 0 ? 1 : bytes));
@@ -84,15 +90,15 @@ SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* wid
     // The viewport is the document's own unrounded size at the origin, so it
     // renders at scale 1; whatever lies past the truncated edge is cut off.
     const RsvgRectangle viewport{0.0, 0.0, fw, fh};
-    if (!rsvg_handle_render_document(doc.h, canvas.cr, &viewport, &error)) {
-        if (error != nullptr) g_error_free(error);
+    if (!lib.render_document(doc.h, canvas.cr, &viewport, &error)) {
+        if (error != nullptr) lib.error_free(error);
         std::free(out);
         return SvgStatus::open_failed;
     }
-    cairo_surface_flush(canvas.surface);
+    lib.surface_flush(canvas.surface);
 
-    const unsigned char* src = cairo_image_surface_get_data(canvas.surface);
-    const int stride = cairo_image_surface_get_stride(canvas.surface);
+    const unsigned char* src = lib.image_surface_get_data(canvas.surface);
+    const int stride = lib.image_surface_get_stride(canvas.surface);
     for (std::uint32_t y = 0; y < h; ++y) {
         const unsigned char* row = src + static_cast<std::size_t>(stride) * y;
         std::uint8_t* dst = out + std::size_t{y} * w * 4;
