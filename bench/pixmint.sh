@@ -68,24 +68,7 @@ cc -O2 $cflags make_png.c -o make_png $libs -lm
 cc -O2 $cflags decode_png.c -o decode_png $libs -lm
 ./make_png
 
-# best_of OUT CMD...: the shortest wall time of $runs runs of CMD, in seconds. OUT, the file the
-# command writes, is removed and the page cache written back before each run.
-best_of() {
-    out=$1
-    shift
-    best=""
-    i=0
-    while [ "$i" -lt "$runs" ]; do
-        rm -f "$out"
-        sync
-        t0=$(date +%s%N)
-        "$@" >/dev/null 2>&1
-        t1=$(date +%s%N)
-        best=$(awk -v a="$best" -v b="$(((t1 - t0) / 1000))" 'BEGIN { print (a == "" || b < a) ? b : a }')
-        i=$((i + 1))
-    done
-    awk -v us="$best" 'BEGIN { printf "%.4f", us / 1e6 }'
-}
+. "$root/bench/lib.sh"
 
 "$pixmint" -p big.png -f true-color-alpha >/dev/null || { echo "pixmint failed" >&2; exit 1; }
 t_pm=$(best_of big.c "$pixmint" -p big.png -f true-color-alpha)
@@ -94,8 +77,7 @@ t_dec=$(best_of none.out ./decode_png big.png)
 t_cp=$(best_of cp.out cp big.c cp.out)
 out_bytes=$(stat -c %s big.c)
 rm -f big.c cp.out
-/usr/bin/time -f %M -o rss.txt "$pixmint" -p big.png -f true-color-alpha >/dev/null
-rss=$(cat rss.txt)
+rss=$(peak_rss "$pixmint" -p big.png -f true-color-alpha)
 
 awk -v pm="$t_pm" -v dec="$t_dec" -v cp="$t_cp" -v ob="$out_bytes" -v rss="$rss" 'BEGIN {
     pixels = 2500 * 2500 * 4
