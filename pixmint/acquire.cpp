@@ -2,6 +2,7 @@
 
 #include <stb_image.h>
 #include <stb_image_resize.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <cstdio>
@@ -13,10 +14,19 @@ namespace pixmint {
 
 namespace {
 
+// Only regular files are decoded: opening a FIFO (or a device) would wait
+// for a writer that may never come.
+bool is_regular_file(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0 && S_ISREG(st.st_mode);
+}
+
 // Decodes through the SVG renderer; false after printing the failure.
 bool decode_svg(const char* path, ImageJob& job, AcquiredImage& image) {
     std::uint32_t w = 0, h = 0;
-    switch (render_svg(path, &image.decoded, &w, &h)) {
+    const SvgStatus status =
+        is_regular_file(path) ? render_svg(path, &image.decoded, &w, &h) : SvgStatus::open_failed;
+    switch (status) {
         case SvgStatus::ok:
             break;
         case SvgStatus::open_failed:
@@ -38,7 +48,7 @@ bool decode_svg(const char* path, ImageJob& job, AcquiredImage& image) {
 // Decodes a raster file, whatever its extension claims; false after printing the failure.
 bool decode_raster(const char* path, ImageJob& job, AcquiredImage& image) {
     int w = 0, h = 0, comp = 0;
-    image.decoded = stbi_load(path, &w, &h, &comp, 0);
+    image.decoded = is_regular_file(path) ? stbi_load(path, &w, &h, &comp, 0) : nullptr;
     if (image.decoded == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) {
         std::puts("Error: Failed to load the image");
         return false;

@@ -84,6 +84,23 @@ TEST(Failures, UndecodableInputLeavesTheEarlierOutput) {
     EXPECT_EQ(read_file(dir / "logo.c"), kEarlier);
 }
 
+TEST(Failures, NonRegularInputsAreRefusedWithoutWaiting) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((dir / "pipe.svg").c_str(), 0644), 0);
+    std::filesystem::create_directory(dir / "folder.png");
+    auto r = pixmint(dir, {"-p", "pipe.png"});
+    EXPECT_EQ(r.out, "Error: Failed to load the image\n");
+    EXPECT_EQ(r.status, 1);
+    r = pixmint(dir, {"-p", "pipe.svg"});
+    EXPECT_EQ(r.out, "Could not open SVG image.\n");
+    EXPECT_EQ(r.status, 1);
+    r = pixmint(dir, {"-p", "folder.png"});
+    EXPECT_EQ(r.out, "Error: Failed to load the image\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(list_dir(dir.path()), (Names{"folder.png", "pipe.png", "pipe.svg"}));
+}
+
 TEST(Success, ReplacesALongerFileWholeWithNormalPermissions) {
     TempDir dir;
     write_png(dir / "logo.png", 2, 2, 4);
