@@ -8,7 +8,7 @@ namespace animpack {
 
 Request parse_command_line(int argc, char** argv, CommandLine& cl) {
     const char* name_arg = nullptr;  // the last -n with a usable last component
-    char name_var[lvforge::kNameBufSize] = {};
+    char last_component[lvforge::kNameBufSize];
 
     // 0 makes GNU getopt start over, also when an earlier call in this process used it; it still
     // permutes, so words that are not options are skipped and the options after them read.
@@ -23,7 +23,7 @@ Request parse_command_line(int argc, char** argv, CommandLine& cl) {
                 break;
             case 'n':
                 if (optarg[0] == '\0') break;  // an empty name leaves the name to -p
-                if (lvforge::remove_dir(optarg, name_var) != 0) return Request::bad_name;
+                if (lvforge::remove_dir(optarg, last_component) != 0) return Request::bad_name;
                 name_arg = optarg;
                 break;
             case 'h':
@@ -35,13 +35,7 @@ Request parse_command_line(int argc, char** argv, CommandLine& cl) {
     // Without an input there is nothing to convert and nothing to name.
     if (cl.input_path == nullptr) return Request::usage;
 
-    if (name_arg != nullptr) {
-        lvforge::finish_names(cl.job, name_arg, name_var);
-    } else {
-        char stem[lvforge::kNameBufSize];
-        lvforge::stem_from_input(cl.input_path, stem);
-        lvforge::finish_names(cl.job, stem, stem);
-    }
+    lvforge::derive_names(cl.job, cl.input_path, name_arg);
     return Request::convert;
 }
 

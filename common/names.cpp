@@ -39,6 +39,19 @@ void finish_names(OutputNames& names, const char* stem, const char* var_name) {
     names.out_path[n] = '\0';
 }
 
+void derive_names(OutputNames& names, const char* input_path, const char* name_option) {
+    char stem[kNameBufSize];
+    char var_name[kNameBufSize] = {};
+    if (name_option != nullptr) {
+        copy_name(stem, name_option);
+        remove_dir(name_option, var_name);
+    } else {
+        stem_from_input(input_path, stem);
+        copy_name(var_name, stem);
+    }
+    finish_names(names, stem, var_name);
+}
+
 void to_open_path(const char* out_path, char dst[kNameBufSize]) {
     copy_name(dst, out_path);
     for (char* p = dst; *p != '\0'; ++p) {

@@ -24,6 +24,11 @@ void stem_from_input(const char* path, char stem[kNameBufSize]);
 // 99 chars, attr_name = var_name upper-cased (a-z only).
 void finish_names(OutputNames& names, const char* stem, const char* var_name);
 
+// Fills `names` from the command line: from `name_option` (the -n argument, whose last component
+// must be non-empty) when given, the stem being the whole argument and the variable its last
+// component; otherwise from the stem of `input_path`, which is then both.
+void derive_names(OutputNames& names, const char* input_path, const char* name_option);
+
 // The path under which out_path is opened: backslashes read as directory separators.
 void to_open_path(const char* out_path, char dst[kNameBufSize]);
 

@@ -71,11 +71,8 @@ int parse_command_line(int argc, char** argv, Options& options) {
         return 1;
     }
     ImageJob& job = options.job;
-    job.cf = kTrueColor;
-    job.depth = 0;
-    bool named = false;
-    char stem[lvforge::kNameBufSize] = {};
-    char var_name[lvforge::kNameBufSize] = {};
+    const char* name_arg = nullptr;  // the last -n with a usable last component
+    char last_component[lvforge::kNameBufSize];
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
@@ -101,12 +98,11 @@ int parse_command_line(int argc, char** argv, Options& options) {
             }
             case 'n':
                 if (optarg[0] == '\0') break;
-                if (lvforge::remove_dir(optarg, var_name) != 0) {
+                if (lvforge::remove_dir(optarg, last_component) != 0) {
                     std::puts("Error: Unsupported filename!");
                     return 1;
                 }
-                lvforge::copy_name(stem, optarg);
-                named = true;
+                name_arg = optarg;
                 break;
             case 'w':
                 options.resize.req_width = std::atoi(optarg);
@@ -143,15 +139,7 @@ int parse_command_line(int argc, char** argv, Options& options) {
         std::puts("Err: color depth or alpha channel is not supported on this board.\n");
         return 1;
     }
-    if (!named) {
-        lvforge::stem_from_input(options.image_path, stem);
-        lvforge::copy_name(var_name, stem);
-    }
-    lvforge::OutputNames names;
-    lvforge::finish_names(names, stem, var_name);
-    std::memcpy(job.out_path, names.out_path, sizeof job.out_path);
-    std::memcpy(job.var_name, names.var_name, sizeof job.var_name);
-    std::memcpy(job.attr_name, names.attr_name, sizeof job.attr_name);
+    lvforge::derive_names(job, options.image_path, name_arg);
     return -1;
 }
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "path_ops.h"
+#include "names.h"
 
 namespace pixmint {
 
@@ -13,11 +13,10 @@ enum ColorFormat : int { kTrueColor = 0, kTrueColorAlpha = 1, kTrueColorChromaKe
 // Kinds of input recognised from the image path.
 enum ImageType : int { kPng = 1, kBmp = 2, kJpg = 3, kGif = 4, kSvg = 5 };
 
-// One conversion request: filled by the driver and by acquisition, read by the writer.
-struct ImageJob {
-    char out_path[lvforge::kNameBufSize] = {};   // path of the C file to write
-    char var_name[lvforge::kNameBufSize] = {};   // descriptor variable; the array is var_name + "_map"
-    char attr_name[lvforge::kNameBufSize] = {};  // var_name upper-cased, suffix of LV_ATTRIBUTE_IMG_
+// One conversion request: filled by the driver and by acquisition, read by the writer. Its names
+// come first: out_path (the C file to write), var_name (the descriptor; the array is var_name +
+// "_map") and attr_name (var_name upper-cased, suffix of LV_ATTRIBUTE_IMG_).
+struct ImageJob : lvforge::OutputNames {
     std::uint8_t always_zero = 0;                // value of .header.always_zero
     std::uint32_t width = 0;                     // pixel columns of the buffer handed to the writer
     std::uint32_t height = 0;                    // pixel rows of that buffer
