@@ -4,9 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "mac_obj.h"
-#include "safe_output.h"
+#include "c_source.h"
 
 namespace setwright {
 
@@ -184,23 +185,9 @@ int gen_conf(const char* file_name, int mode) {
     const conf_code_t& code = code_of(mode);
     // A text that could not be built whole was reported when its block failed to grow.
     if (code.text == nullptr || code.broken) return 1;
-    lvforge::SafeOutput out;
-    if (!out.open(file_name)) {
-        std::printf("ERR: open %s failed!\n", file_name);
-        return 1;
-    }
-    out.write(code.text, code.len);
-    switch (out.commit()) {
-        case lvforge::SafeOutput::Status::ok:
-            return 0;
-        case lvforge::SafeOutput::Status::open_failed:
-            std::printf("ERR: open %s failed!\n", file_name);
-            return 1;
-        case lvforge::SafeOutput::Status::write_failed:
-            break;
-    }
-    std::printf("ERR: write %s failed!\n", file_name);
-    return 1;
+    // The same safe replacement, and the same messages, as every other generated file.
+    return lvforge::write_generated_file(
+        file_name, [&](lvforge::TextSink& out) { out.put(std::string_view(code.text, code.len)); });
 }
 
 void free_conf() {
