@@ -61,9 +61,7 @@ TEST_P(CommandLine, StdoutStatusAndFiles) {
     TempDir dir;
     populate(dir);
     const auto before = list_dir(dir.path());
-    std::vector<std::string> argv{pixmint_bin()};
-    argv.insert(argv.end(), c.args.begin(), c.args.end());
-    const auto r = lvforge::test::run(argv, {.cwd = dir.path()});
+    const auto r = run_pixmint(dir.path(), c.args);
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.err, "");
@@ -141,7 +139,7 @@ TEST(Names, StemFromNestedPathsLandsInTheCurrentDirectory) {
     TempDir dir;
     std::filesystem::create_directories(dir / "art/set.b");
     write_png(dir / "art/set.b/icon.x.png", 2, 2, 4);
-    auto r = lvforge::test::run({pixmint_bin(), "-p", "art/set.b/icon.x.png"}, {.cwd = dir.path()});
+    auto r = run_pixmint(dir.path(), {"-p", "art/set.b/icon.x.png"});
     EXPECT_EQ(r.status, 0);
     const std::string text = read_file(dir / "icon.x.c");
     EXPECT_NE(text.find("LV_ATTRIBUTE_IMG_ICON.X uint8_t icon.x_map[]"), std::string::npos);
@@ -151,10 +149,10 @@ TEST(Names, StemFromNestedPathsLandsInTheCurrentDirectory) {
     std::filesystem::create_directories(dir / "icons.png");
     write_png(dir / "icons.png/star.svg", 2, 2, 3);
     write_png(dir / "icons.png/data", 2, 2, 3);
-    r = lvforge::test::run({pixmint_bin(), "-p", "icons.png/star.svg"}, {.cwd = dir.path()});
+    r = run_pixmint(dir.path(), {"-p", "icons.png/star.svg"});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(exists(dir / "star.c"));
-    r = lvforge::test::run({pixmint_bin(), "-p", "icons.png/data"}, {.cwd = dir.path()});
+    r = run_pixmint(dir.path(), {"-p", "icons.png/data"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(read_file(dir / "data.c").find(" uint8_t data_map[] = {"), std::string::npos);
 }
@@ -163,7 +161,7 @@ TEST(Names, AbsoluteOutputPathCreatesItsDirectories) {
     TempDir dir;
     write_png(dir / "logo.png", 2, 2, 4);
     const std::string target = dir / "abs/x/logo";
-    const auto r = lvforge::test::run({pixmint_bin(), "-p", dir / "logo.png", "-n", target});
+    const auto r = run_pixmint("", {"-p", dir / "logo.png", "-n", target});
     EXPECT_EQ(r.out, "color depth: 0\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(exists(target + ".c"));
@@ -194,9 +192,9 @@ TEST(Resize, TargetSizesFollowTheOptions) {
     for (const auto& c : cases) {
         TempDir dir;
         write_png(dir / "img.png", c.w, c.h, 4);
-        std::vector<std::string> argv{pixmint_bin(), "-p", "img.png"};
-        argv.insert(argv.end(), c.args.begin(), c.args.end());
-        const auto r = lvforge::test::run(argv, {.cwd = dir.path()});
+        std::vector<std::string> args{"-p", "img.png"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto r = run_pixmint(dir.path(), args);
         EXPECT_EQ(r.status, 0) << r.out;
         EXPECT_EQ(descriptor_size(read_file(dir / "img.c")), c.size);
     }
@@ -205,9 +203,8 @@ TEST(Resize, TargetSizesFollowTheOptions) {
 TEST(Resize, SameSizeStillFiltersThePixels) {
     TempDir dir;
     write_png(dir / "img.png", 6, 6, 3);
-    ASSERT_EQ(lvforge::test::run({pixmint_bin(), "-p", "img.png", "-n", "plain"}, {.cwd = dir.path()}).status, 0);
-    ASSERT_EQ(lvforge::test::run({pixmint_bin(), "-p", "img.png", "-n", "same", "-w", "6"}, {.cwd = dir.path()}).status,
-              0);
+    ASSERT_EQ(run_pixmint(dir.path(), {"-p", "img.png", "-n", "plain"}).status, 0);
+    ASSERT_EQ(run_pixmint(dir.path(), {"-p", "img.png", "-n", "same", "-w", "6"}).status, 0);
     auto body = [](const std::string& text) {
         const auto from = text.find("_map[] = {");
         return text.substr(from, text.find("};") - from);

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fixtures.h"
@@ -23,8 +24,7 @@ using Names = std::vector<std::string>;
 const std::string kEarlier = "/* an earlier, good output */\n";
 
 lvforge::test::RunResult pixmint(const TempDir& dir, std::vector<std::string> args, long long fsize_limit = -1) {
-    args.insert(args.begin(), pixmint_bin());
-    return lvforge::test::run(args, {.cwd = dir.path(), .file_size_limit = fsize_limit});
+    return run_pixmint(dir.path(), std::move(args), fsize_limit);
 }
 
 TEST(Failures, WriteFailingMidwayKeepsTheEarlierFile) {

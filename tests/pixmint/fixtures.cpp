@@ -36,6 +36,10 @@ void write_jpg(const std::string& path, int w, int h) {
 
 std::string data_file(const std::string& name) { return std::string(LVFORGE_TEST_DATA) + "/data/" + name; }
 
-std::string pixmint_bin() { return PIXMINT_BIN; }
+lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
+                                     long long file_size_limit) {
+    args.insert(args.begin(), PIXMINT_BIN);
+    return lvforge::test::run(args, {.cwd = cwd, .file_size_limit = file_size_limit});
+}
 
 }  // namespace pixmint::test

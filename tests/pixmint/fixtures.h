@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+
 namespace pixmint::test {
 
 // Pixels of a w x h image with `comp` components: a fixed pattern that
@@ -19,7 +21,9 @@ void write_jpg(const std::string& path, int w, int h);
 // Path of a committed test input under tests/pixmint/data.
 std::string data_file(const std::string& name);
 
-// Path of the pixmint binary under test.
-std::string pixmint_bin();
+// Runs the pixmint binary under test with `args` in directory `cwd`, optionally under a file-size
+// limit in bytes (-1: none).
+lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
+                                     long long file_size_limit = -1);
 
 }  // namespace pixmint::test

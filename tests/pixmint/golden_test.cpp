@@ -42,9 +42,7 @@ TEST_P(Golden, OutputMatchesByteForByte) {
     const GoldenCase& c = GetParam();
     TempDir dir;
     c.make_input(dir);
-    std::vector<std::string> argv{pixmint_bin()};
-    argv.insert(argv.end(), c.args.begin(), c.args.end());
-    const auto r = lvforge::test::run(argv, {.cwd = dir.path()});
+    const auto r = run_pixmint(dir.path(), c.args);
     EXPECT_EQ(r.out, c.stdout_text);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.status, c.status);

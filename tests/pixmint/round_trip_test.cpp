@@ -41,7 +41,7 @@ TEST(RoundTrip, EveryDepthCompilesAndHoldsThePixels) {
     TempDir dir;
     const int w = 7, h = 3;
     write_png(dir / "logo.png", w, h, 4);
-    const auto gen = lvforge::test::run({pixmint_bin(), "-p", "logo.png", "-f", "true-color-alpha"}, {.cwd = dir.path()});
+    const auto gen = run_pixmint(dir.path(), {"-p", "logo.png", "-f", "true-color-alpha"});
     ASSERT_EQ(gen.status, 0) << gen.out;
     lvforge::test::write_file(dir / "lvgl.h", read_file(data_file("lvgl.h")));
     lvforge::test::write_file(dir / "dump.c",
