@@ -15,7 +15,7 @@ Request parse_command_line(int argc, char** argv, CommandLine& cl) {
     optind = 0;
     opterr = 0;
     int opt;
-    while ((opt = ::getopt(argc, argv, "p:n:h")) != -1) {
+    while ((opt = ::getopt(argc, argv, kOptionString)) != -1) {
         switch (opt) {
             case 'p':
                 if (optarg[0] == '\0') return Request::usage;

@@ -5,6 +5,9 @@
 
 namespace animpack {
 
+// The getopt(3) option string of the command line; the man page documents exactly these options.
+inline constexpr const char kOptionString[] = "p:n:h";
+
 // What the command line asks for.
 enum class Request {
     convert,    // input_path and the job's names are set

@@ -76,7 +76,7 @@ int parse_command_line(int argc, char** argv, Options& options) {
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
-    for (int opt; (opt = getopt(argc, argv, "p:f:n:w:h:d:v")) != -1;) {
+    for (int opt; (opt = getopt(argc, argv, kOptionString)) != -1;) {
         switch (opt) {
             case 'p':
                 if (optarg[0] == '\0') {

@@ -12,6 +12,9 @@ struct Options {
     const char* image_path = nullptr;  // the -p argument itself
 };
 
+// The getopt(3) option string of the command line; the man page documents exactly these options.
+inline constexpr const char kOptionString[] = "p:f:n:w:h:d:v";
+
 // Writes the usage text on standard output.
 void usage();
 

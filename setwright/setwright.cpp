@@ -18,7 +18,7 @@ void apply_options(int argc, char** argv) {
     opterr = 0;
     optind = 0;  // restart the scan: the library's caller may have run getopt before
     int opt = 0;
-    while ((opt = ::getopt(argc, argv, "v:")) == 'v') select_lvgl_version(optarg);
+    while ((opt = ::getopt(argc, argv, kOptionString)) == 'v') select_lvgl_version(optarg);
 }
 
 // The headers, simulator first: each is built from the merged table and written before the next
