@@ -1,0 +1,35 @@
+# Installation: the three tools, their man pages, and the CMake package that
+# gives other projects lvforge::<tool> and the lvforge_add_* functions.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(LVFORGE_CMAKE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/lvforge")
+
+install(TARGETS pixmint setwright animpack EXPORT lvforgeTargets
+        RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(EXPORT lvforgeTargets NAMESPACE lvforge:: DESTINATION "${LVFORGE_CMAKE_DIR}")
+
+configure_package_config_file(cmake/lvforgeConfig.cmake.in
+  "${PROJECT_BINARY_DIR}/lvforgeConfig.cmake" INSTALL_DESTINATION "${LVFORGE_CMAKE_DIR}")
+write_basic_package_version_file("${PROJECT_BINARY_DIR}/lvforgeConfigVersion.cmake"
+  COMPATIBILITY SameMinorVersion)
+install(FILES "${PROJECT_BINARY_DIR}/lvforgeConfig.cmake"
+              "${PROJECT_BINARY_DIR}/lvforgeConfigVersion.cmake"
+              cmake/LvforgeFunctions.cmake
+              cmake/LvforgeRun.cmake
+        DESTINATION "${LVFORGE_CMAKE_DIR}")
+
+# Man pages are installed compressed, as Debian keeps them.
+find_program(LVFORGE_GZIP gzip REQUIRED)
+set(man_pages "")
+foreach(tool pixmint setwright animpack)
+  set(page "${PROJECT_BINARY_DIR}/man/${tool}.1.gz")
+  add_custom_command(OUTPUT "${page}"
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${PROJECT_BINARY_DIR}/man"
+    COMMAND "${LVFORGE_GZIP}" -9nc "${PROJECT_SOURCE_DIR}/${tool}/${tool}.1" > "${page}"
+    DEPENDS "${PROJECT_SOURCE_DIR}/${tool}/${tool}.1"
+    COMMENT "Compressing the ${tool} man page")
+  list(APPEND man_pages "${page}")
+endforeach()
+add_custom_target(lvforge_man ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
