@@ -1,0 +1,40 @@
+/* Stand-in for LVGL v7's lvgl.h: just what the generated sources and main.c
+   use. Like the real one, it takes its settings from lv_conf.h. */
+#ifndef LVGL_H
+#define LVGL_H
+
+#include <stdint.h>
+
+#include "lv_conf.h"
+
+#if LV_COLOR_DEPTH == 1
+#define LV_COLOR_SIZE 8
+#else
+#define LV_COLOR_SIZE LV_COLOR_DEPTH
+#endif
+
+enum {
+    LV_IMG_CF_UNKNOWN = 0,
+    LV_IMG_CF_RAW,
+    LV_IMG_CF_RAW_ALPHA,
+    LV_IMG_CF_RAW_CHROMA_KEYED,
+    LV_IMG_CF_TRUE_COLOR,
+    LV_IMG_CF_TRUE_COLOR_ALPHA,
+    LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED,
+};
+
+typedef struct {
+    uint32_t cf : 5;
+    uint32_t always_zero : 3;
+    uint32_t reserved : 2;
+    uint32_t w : 11;
+    uint32_t h : 11;
+} lv_img_header_t;
+
+typedef struct {
+    lv_img_header_t header;
+    uint32_t data_size;
+    const uint8_t* data;
+} lv_img_dsc_t;
+
+#endif
