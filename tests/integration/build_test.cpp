@@ -1,0 +1,346 @@
+// lvforge inside other CMake builds: the installed package and its functions,
+// rebuilds of exactly what changed, failing inputs, FetchContent and the .deb.
+// Every test drives the real cmake, build tool and cpack in a temporary tree.
+#include <gtest/gtest.h>
+
+#include <stb_image.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fixtures.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+using lvforge::test::read_file;
+using lvforge::test::TempDir;
+using lvforge::test::write_file;
+
+namespace {
+
+const std::string kSource = LVFORGE_SOURCE_DIR;
+const std::string kCmake = LVFORGE_CMAKE;
+
+// What a command printed (standard output, then standard error) and its status.
+struct Cmd {
+    std::string text;
+    int status;
+};
+
+Cmd sh(const std::vector<std::string>& argv, const std::string& cwd = "") {
+    const lvforge::test::RunResult r = lvforge::test::run(argv, {cwd});
+    return {r.out + r.err, r.status};
+}
+
+Cmd configure(const std::string& src, const std::string& build, const std::string& prefix,
+              const std::string& generator = "Ninja") {
+    return sh({kCmake, "-S", src, "-B", build, "-G", generator, "-DCMAKE_PREFIX_PATH=" + prefix});
+}
+
+Cmd build(const std::string& dir) { return sh({kCmake, "--build", dir}); }
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The line examples/firmware prints for an image: what the program must see
+// when the depth-32 section holds blue, green, red, alpha of every pixel.
+std::string image_line(const std::string& name, const std::string& path, int comp, int cf) {
+    int w = 0, h = 0, n = 0;
+    stbi_uc* pixels = stbi_load(path.c_str(), &w, &h, &n, comp);
+    if (pixels == nullptr) return "cannot decode " + path;
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < w * h; ++i) {
+        const stbi_uc* p = pixels + i * comp;
+        bytes.insert(bytes.end(), {p[2], p[1], p[0], comp == 4 ? p[3] : stbi_uc{0xff}});
+    }
+    stbi_image_free(pixels);
+    std::uint32_t hash = 2166136261u;
+    for (const std::uint8_t b : bytes) hash = (hash ^ b) * 16777619u;
+    char line[200];
+    std::snprintf(line, sizeof line, "%s: %dx%d cf %d, %zu bytes, fnv1a %08x, starts %02x %02x %02x %02x\n",
+                  name.c_str(), w, h, cf, bytes.size(), hash, bytes[0], bytes[1], bytes[2], bytes[3]);
+    return line;
+}
+
+// Everything examples/firmware must print, computed from its assets.
+std::string expected_firmware_output(const std::string& example) {
+    return "color depth: 32\n" + image_line("logo", example + "/assets/logo.png", 4, 5) +
+           image_line("tile", example + "/assets/tile.bmp", 3, 4) + "intro_anim: " +
+           std::to_string(fs::file_size(example + "/assets/intro.json")) + " bytes\n";
+}
+
+// Builds a copy of examples/firmware in `dir` against `prefix` and runs it; returns its output.
+std::string build_and_run_example(const TempDir& dir, const std::string& prefix) {
+    fs::copy(kSource + "/examples/firmware", dir / "src", fs::copy_options::recursive);
+    const Cmd c = configure(dir / "src", dir / "build", prefix);
+    if (c.status != 0) return "configure failed:\n" + c.text;
+    const Cmd b = build(dir / "build");
+    if (b.status != 0) return "build failed:\n" + b.text;
+    const Cmd r = sh({dir / "build/firmware"});
+    return r.status == 0 ? r.text : "firmware failed:\n" + r.text;
+}
+
+// Each test starts from lvforge as built for this test run, installed under a fresh prefix.
+class Installed : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const Cmd c = sh({kCmake, "--install", LVFORGE_BINARY_DIR, "--prefix", prefix});
+        ASSERT_EQ(c.status, 0) << c.text;
+    }
+    TempDir dir;
+    const std::string prefix = dir / "prefix";
+};
+
+// ---- the example, built against an install ----
+
+using FirmwareExample = Installed;
+
+TEST_F(FirmwareExample, SeesTheImagesDataAndConfigurationItWasBuiltFrom) {
+    const std::string output = build_and_run_example(dir, prefix);
+    EXPECT_EQ(output, expected_firmware_output(dir / "src"));
+    // lv_conf.h is setwright's simulator header, as MODE simulator asks.
+    const std::string gen = dir / "build/lvforge/firmware";
+    const std::string conf = read_file(gen + "/include/lv_conf.h");
+    EXPECT_EQ(conf, read_file(gen + "/conf/simulator.h"));
+    EXPECT_TRUE(contains(conf, "#define LV_COLOR_DEPTH 32\n"));
+}
+
+TEST_F(FirmwareExample, ChangingOneInputOrToolRegeneratesOnlyWhatDependsOnIt) {
+    const std::string output = build_and_run_example(dir, prefix);
+    ASSERT_EQ(output, expected_firmware_output(dir / "src"));
+    const std::string gen = dir / "build/lvforge/firmware/";
+    const std::vector<std::string> outputs = {"logo.c", "tile.c", "intro_anim.c", "include/lv_conf.h"};
+
+    // Touches `input`, builds, and names the generated files that were rewritten.
+    auto regenerated_by = [&](const std::string& input) {
+        std::map<std::string, fs::file_time_type> before;
+        for (const auto& o : outputs) before[o] = fs::last_write_time(gen + o);
+        fs::last_write_time(input, fs::file_time_type::clock::now());
+        const Cmd b = build(dir / "build");
+        EXPECT_EQ(b.status, 0) << b.text;
+        std::set<std::string> changed;
+        for (const auto& o : outputs)
+            if (fs::last_write_time(gen + o) != before[o]) changed.insert(o);
+        return changed;
+    };
+
+    EXPECT_EQ(regenerated_by(dir / "src/assets/logo.png"), std::set<std::string>{"logo.c"});
+    EXPECT_TRUE(contains(build(dir / "build").text, "no work to do")) << "a clean tree rebuilt something";
+    EXPECT_EQ(regenerated_by(dir / "src/assets/tile.bmp"), std::set<std::string>{"tile.c"});
+    EXPECT_EQ(regenerated_by(dir / "src/conf.json"), std::set<std::string>{"include/lv_conf.h"});
+    EXPECT_EQ(regenerated_by(prefix + "/bin/animpack"), std::set<std::string>{"intro_anim.c"});
+    EXPECT_EQ(regenerated_by(prefix + "/bin/pixmint"), (std::set<std::string>{"logo.c", "tile.c"}));
+}
+
+// ---- failing inputs fail every build until they are fixed ----
+
+struct FailureCase {
+    const char* label;
+    const char* generator;
+    const char* call;          // the function call under test
+    const char* bad_input;     // file name, and its broken contents ("" for the oversize image)
+    const char* bad_content;
+    const char* good_content;  // "" for a small valid image
+    const char* message;       // the tool's own message, which the build must show
+    const char* output;        // generated file that must not be left behind
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.label; }
+
+class BuildFailure : public Installed, public ::testing::WithParamInterface<FailureCase> {};
+
+void write_input(const std::string& path, const std::string& content, int width) {
+    if (content.empty())
+        pixmint::test::write_png(path, width, 1, 4);
+    else
+        write_file(path, content);
+}
+
+TEST_P(BuildFailure, FailsAgainOnTheNextBuildUntilTheInputIsFixed) {
+    const FailureCase& c = GetParam();
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    write_file(src + "/CMakeLists.txt",
+               std::string("cmake_minimum_required(VERSION 3.25)\nproject(failing C)\n"
+                           "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
+                           "target_compile_definitions(app PRIVATE LV_COLOR_DEPTH=32)\n"
+                           "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n") +
+                   c.call + "\n");
+    write_file(src + "/main.c", "int main(void) { return 0; }\n");
+    fs::copy(pixmint::test::data_file("lvgl.h"), src + "/lvgl.h");
+    write_input(src + "/" + c.bad_input, c.bad_content, 2501);
+    ASSERT_EQ(configure(src, dir / "build", prefix, c.generator).status, 0);
+
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        const Cmd b = build(dir / "build");
+        EXPECT_NE(b.status, 0) << "build " << attempt << " passed:\n" << b.text;
+        EXPECT_TRUE(contains(b.text, c.message)) << "build " << attempt << ":\n" << b.text;
+        EXPECT_FALSE(lvforge::test::exists(dir / ("build/lvforge/app/" + std::string(c.output))))
+            << "build " << attempt << " left " << c.output;
+    }
+    write_input(src + "/" + c.bad_input, c.good_content, 3);
+    const Cmd fixed = build(dir / "build");
+    EXPECT_EQ(fixed.status, 0) << fixed.text;
+    EXPECT_TRUE(lvforge::test::exists(dir / ("build/lvforge/app/" + std::string(c.output))));
+}
+
+const char kMismatchedConf[] =
+    R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPT", "simulator_value": "32", "board_value": "16"}]})";
+const char kGoodConf[] =
+    R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPTH", "simulator_value": "32", "board_value": "16"}]})";
+
+FailureCase failure_case(const char* label, const char* generator, bool image) {
+    if (image)
+        return {label, generator, "lvforge_add_image(app big.png)", "big.png", "", "",
+                "Error: Image size out of limit. The width and height should not exceed 2500 !", "big.c"};
+    return {label, generator, "lvforge_add_conf(app conf.json MODE simulator)", "conf.json", kMismatchedConf,
+            kGoodConf, "\"LV_COLOR_DEPT\"(offset=2) isn't match with full_conf list", "include/lv_conf.h"};
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, BuildFailure,
+                         ::testing::Values(failure_case("OversizeImageNinja", "Ninja", true),
+                                           failure_case("OversizeImageMake", "Unix Makefiles", true),
+                                           failure_case("MismatchedConfNinja", "Ninja", false),
+                                           failure_case("MismatchedConfMake", "Unix Makefiles", false)),
+                         [](const auto& param_info) { return std::string(param_info.param.label); });
+
+// ---- bad arguments stop the configure step with a clear message ----
+
+TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
+    const std::string src = dir / "src";
+    fs::create_directories(src + "/sub");
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(calls C)\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
+               "add_library(iface INTERFACE)\ninclude(call.cmake)\n");
+    write_file(src + "/sub/CMakeLists.txt", "lvforge_add_data(app ../data.json)\n");
+    write_file(src + "/main.c", "int main(void) { return 0; }\n");
+    for (const char* name : {"logo.png", "my-logo.png"}) pixmint::test::write_png(src + "/" + name, 2, 2, 4);
+    write_file(src + "/notes.txt", "x");
+    write_file(src + "/data.json", "{}");
+    write_file(src + "/conf.json", kGoodConf);
+
+    // Every valid form configures.
+    write_file(src + "/call.cmake",
+               "lvforge_add_image(app logo.png NAME a FORMAT true-color-alpha DEPTH 24 WIDTH 4 HEIGHT 2500 "
+               "PREMULTIPLY)\nlvforge_add_image(app my-logo.png NAME b)\nlvforge_add_data(app data.json)\n"
+               "lvforge_add_conf(app conf.json VERSION 7.0.1 MODE board)\n");
+    const Cmd ok = configure(src, dir / "build", prefix);
+    ASSERT_EQ(ok.status, 0) << ok.text;
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"lvforge_add_image(app logo.png FORMAT rgb565)",
+         "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, not "
+         "'rgb565'"},
+        {"lvforge_add_image(app logo.png DEPTH 32)", "lvforge_add_image: DEPTH must be one of 8, 16, 24, not '32'"},
+        {"lvforge_add_image(app logo.png WIDTH 0)",
+         "lvforge_add_image: WIDTH must be a whole number from 1 to 2500, not '0'"},
+        {"lvforge_add_image(app logo.png HEIGHT 2501)",
+         "lvforge_add_image: HEIGHT must be a whole number from 1 to 2500, not '2501'"},
+        {"lvforge_add_image(app logo.png SIZE 4)", "lvforge_add_image: unexpected arguments: SIZE 4"},
+        {"lvforge_add_image(app logo.png NAME)", "lvforge_add_image: NAME needs a value"},
+        {"lvforge_add_image(app missing.png)", "/src/missing.png' does not exist"},
+        {"lvforge_add_image(app notes.txt)", "notes.txt' does not end in .png, .bmp, .jpg, .gif or .svg"},
+        {"lvforge_add_image(app my-logo.png)", "is not a C identifier (pass NAME <identifier>)"},
+        {"lvforge_add_image(app logo.png NAME 9lives)", "lvforge_add_image: NAME '9lives' is not a C identifier"},
+        {"lvforge_add_image(app logo.png)\nlvforge_add_data(app data.json NAME logo)",
+         "lvforge_add_data: 'logo' is already generated for target 'app'"},
+        {"lvforge_add_image(app logo.png PREMULTIPLY DEPTH 16 FORMAT true-color-alpha)",
+         "lvforge_add_image: PREMULTIPLY does not support DEPTH 16 with FORMAT true-color-alpha"},
+        {"lvforge_add_image(nosuch logo.png)", "lvforge_add_image: 'nosuch' is not a target"},
+        {"lvforge_add_image(iface logo.png)", "lvforge_add_image: 'iface' must be an executable or a library"},
+        {"add_subdirectory(sub)", "lvforge_add_data: call it in the directory that creates 'app'"},
+        {"lvforge_add_data(app data.json EXTRA)", "lvforge_add_data: unexpected arguments: EXTRA"},
+        {"lvforge_add_conf(app conf.json MODE desktop)",
+         "lvforge_add_conf: MODE must be one of simulator, board, not 'desktop'"},
+        {"lvforge_add_conf(app conf.json VERSION seven)",
+         "lvforge_add_conf: VERSION must be an LVGL version such as 7.0.1, not 'seven'"},
+        {"lvforge_add_conf(app conf.json)\nlvforge_add_conf(app conf.json)",
+         "lvforge_add_conf: target 'app' already has its configuration header from"},
+    };
+    for (const auto& [call, message] : cases) {
+        write_file(src + "/call.cmake", call + "\n");
+        const Cmd c = configure(src, dir / "build", prefix);
+        EXPECT_NE(c.status, 0) << call;
+        // CMake folds long messages; compare with the line breaks taken out.
+        std::string text;
+        std::istringstream lines(c.text);
+        for (std::string line; std::getline(lines, line);) {
+            const auto start = line.find_first_not_of(' ');
+            if (start != std::string::npos) text += (text.empty() ? "" : " ") + line.substr(start);
+        }
+        EXPECT_TRUE(contains(text, message)) << call << "\n" << c.text;
+    }
+}
+
+// ---- lvforge built inside another project ----
+
+TEST(FetchContent, TheExampleBuildsWithLvforgeFromSource) {
+    TempDir dir;
+    fs::create_directories(dir / "outer");
+    fs::copy(kSource + "/examples/firmware", dir / "outer/firmware", fs::copy_options::recursive);
+    write_file(dir / "outer/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(outer C CXX)\ninclude(FetchContent)\n"
+               "FetchContent_Declare(lvforge SOURCE_DIR \"" + kSource + "\" OVERRIDE_FIND_PACKAGE)\n"
+               "FetchContent_MakeAvailable(lvforge)\nadd_subdirectory(firmware)\n");
+    const Cmd c = configure(dir / "outer", dir / "build", "");
+    ASSERT_EQ(c.status, 0) << c.text;
+    const Cmd b = build(dir / "build");
+    ASSERT_EQ(b.status, 0) << b.text;
+    const Cmd r = sh({dir / "build/firmware/firmware"});
+    EXPECT_EQ(r.text, expected_firmware_output(dir / "outer/firmware"));
+    // A project that includes lvforge does not install lvforge's tools with its own.
+    const Cmd i = sh({kCmake, "--install", dir / "build", "--prefix", dir / "prefix"});
+    EXPECT_EQ(i.status, 0) << i.text;
+    EXPECT_FALSE(lvforge::test::exists(dir / "prefix/bin/pixmint"));
+}
+
+// ---- the Debian package ----
+
+TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
+    TempDir dir;
+    ASSERT_EQ(sh({kCmake, "-S", kSource, "-B", dir / "build", "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release"}).status,
+              0);
+    const Cmd b = build(dir / "build");
+    ASSERT_EQ(b.status, 0) << b.text;
+    const Cmd p = sh({LVFORGE_CPACK, "-G", "DEB"}, dir / "build");
+    ASSERT_EQ(p.status, 0) << p.text;
+    std::string deb;
+    for (const auto& e : fs::directory_iterator(dir.path() + "/build"))
+        if (e.path().extension() == ".deb") deb = e.path();
+    ASSERT_FALSE(deb.empty()) << p.text;
+
+    const std::string arch = sh({"/usr/bin/env", "dpkg", "--print-architecture"}).text;
+    EXPECT_EQ(sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Package", "Version", "Architecture"}).text,
+              "Package: lvforge\nVersion: 0.1\nArchitecture: " + arch);
+    const std::string depends = sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Depends"}).text;
+    for (const char* lib : {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=", "librsvg2-2 (>= 2.52)"})
+        EXPECT_TRUE(contains(depends, lib)) << lib << " missing from " << depends;
+    EXPECT_FALSE(contains(depends, "libasan")) << depends;
+
+    // Regular files in the package, by the last column of the listing.
+    std::set<std::string> files;
+    std::istringstream listing(sh({"/usr/bin/env", "dpkg-deb", "--contents", deb}).text);
+    for (std::string line; std::getline(listing, line);)
+        if (line[0] == '-') files.insert(line.substr(line.rfind(' ') + 1));
+    const std::string cm = "./usr/lib/cmake/lvforge/";
+    EXPECT_EQ(files, (std::set<std::string>{
+                         "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
+                         "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
+                         "./usr/share/man/man1/setwright.1.gz", cm + "LvforgeFunctions.cmake",
+                         cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake", cm + "lvforgeConfigVersion.cmake",
+                         cm + "lvforgeTargets.cmake", cm + "lvforgeTargets-release.cmake"}));
+
+    // Unpacked anywhere, the package is a working install.
+    ASSERT_EQ(sh({"/usr/bin/env", "dpkg-deb", "-x", deb, dir / "root"}).status, 0);
+    TempDir example;
+    const std::string output = build_and_run_example(example, dir / "root/usr");
+    EXPECT_EQ(output, expected_firmware_output(example / "src"));
+}
+
+}  // namespace
