@@ -1,6 +1,7 @@
 #!/bin/sh
-# Sets everything up on a fresh Debian machine, builds the tools in Release
-# and runs them on the bundled examples under examples/.
+# Sets everything up on a fresh Debian machine, builds the tools in Release,
+# runs them on the bundled examples under examples/, then installs them and
+# builds examples/firmware, which runs them at build time.
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -32,3 +33,13 @@ done
 echo
 echo "Outputs written to $out:"
 find "$out" -type f ! -name conf.json | sort | sed "s|^$root/||"
+
+# The same tools as a build would use them: installed, found with
+# find_package, run by the build of examples/firmware.
+echo
+echo "== examples/firmware, built against an install in build/examples-prefix"
+rm -rf "$root/build/examples-prefix" "$root/build/firmware"
+cmake --install build/release --prefix "$root/build/examples-prefix"
+cmake -S examples/firmware -B build/firmware -G Ninja -DCMAKE_PREFIX_PATH="$root/build/examples-prefix"
+cmake --build build/firmware
+./build/firmware/firmware
