@@ -226,7 +226,14 @@ function(lvforge_add_conf target conf)
                 ARGS ${args} WORKDIR "${base}/conf"
                 EXTRA "-DLVFORGE_CONF=${input}" "-DLVFORGE_HEADER=${mode}.h")
   target_sources(${target} PRIVATE "${header}")
-  target_include_directories(${target} PRIVATE "${base}/include")
+  # A library (LVGL itself, say) passes its configuration on to what links it.
+  get_target_property(type "${target}" TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set(scope PRIVATE)
+  else()
+    set(scope PUBLIC)
+  endif()
+  target_include_directories(${target} ${scope} "${base}/include")
   # LVGL looks for "lv_conf.h" on the include path when this is defined.
-  target_compile_definitions(${target} PRIVATE LV_CONF_INCLUDE_SIMPLE)
+  target_compile_definitions(${target} ${scope} LV_CONF_INCLUDE_SIMPLE)
 endfunction()

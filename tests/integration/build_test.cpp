@@ -47,6 +47,12 @@ Cmd build(const std::string& dir) { return sh({kCmake, "--build", dir}); }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// A conf.json whose only item names its entry wrongly, and the same item set right.
+const char kMismatchedConf[] =
+    R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPT", "simulator_value": "32", "board_value": "16"}]})";
+const char kGoodConf[] =
+    R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPTH", "simulator_value": "32", "board_value": "16"}]})";
+
 // The line examples/firmware prints for an image: what the program must see
 // when the depth-32 section holds blue, green, red, alpha of every pixel.
 std::string image_line(const std::string& name, const std::string& path, int comp, int cf) {
@@ -137,6 +143,26 @@ TEST_F(FirmwareExample, ChangingOneInputOrToolRegeneratesOnlyWhatDependsOnIt) {
     EXPECT_EQ(regenerated_by(prefix + "/bin/pixmint"), (std::set<std::string>{"logo.c", "tile.c"}));
 }
 
+TEST_F(Installed, ALibraryPassesItsConfigurationHeaderToWhatLinksIt) {
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(layers C)\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_library(ui STATIC ui.c)\n"
+               "lvforge_add_conf(ui conf.json MODE simulator)\n"
+               "add_executable(app main.c)\ntarget_link_libraries(app PRIVATE ui)\n");
+    // Both sides compile only with the generated header and the simple-include switch.
+    const std::string check =
+        "#include \"lv_conf.h\"\n#if LV_COLOR_DEPTH != 32 || !defined(LV_CONF_INCLUDE_SIMPLE)\n#error conf\n#endif\n";
+    write_file(src + "/ui.c", check + "int ui(void) { return LV_COLOR_DEPTH; }\n");
+    write_file(src + "/main.c", check + "int ui(void);\nint main(void) { return ui() - 32; }\n");
+    write_file(src + "/conf.json", kGoodConf);
+    ASSERT_EQ(configure(src, dir / "build", prefix).status, 0);
+    const Cmd b = build(dir / "build");
+    ASSERT_EQ(b.status, 0) << b.text;
+    EXPECT_EQ(sh({dir / "build/app"}).status, 0);
+}
+
 // ---- failing inputs fail every build until they are fixed ----
 
 struct FailureCase {
@@ -188,11 +214,6 @@ TEST_P(BuildFailure, FailsAgainOnTheNextBuildUntilTheInputIsFixed) {
     EXPECT_EQ(fixed.status, 0) << fixed.text;
     EXPECT_TRUE(lvforge::test::exists(dir / ("build/lvforge/app/" + std::string(c.output))));
 }
-
-const char kMismatchedConf[] =
-    R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPT", "simulator_value": "32", "board_value": "16"}]})";
-const char kGoodConf[] =
-    R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPTH", "simulator_value": "32", "board_value": "16"}]})";
 
 FailureCase failure_case(const char* label, const char* generator, bool image) {
     if (image)
