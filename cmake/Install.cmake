@@ -12,7 +12,9 @@ install(EXPORT lvforgeTargets NAMESPACE lvforge:: DESTINATION "${LVFORGE_CMAKE_D
 configure_package_config_file(cmake/lvforgeConfig.cmake.in
   "${PROJECT_BINARY_DIR}/lvforgeConfig.cmake" INSTALL_DESTINATION "${LVFORGE_CMAKE_DIR}")
 write_basic_package_version_file("${PROJECT_BINARY_DIR}/lvforgeConfigVersion.cmake"
-  COMPATIBILITY SameMinorVersion)
+  COMPATIBILITY SameMinorVersion
+  # Host tools only: a 32-bit firmware build may use the package of a 64-bit host.
+  ARCH_INDEPENDENT)
 install(FILES "${PROJECT_BINARY_DIR}/lvforgeConfig.cmake"
               "${PROJECT_BINARY_DIR}/lvforgeConfigVersion.cmake"
               cmake/LvforgeFunctions.cmake

@@ -163,6 +163,31 @@ TEST_F(Installed, ALibraryPassesItsConfigurationHeaderToWhatLinksIt) {
     EXPECT_EQ(sh({dir / "build/app"}).status, 0);
 }
 
+TEST_F(Installed, ACrossBuildForA32BitTargetRunsTheHostTools) {
+    // The host compiler with -m32 stands in for a cross compiler: the build
+    // reports 4-byte pointers and looks for packages only in its sysroot.
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    write_file(dir / "toolchain.cmake",
+               "set(CMAKE_SYSTEM_NAME Generic)\nset(CMAKE_SYSTEM_PROCESSOR arm)\nset(CMAKE_C_COMPILER cc)\n"
+               "set(CMAKE_C_FLAGS_INIT -m32)\nset(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)\n"
+               "set(CMAKE_FIND_ROOT_PATH /nonexistent-sysroot)\nset(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)\n");
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(cross C)\n"
+               "if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)\n  message(FATAL_ERROR \"not a 32-bit build\")\nendif()\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
+               "lvforge_add_image(app logo.png)\n");
+    write_file(src + "/main.c", "int main(void) { return 0; }\n");
+    pixmint::test::write_png(src + "/logo.png", 2, 2, 4);
+    const Cmd c = sh({kCmake, "-S", src, "-B", dir / "build", "-G", "Ninja",
+                      "-DCMAKE_TOOLCHAIN_FILE=" + dir / "toolchain.cmake",
+                      "-Dlvforge_DIR=" + prefix + "/lib/cmake/lvforge"});
+    ASSERT_EQ(c.status, 0) << c.text;
+    const Cmd b = sh({kCmake, "--build", dir / "build", "--target", "lvforge/app/logo.c"});
+    EXPECT_EQ(b.status, 0) << b.text;
+    EXPECT_TRUE(lvforge::test::exists(dir / "build/lvforge/app/logo.c"));
+}
+
 // ---- failing inputs fail every build until they are fixed ----
 
 struct FailureCase {
