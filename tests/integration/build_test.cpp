@@ -163,15 +163,17 @@ TEST_F(Installed, ALibraryPassesItsConfigurationHeaderToWhatLinksIt) {
     EXPECT_EQ(sh({dir / "build/app"}).status, 0);
 }
 
+// The host compiler with -m32 stands in for a cross compiler: the build
+// reports 4-byte pointers and looks for packages only in its sysroot.
+const char kCrossToolchain[] =
+    "set(CMAKE_SYSTEM_NAME Generic)\nset(CMAKE_SYSTEM_PROCESSOR arm)\nset(CMAKE_C_COMPILER cc)\n"
+    "set(CMAKE_C_FLAGS_INIT -m32)\nset(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)\n"
+    "set(CMAKE_FIND_ROOT_PATH /nonexistent-sysroot)\nset(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)\n";
+
 TEST_F(Installed, ACrossBuildForA32BitTargetRunsTheHostTools) {
-    // The host compiler with -m32 stands in for a cross compiler: the build
-    // reports 4-byte pointers and looks for packages only in its sysroot.
     const std::string src = dir / "src";
     fs::create_directories(src);
-    write_file(dir / "toolchain.cmake",
-               "set(CMAKE_SYSTEM_NAME Generic)\nset(CMAKE_SYSTEM_PROCESSOR arm)\nset(CMAKE_C_COMPILER cc)\n"
-               "set(CMAKE_C_FLAGS_INIT -m32)\nset(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)\n"
-               "set(CMAKE_FIND_ROOT_PATH /nonexistent-sysroot)\nset(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)\n");
+    write_file(dir / "toolchain.cmake", kCrossToolchain);
     write_file(src + "/CMakeLists.txt",
                "cmake_minimum_required(VERSION 3.25)\nproject(cross C)\n"
                "if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)\n  message(FATAL_ERROR \"not a 32-bit build\")\nendif()\n"
@@ -344,6 +346,18 @@ TEST(FetchContent, TheExampleBuildsWithLvforgeFromSource) {
     const Cmd i = sh({kCmake, "--install", dir / "build", "--prefix", dir / "prefix"});
     EXPECT_EQ(i.status, 0) << i.text;
     EXPECT_FALSE(lvforge::test::exists(dir / "prefix/bin/pixmint"));
+}
+
+TEST(FetchContent, ACrossBuildIsToldToUseAnInstalledLvforge) {
+    TempDir dir;
+    write_file(dir / "toolchain.cmake", kCrossToolchain);
+    write_file(dir / "CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(outer C)\ninclude(FetchContent)\n"
+               "FetchContent_Declare(lvforge SOURCE_DIR \"" + kSource + "\")\nFetchContent_MakeAvailable(lvforge)\n");
+    const Cmd c = sh({kCmake, "-S", dir.path(), "-B", dir / "build", "-G", "Ninja",
+                      "-DCMAKE_TOOLCHAIN_FILE=" + dir / "toolchain.cmake"});
+    EXPECT_NE(c.status, 0);
+    EXPECT_TRUE(contains(c.text, "lvforge: its tools must run on the build host")) << c.text;
 }
 
 // ---- the Debian package ----
