@@ -221,11 +221,11 @@ TEST_P(BuildFailure, FailsAgainOnTheNextBuildUntilTheInputIsFixed) {
     write_file(src + "/CMakeLists.txt",
                std::string("cmake_minimum_required(VERSION 3.25)\nproject(failing C)\n"
                            "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
-                           "target_compile_definitions(app PRIVATE LV_COLOR_DEPTH=32)\n"
                            "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n") +
                    c.call + "\n");
     write_file(src + "/main.c", "int main(void) { return 0; }\n");
-    fs::copy(pixmint::test::data_file("lvgl.h"), src + "/lvgl.h");
+    fs::copy(kSource + "/examples/firmware/lvgl/lvgl.h", src + "/lvgl.h");
+    write_file(src + "/lv_conf.h", "#define LV_COLOR_DEPTH 32\n");
     write_input(src + "/" + c.bad_input, c.bad_content, 2501);
     ASSERT_EQ(configure(src, dir / "build", prefix, c.generator).status, 0);
 
