@@ -21,9 +21,10 @@ macro(_lvforge_fail function)
   message(FATAL_ERROR "${function}: ${_lvforge_text}")
 endmacro()
 
-# _lvforge_check_call(<function> <target> <input> <prefix>): rejects stray or
-# incomplete arguments, and a target the generated file can't be added to.
-function(_lvforge_check_call function target input prefix)
+# _lvforge_check_call(<function> <target> <input> <prefix> <out-var>): rejects
+# stray or incomplete arguments and a target the generated file can't be added
+# to, and sets <out-var> to the input's absolute path (_lvforge_input).
+function(_lvforge_check_call function target input prefix out)
   if(target STREQUAL "" OR input STREQUAL "")
     _lvforge_fail(${function} "needs a target and an input file")
   endif()
@@ -50,6 +51,8 @@ function(_lvforge_check_call function target input prefix)
   if(NOT target_dir STREQUAL CMAKE_CURRENT_SOURCE_DIR)
     _lvforge_fail(${function} "call it in the directory that creates '${target}' (${target_dir})")
   endif()
+  _lvforge_input(${function} "${input}" path)
+  set(${out} "${path}" PARENT_SCOPE)
 endfunction()
 
 # _lvforge_input(<function> <file> <out-var>): the input as an absolute path;
@@ -101,12 +104,14 @@ function(_lvforge_one_of function keyword value)
   endif()
 endfunction()
 
-# _lvforge_step(<tool> <output> <input> <comment> ARGS <tool args>...
+# _lvforge_step(<tool> <target> <output> <input> <label> ARGS <tool args>...
 #               [WORKDIR <dir>] [EXTRA <-D args>...]):
-# the build step that runs <tool> through the runner to make <output>; the tool
-# runs in <dir>, by default the output's directory.
-function(_lvforge_step tool output input comment)
-  cmake_parse_arguments(PARSE_ARGV 4 S "" "WORKDIR" "ARGS;EXTRA")
+# the build step that runs <tool> through the runner to make <output>, added to
+# <target>'s sources; the tool runs in <dir>, by default the output's directory.
+# The build shows it as "<tool> <input> -> <label>".
+function(_lvforge_step tool target output input label)
+  cmake_parse_arguments(PARSE_ARGV 5 S "" "WORKDIR" "ARGS;EXTRA")
+  file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${input}")
   # The runner sits beside this file, installed or in the source tree.
   set(runner "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/LvforgeRun.cmake")
   set(workdir "${S_WORKDIR}")
@@ -123,15 +128,15 @@ function(_lvforge_step tool output input comment)
             ${S_EXTRA}
             -P "${runner}" -- ${S_ARGS}
     DEPENDS "${input}" lvforge::${tool} "${runner}"
-    COMMENT "${comment}"
+    COMMENT "${tool} ${shown} -> ${label}"
     VERBATIM)
+  target_sources(${target} PRIVATE "${output}")
 endfunction()
 
 function(lvforge_add_image target image)
   set(fn lvforge_add_image)
   cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
-  _lvforge_check_call(${fn} "${target}" "${image}" A)
-  _lvforge_input(${fn} "${image}" input)
+  _lvforge_check_call(${fn} "${target}" "${image}" A input)
   # pixmint tells the kind of image by these extensions alone.
   if(NOT input MATCHES "\\.(png|PNG|bmp|BMP|jpg|JPG|gif|GIF|svg|SVG)$")
     _lvforge_fail(${fn} "'${input}' does not end in .png, .bmp, .jpg, .gif or .svg")
@@ -176,29 +181,22 @@ function(lvforge_add_image target image)
   if(A_PREMULTIPLY)
     list(APPEND args -v)
   endif()
-  file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${input}")
-  _lvforge_step(pixmint "${output}" "${input}" "pixmint ${shown} -> ${name}.c" ARGS ${args})
-  target_sources(${target} PRIVATE "${output}")
+  _lvforge_step(pixmint ${target} "${output}" "${input}" "${name}.c" ARGS ${args})
 endfunction()
 
 function(lvforge_add_data target file)
   set(fn lvforge_add_data)
   cmake_parse_arguments(PARSE_ARGV 2 A "" "NAME" "")
-  _lvforge_check_call(${fn} "${target}" "${file}" A)
-  _lvforge_input(${fn} "${file}" input)
+  _lvforge_check_call(${fn} "${target}" "${file}" A input)
   _lvforge_output(${fn} "${target}" "${input}" "${A_NAME}" output)
   get_filename_component(name "${output}" NAME_WE)
-  file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${input}")
-  _lvforge_step(animpack "${output}" "${input}" "animpack ${shown} -> ${name}.c"
-                ARGS -p "${input}" -n "${name}")
-  target_sources(${target} PRIVATE "${output}")
+  _lvforge_step(animpack ${target} "${output}" "${input}" "${name}.c" ARGS -p "${input}" -n "${name}")
 endfunction()
 
 function(lvforge_add_conf target conf)
   set(fn lvforge_add_conf)
   cmake_parse_arguments(PARSE_ARGV 2 A "" "VERSION;MODE" "")
-  _lvforge_check_call(${fn} "${target}" "${conf}" A)
-  _lvforge_input(${fn} "${conf}" input)
+  _lvforge_check_call(${fn} "${target}" "${conf}" A input)
   if(DEFINED A_VERSION AND NOT A_VERSION MATCHES "^[0-9]+(\\.[0-9]+)*$")
     _lvforge_fail(${fn} "VERSION must be an LVGL version such as 7.0.1, not '${A_VERSION}'")
   endif()
@@ -221,11 +219,9 @@ function(lvforge_add_conf target conf)
   if(DEFINED A_VERSION)
     set(args -v "${A_VERSION}")
   endif()
-  file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${input}")
-  _lvforge_step(setwright "${header}" "${input}" "setwright ${shown} -> lv_conf.h (${mode})"
+  _lvforge_step(setwright ${target} "${header}" "${input}" "lv_conf.h (${mode})"
                 ARGS ${args} WORKDIR "${base}/conf"
                 EXTRA "-DLVFORGE_CONF=${input}" "-DLVFORGE_HEADER=${mode}.h")
-  target_sources(${target} PRIVATE "${header}")
   # A library (LVGL itself, say) passes its configuration on to what links it.
   get_target_property(type "${target}" TYPE)
   if(type STREQUAL "EXECUTABLE")
