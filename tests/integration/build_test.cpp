@@ -80,14 +80,15 @@ std::string expected_firmware_output(const std::string& example) {
            std::to_string(fs::file_size(example + "/assets/intro.json")) + " bytes\n";
 }
 
-// Builds a copy of examples/firmware in `dir` against `prefix` and runs it; returns its output.
+// Builds a copy of examples/firmware in `dir` ("fw src", "fw build": paths with
+// spaces must work) against `prefix` and runs it; returns its output.
 std::string build_and_run_example(const TempDir& dir, const std::string& prefix) {
-    fs::copy(kSource + "/examples/firmware", dir / "src", fs::copy_options::recursive);
-    const Cmd c = configure(dir / "src", dir / "build", prefix);
+    fs::copy(kSource + "/examples/firmware", dir / "fw src", fs::copy_options::recursive);
+    const Cmd c = configure(dir / "fw src", dir / "fw build", prefix);
     if (c.status != 0) return "configure failed:\n" + c.text;
-    const Cmd b = build(dir / "build");
+    const Cmd b = build(dir / "fw build");
     if (b.status != 0) return "build failed:\n" + b.text;
-    const Cmd r = sh({dir / "build/firmware"});
+    const Cmd r = sh({dir / "fw build/firmware"});
     return r.status == 0 ? r.text : "firmware failed:\n" + r.text;
 }
 
@@ -99,7 +100,7 @@ protected:
         ASSERT_EQ(c.status, 0) << c.text;
     }
     TempDir dir;
-    const std::string prefix = dir / "prefix";
+    const std::string prefix = dir / "install prefix";  // paths with spaces must work
 };
 
 // ---- the example, built against an install ----
@@ -108,9 +109,9 @@ using FirmwareExample = Installed;
 
 TEST_F(FirmwareExample, SeesTheImagesDataAndConfigurationItWasBuiltFrom) {
     const std::string output = build_and_run_example(dir, prefix);
-    EXPECT_EQ(output, expected_firmware_output(dir / "src"));
+    EXPECT_EQ(output, expected_firmware_output(dir / "fw src"));
     // lv_conf.h is setwright's simulator header, as MODE simulator asks.
-    const std::string gen = dir / "build/lvforge/firmware";
+    const std::string gen = dir / "fw build/lvforge/firmware";
     const std::string conf = read_file(gen + "/include/lv_conf.h");
     EXPECT_EQ(conf, read_file(gen + "/conf/simulator.h"));
     EXPECT_TRUE(contains(conf, "#define LV_COLOR_DEPTH 32\n"));
@@ -118,8 +119,8 @@ TEST_F(FirmwareExample, SeesTheImagesDataAndConfigurationItWasBuiltFrom) {
 
 TEST_F(FirmwareExample, ChangingOneInputOrToolRegeneratesOnlyWhatDependsOnIt) {
     const std::string output = build_and_run_example(dir, prefix);
-    ASSERT_EQ(output, expected_firmware_output(dir / "src"));
-    const std::string gen = dir / "build/lvforge/firmware/";
+    ASSERT_EQ(output, expected_firmware_output(dir / "fw src"));
+    const std::string gen = dir / "fw build/lvforge/firmware/";
     const std::vector<std::string> outputs = {"logo.c", "tile.c", "intro_anim.c", "include/lv_conf.h"};
 
     // Touches `input`, builds, and names the generated files that were rewritten.
@@ -127,7 +128,7 @@ TEST_F(FirmwareExample, ChangingOneInputOrToolRegeneratesOnlyWhatDependsOnIt) {
         std::map<std::string, fs::file_time_type> before;
         for (const auto& o : outputs) before[o] = fs::last_write_time(gen + o);
         fs::last_write_time(input, fs::file_time_type::clock::now());
-        const Cmd b = build(dir / "build");
+        const Cmd b = build(dir / "fw build");
         EXPECT_EQ(b.status, 0) << b.text;
         std::set<std::string> changed;
         for (const auto& o : outputs)
@@ -135,10 +136,10 @@ TEST_F(FirmwareExample, ChangingOneInputOrToolRegeneratesOnlyWhatDependsOnIt) {
         return changed;
     };
 
-    EXPECT_EQ(regenerated_by(dir / "src/assets/logo.png"), std::set<std::string>{"logo.c"});
-    EXPECT_TRUE(contains(build(dir / "build").text, "no work to do")) << "a clean tree rebuilt something";
-    EXPECT_EQ(regenerated_by(dir / "src/assets/tile.bmp"), std::set<std::string>{"tile.c"});
-    EXPECT_EQ(regenerated_by(dir / "src/conf.json"), std::set<std::string>{"include/lv_conf.h"});
+    EXPECT_EQ(regenerated_by(dir / "fw src/assets/logo.png"), std::set<std::string>{"logo.c"});
+    EXPECT_TRUE(contains(build(dir / "fw build").text, "no work to do")) << "a clean tree rebuilt something";
+    EXPECT_EQ(regenerated_by(dir / "fw src/assets/tile.bmp"), std::set<std::string>{"tile.c"});
+    EXPECT_EQ(regenerated_by(dir / "fw src/conf.json"), std::set<std::string>{"include/lv_conf.h"});
     EXPECT_EQ(regenerated_by(prefix + "/bin/animpack"), std::set<std::string>{"intro_anim.c"});
     EXPECT_EQ(regenerated_by(prefix + "/bin/pixmint"), (std::set<std::string>{"logo.c", "tile.c"}));
 }
@@ -400,7 +401,7 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     ASSERT_EQ(sh({"/usr/bin/env", "dpkg-deb", "-x", deb, dir / "root"}).status, 0);
     TempDir example;
     const std::string output = build_and_run_example(example, dir / "root/usr");
-    EXPECT_EQ(output, expected_firmware_output(example / "src"));
+    EXPECT_EQ(output, expected_firmware_output(example / "fw src"));
 }
 
 }  // namespace
