@@ -42,10 +42,13 @@ if(DEFINED LVFORGE_CONF)
   file(COPY_FILE "${LVFORGE_CONF}" "${LVFORGE_WORKDIR}/conf.json")
 endif()
 
-# The tool's messages go straight to the build's output.
+# A successful step is silent, as a compiler is; on failure the tool's own
+# messages are what the build shows first.
 execute_process(COMMAND "${LVFORGE_TOOL}" ${tool_args}
                 WORKING_DIRECTORY "${LVFORGE_WORKDIR}"
-                RESULT_VARIABLE status)
+                RESULT_VARIABLE status
+                OUTPUT_VARIABLE tool_output
+                ERROR_VARIABLE tool_output)
 
 if(status STREQUAL "0" AND DEFINED LVFORGE_CONF)
   get_filename_component(include_dir "${LVFORGE_OUTPUT}" DIRECTORY)
@@ -58,6 +61,11 @@ endif()
 
 if(NOT status STREQUAL "0")
   file(REMOVE ${products})
+  string(REGEX REPLACE "\n$" "" tool_output "${tool_output}")
+  message(NOTICE "${tool_output}")
   get_filename_component(tool_name "${LVFORGE_TOOL}" NAME)
+  if(status MATCHES "^[0-9]+$")
+    set(status "exit status ${status}")
+  endif()
   message(FATAL_ERROR "${tool_name} failed (${status}); nothing was generated for ${LVFORGE_OUTPUT}")
 endif()

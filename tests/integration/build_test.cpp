@@ -130,6 +130,7 @@ TEST_F(FirmwareExample, ChangingOneInputOrToolRegeneratesOnlyWhatDependsOnIt) {
         fs::last_write_time(input, fs::file_time_type::clock::now());
         const Cmd b = build(dir / "fw build");
         EXPECT_EQ(b.status, 0) << b.text;
+        EXPECT_FALSE(contains(b.text, "color depth")) << "a successful step is silent:\n" << b.text;
         std::set<std::string> changed;
         for (const auto& o : outputs)
             if (fs::last_write_time(gen + o) != before[o]) changed.insert(o);
