@@ -12,13 +12,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 runs=${RUNS:-5}
 
-build=${1:-}
-if [ -z "$build" ]; then
-    build="$root/build/h-animpack-rel"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" --target animpack -j 2 >/dev/null
-fi
-build=$(cd "$build" && pwd)
+. "$root/bench/lib.sh"
+build=$(release_tree "${1:-}" "$root/build/h-animpack-rel" animpack)
 animpack="$build/animpack/animpack"
 [ -x "$animpack" ] || { echo "no animpack binary at $animpack" >&2; exit 1; }
 for tool in xxd /usr/bin/time python3; do
@@ -48,8 +43,6 @@ while size < 5 * 1024 * 1024:
 print(json.dumps({"v": "5.7.4", "fr": 30, "ip": 0, "op": 120, "w": 512, "h": 512,
                   "nm": "bench", "layers": layers}))
 PY
-
-. "$root/bench/lib.sh"
 
 status=0
 printf '%-10s %9s %9s %9s %9s %8s %9s %9s\n' input "MiB in" animpack "xxd -i" "cp out" "MB/s" "RSS MiB" "limit"

@@ -14,9 +14,7 @@ root=$(pwd)
 runs=${RUNS:-5}
 . "$root/bench/lib.sh"
 
-build="$root/build/h-build-rel"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" >/dev/null
+build=$(release_tree "" "$root/build/h-build-rel" all)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM

@@ -1,4 +1,16 @@
-# Shared by the benchmark scripts; sourced, not run. Expects $runs.
+# Shared by the benchmark scripts; sourced, not run. Expects $root and $runs.
+
+# release_tree GIVEN DEFAULT TARGET: the build tree to measure, as an absolute path. GIVEN when
+# the caller named one; otherwise a Release build of TARGET ("all" for everything) made in DEFAULT.
+release_tree() {
+    tree=$1
+    if [ -z "$tree" ]; then
+        tree=$2
+        cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+        cmake --build "$tree" --target "$3" >/dev/null
+    fi
+    (cd "$tree" && pwd)
+}
 
 # best_of OUT CMD...: the shortest wall time of $runs runs of CMD, in seconds. OUT, the file the
 # command writes, is removed and the page cache written back before each run, so that no run

@@ -13,13 +13,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 runs=${RUNS:-5}
 
-build=${1:-}
-if [ -z "$build" ]; then
-    build="$root/build/bench-rel"
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" --target pixmint >/dev/null
-fi
-build=$(cd "$build" && pwd)
+. "$root/bench/lib.sh"
+build=$(release_tree "${1:-}" "$root/build/bench-rel" pixmint)
 pixmint="$build/pixmint/pixmint"
 [ -x "$pixmint" ] || { echo "no pixmint binary at $pixmint" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "missing /usr/bin/time (scripts/setup.sh installs it)" >&2; exit 1; }
@@ -67,8 +62,6 @@ cc -O2 $cflags make_png.c -o make_png $libs -lm
 # shellcheck disable=SC2086
 cc -O2 $cflags decode_png.c -o decode_png $libs -lm
 ./make_png
-
-. "$root/bench/lib.sh"
 
 "$pixmint" -p big.png -f true-color-alpha >/dev/null || { echo "pixmint failed" >&2; exit 1; }
 t_pm=$(best_of big.c "$pixmint" -p big.png -f true-color-alpha)
