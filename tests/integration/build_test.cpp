@@ -2,7 +2,6 @@
 // rebuilds of exactly what changed, failing inputs, FetchContent and the .deb.
 // Every test drives the real cmake, build tool and cpack in a temporary tree.
 #include <gtest/gtest.h>
-
 #include <stb_image.h>
 
 #include <cstdint>
@@ -38,14 +37,22 @@ Cmd sh(const std::vector<std::string>& argv, const std::string& cwd = "") {
     return {r.out + r.err, r.status};
 }
 
+// Configures `src` into `build`, finding packages under `prefix`, with `extra` cache settings.
 Cmd configure(const std::string& src, const std::string& build, const std::string& prefix,
-              const std::string& generator = "Ninja") {
-    return sh({kCmake, "-S", src, "-B", build, "-G", generator, "-DCMAKE_PREFIX_PATH=" + prefix});
+              const std::string& generator = "Ninja", const std::vector<std::string>& extra = {}) {
+    std::vector<std::string> argv = {kCmake, "-S", src,       "-B",
+                                     build,  "-G", generator, "-DCMAKE_PREFIX_PATH=" + prefix};
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    return sh(argv);
 }
 
-Cmd build(const std::string& dir) { return sh({kCmake, "--build", dir}); }
+Cmd build(const std::string& dir) {
+    return sh({kCmake, "--build", dir});
+}
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
 // A conf.json whose only item names its entry wrongly, and the same item set right.
 const char kMismatchedConf[] =
@@ -76,8 +83,8 @@ std::string image_line(const std::string& name, const std::string& path, int com
 // Everything examples/firmware must print, computed from its assets.
 std::string expected_firmware_output(const std::string& example) {
     return "color depth: 32\n" + image_line("logo", example + "/assets/logo.png", 4, 5) +
-           image_line("tile", example + "/assets/tile.bmp", 3, 4) + "intro_anim: " +
-           std::to_string(fs::file_size(example + "/assets/intro.json")) + " bytes\n";
+           image_line("tile", example + "/assets/tile.bmp", 3, 4) +
+           "intro_anim: " + std::to_string(fs::file_size(example + "/assets/intro.json")) + " bytes\n";
 }
 
 // Builds a copy of examples/firmware in `dir` ("fw src", "fw build": paths with
@@ -94,7 +101,7 @@ std::string build_and_run_example(const TempDir& dir, const std::string& prefix)
 
 // Each test starts from lvforge as built for this test run, installed under a fresh prefix.
 class Installed : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         const Cmd c = sh({kCmake, "--install", LVFORGE_BINARY_DIR, "--prefix", prefix});
         ASSERT_EQ(c.status, 0) << c.text;
@@ -155,7 +162,8 @@ TEST_F(Installed, ALibraryPassesItsConfigurationHeaderToWhatLinksIt) {
                "add_executable(app main.c)\ntarget_link_libraries(app PRIVATE ui)\n");
     // Both sides compile only with the generated header and the simple-include switch.
     const std::string check =
-        "#include \"lv_conf.h\"\n#if LV_COLOR_DEPTH != 32 || !defined(LV_CONF_INCLUDE_SIMPLE)\n#error conf\n#endif\n";
+        "#include \"lv_conf.h\"\n#if LV_COLOR_DEPTH != 32 || !defined(LV_CONF_INCLUDE_SIMPLE)\n#error "
+        "conf\n#endif\n";
     write_file(src + "/ui.c", check + "int ui(void) { return LV_COLOR_DEPTH; }\n");
     write_file(src + "/main.c", check + "int ui(void);\nint main(void) { return ui() - 32; }\n");
     write_file(src + "/conf.json", kGoodConf);
@@ -183,9 +191,9 @@ TEST_F(Installed, ACrossBuildForA32BitTargetRunsTheHostTools) {
                "lvforge_add_image(app logo.png)\n");
     write_file(src + "/main.c", "int main(void) { return 0; }\n");
     pixmint::test::write_png(src + "/logo.png", 2, 2, 4);
-    const Cmd c = sh({kCmake, "-S", src, "-B", dir / "build", "-G", "Ninja",
-                      "-DCMAKE_TOOLCHAIN_FILE=" + dir / "toolchain.cmake",
-                      "-Dlvforge_DIR=" + prefix + "/lib/cmake/lvforge"});
+    const Cmd c = configure(src, dir / "build", "", "Ninja",
+                            {"-DCMAKE_TOOLCHAIN_FILE=" + dir / "toolchain.cmake",
+                             "-Dlvforge_DIR=" + prefix + "/lib/cmake/lvforge"});
     ASSERT_EQ(c.status, 0) << c.text;
     const Cmd b = sh({kCmake, "--build", dir / "build", "--target", "lvforge/app/logo.c"});
     EXPECT_EQ(b.status, 0) << b.text;
@@ -197,15 +205,17 @@ TEST_F(Installed, ACrossBuildForA32BitTargetRunsTheHostTools) {
 struct FailureCase {
     const char* label;
     const char* generator;
-    const char* call;          // the function call under test
-    const char* bad_input;     // file name, and its broken contents ("" for the oversize image)
+    const char* call;       // the function call under test
+    const char* bad_input;  // file name, and its broken contents ("" for the oversize image)
     const char* bad_content;
     const char* good_content;  // "" for a small valid image
     const char* message;       // the tool's own message, which the build must show
     const char* output;        // generated file that must not be left behind
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class BuildFailure : public Installed, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -246,10 +256,22 @@ TEST_P(BuildFailure, FailsAgainOnTheNextBuildUntilTheInputIsFixed) {
 
 FailureCase failure_case(const char* label, const char* generator, bool image) {
     if (image)
-        return {label, generator, "lvforge_add_image(app big.png)", "big.png", "", "",
-                "Error: Image size out of limit. The width and height should not exceed 2500 !", "big.c"};
-    return {label, generator, "lvforge_add_conf(app conf.json MODE simulator)", "conf.json", kMismatchedConf,
-            kGoodConf, "\"LV_COLOR_DEPT\"(offset=2) isn't match with full_conf list", "include/lv_conf.h"};
+        return {label,
+                generator,
+                "lvforge_add_image(app big.png)",
+                "big.png",
+                "",
+                "",
+                "Error: Image size out of limit. The width and height should not exceed 2500 !",
+                "big.c"};
+    return {label,
+            generator,
+            "lvforge_add_conf(app conf.json MODE simulator)",
+            "conf.json",
+            kMismatchedConf,
+            kGoodConf,
+            "\"LV_COLOR_DEPT\"(offset=2) isn't match with full_conf list",
+            "include/lv_conf.h"};
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, BuildFailure,
@@ -285,9 +307,11 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
 
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"lvforge_add_image(app logo.png FORMAT rgb565)",
-         "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, not "
+         "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, "
+         "not "
          "'rgb565'"},
-        {"lvforge_add_image(app logo.png DEPTH 32)", "lvforge_add_image: DEPTH must be one of 8, 16, 24, not '32'"},
+        {"lvforge_add_image(app logo.png DEPTH 32)",
+         "lvforge_add_image: DEPTH must be one of 8, 16, 24, not '32'"},
         {"lvforge_add_image(app logo.png WIDTH 0)",
          "lvforge_add_image: WIDTH must be a whole number from 1 to 2500, not '0'"},
         {"lvforge_add_image(app logo.png HEIGHT 2501)",
@@ -297,13 +321,15 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
         {"lvforge_add_image(app missing.png)", "/src/missing.png' does not exist"},
         {"lvforge_add_image(app notes.txt)", "notes.txt' does not end in .png, .bmp, .jpg, .gif or .svg"},
         {"lvforge_add_image(app my-logo.png)", "is not a C identifier (pass NAME <identifier>)"},
-        {"lvforge_add_image(app logo.png NAME 9lives)", "lvforge_add_image: NAME '9lives' is not a C identifier"},
+        {"lvforge_add_image(app logo.png NAME 9lives)",
+         "lvforge_add_image: NAME '9lives' is not a C identifier"},
         {"lvforge_add_image(app logo.png)\nlvforge_add_data(app data.json NAME logo)",
          "lvforge_add_data: 'logo' is already generated for target 'app'"},
         {"lvforge_add_image(app logo.png PREMULTIPLY DEPTH 16 FORMAT true-color-alpha)",
          "lvforge_add_image: PREMULTIPLY does not support DEPTH 16 with FORMAT true-color-alpha"},
         {"lvforge_add_image(nosuch logo.png)", "lvforge_add_image: 'nosuch' is not a target"},
-        {"lvforge_add_image(iface logo.png)", "lvforge_add_image: 'iface' must be an executable or a library"},
+        {"lvforge_add_image(iface logo.png)",
+         "lvforge_add_image: 'iface' must be an executable or a library"},
         {"add_subdirectory(sub)", "lvforge_add_data: call it in the directory that creates 'app'"},
         {"lvforge_add_data(app data.json EXTRA)", "lvforge_add_data: unexpected arguments: EXTRA"},
         {"lvforge_add_conf(app conf.json MODE desktop)",
@@ -336,8 +362,10 @@ TEST(FetchContent, TheExampleBuildsWithLvforgeFromSource) {
     fs::copy(kSource + "/examples/firmware", dir / "outer/firmware", fs::copy_options::recursive);
     write_file(dir / "outer/CMakeLists.txt",
                "cmake_minimum_required(VERSION 3.25)\nproject(outer C CXX)\ninclude(FetchContent)\n"
-               "FetchContent_Declare(lvforge SOURCE_DIR \"" + kSource + "\" OVERRIDE_FIND_PACKAGE)\n"
-               "FetchContent_MakeAvailable(lvforge)\nadd_subdirectory(firmware)\n");
+               "FetchContent_Declare(lvforge SOURCE_DIR \"" +
+                   kSource +
+                   "\" OVERRIDE_FIND_PACKAGE)\n"
+                   "FetchContent_MakeAvailable(lvforge)\nadd_subdirectory(firmware)\n");
     const Cmd c = configure(dir / "outer", dir / "build", "");
     ASSERT_EQ(c.status, 0) << c.text;
     const Cmd b = build(dir / "build");
@@ -355,9 +383,10 @@ TEST(FetchContent, ACrossBuildIsToldToUseAnInstalledLvforge) {
     write_file(dir / "toolchain.cmake", kCrossToolchain);
     write_file(dir / "CMakeLists.txt",
                "cmake_minimum_required(VERSION 3.25)\nproject(outer C)\ninclude(FetchContent)\n"
-               "FetchContent_Declare(lvforge SOURCE_DIR \"" + kSource + "\")\nFetchContent_MakeAvailable(lvforge)\n");
-    const Cmd c = sh({kCmake, "-S", dir.path(), "-B", dir / "build", "-G", "Ninja",
-                      "-DCMAKE_TOOLCHAIN_FILE=" + dir / "toolchain.cmake"});
+               "FetchContent_Declare(lvforge SOURCE_DIR \"" +
+                   kSource + "\")\nFetchContent_MakeAvailable(lvforge)\n");
+    const Cmd c = configure(dir.path(), dir / "build", "", "Ninja",
+                            {"-DCMAKE_TOOLCHAIN_FILE=" + dir / "toolchain.cmake"});
     EXPECT_NE(c.status, 0);
     EXPECT_TRUE(contains(c.text, "lvforge: its tools must run on the build host")) << c.text;
 }
@@ -366,8 +395,7 @@ TEST(FetchContent, ACrossBuildIsToldToUseAnInstalledLvforge) {
 
 TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     TempDir dir;
-    ASSERT_EQ(sh({kCmake, "-S", kSource, "-B", dir / "build", "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release"}).status,
-              0);
+    ASSERT_EQ(configure(kSource, dir / "build", "", "Ninja", {"-DCMAKE_BUILD_TYPE=Release"}).status, 0);
     const Cmd b = build(dir / "build");
     ASSERT_EQ(b.status, 0) << b.text;
     const Cmd p = sh({LVFORGE_CPACK, "-G", "DEB"}, dir / "build");
@@ -381,7 +409,8 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     EXPECT_EQ(sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Package", "Version", "Architecture"}).text,
               "Package: lvforge\nVersion: 0.1\nArchitecture: " + arch);
     const std::string depends = sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Depends"}).text;
-    for (const char* lib : {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=", "librsvg2-2 (>= 2.52)"})
+    for (const char* lib :
+         {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=", "librsvg2-2 (>= 2.52)"})
         EXPECT_TRUE(contains(depends, lib)) << lib << " missing from " << depends;
     EXPECT_FALSE(contains(depends, "libasan")) << depends;
 
@@ -391,12 +420,13 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     for (std::string line; std::getline(listing, line);)
         if (line[0] == '-') files.insert(line.substr(line.rfind(' ') + 1));
     const std::string cm = "./usr/lib/cmake/lvforge/";
-    EXPECT_EQ(files, (std::set<std::string>{
-                         "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
-                         "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
-                         "./usr/share/man/man1/setwright.1.gz", cm + "LvforgeFunctions.cmake",
-                         cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake", cm + "lvforgeConfigVersion.cmake",
-                         cm + "lvforgeTargets.cmake", cm + "lvforgeTargets-release.cmake"}));
+    EXPECT_EQ(files,
+              (std::set<std::string>{
+                  "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
+                  "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
+                  "./usr/share/man/man1/setwright.1.gz", cm + "LvforgeFunctions.cmake",
+                  cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake", cm + "lvforgeConfigVersion.cmake",
+                  cm + "lvforgeTargets.cmake", cm + "lvforgeTargets-release.cmake"}));
 
     // Unpacked anywhere, the package is a working install.
     ASSERT_EQ(sh({"/usr/bin/env", "dpkg-deb", "-x", deb, dir / "root"}).status, 0);

@@ -37,7 +37,8 @@ const Page kPages[] = {
       "ERR: create dir failed!", "ERR: open path failed!"}},
     {"setwright",
      setwright::kOptionString,
-     {"open conf.json failed", "allocate memory for json_date failed", "lvconf[N]: \"offset\" is not a number",
+     {"open conf.json failed", "allocate memory for json_date failed",
+      "lvconf[N]: \"offset\" is not a number",
       "\"given\"(offset=index) isn't match with full_conf list, it's name should be \"expected\"",
       "ERR: write header failed!"}},
     {"animpack",
@@ -46,7 +47,9 @@ const Page kPages[] = {
       "open file failed", "allocate memory for json_data failed", "ERR: write path failed!"}},
 };
 
-void PrintTo(const Page& page, std::ostream* os) { *os << page.tool; }
+void PrintTo(const Page& page, std::ostream* os) {
+    *os << page.tool;
+}
 
 std::string page_path(const Page& page) {
     return std::string(LVFORGE_SOURCE_DIR) + "/" + page.tool + "/" + page.tool + ".1";
