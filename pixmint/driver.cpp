@@ -5,9 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string_view>
 
 #include "acquire.h"
 #include "names.h"
+#include "path_ops.h"
 #include "writer.h"
 
 namespace pixmint {
@@ -72,7 +75,6 @@ int parse_command_line(int argc, char** argv, Options& options) {
     }
     ImageJob& job = options.job;
     const char* name_arg = nullptr;  // the last -n with a usable last component
-    char last_component[lvforge::kNameBufSize];
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
@@ -98,7 +100,7 @@ int parse_command_line(int argc, char** argv, Options& options) {
             }
             case 'n':
                 if (optarg[0] == '\0') break;
-                if (lvforge::remove_dir(optarg, last_component) != 0) {
+                if (!lvforge::last_path_component(optarg)) {
                     std::puts("Error: Unsupported filename!");
                     return 1;
                 }
@@ -139,7 +141,8 @@ int parse_command_line(int argc, char** argv, Options& options) {
         std::puts("Err: color depth or alpha channel is not supported on this board.\n");
         return 1;
     }
-    lvforge::derive_names(job, options.image_path, name_arg);
+    static_cast<lvforge::OutputNames&>(job) = lvforge::derive_names(
+        options.image_path, name_arg ? std::optional<std::string_view>(name_arg) : std::nullopt);
     return -1;
 }
 

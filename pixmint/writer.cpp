@@ -4,6 +4,7 @@
 
 #include "c_source.h"
 #include "encoders.h"
+#include "failure_text.h"
 #include "info_per_cf.h"
 
 namespace pixmint {
@@ -16,21 +17,24 @@ constexpr const char* kBanner =
 }  // namespace
 
 int create_c_src(const ImageJob& job, const std::uint8_t* pixels) {
-    return lvforge::write_generated_file(job.out_path, [&](lvforge::TextSink& out) {
+    const auto failure = lvforge::write_generated_file(job.out_path, [&](lvforge::TextSink& out) {
         add_head(job, out);
         add_img_map(job, out, pixels);
         add_var_def(job, out);
     });
+    if (!failure) return 0;
+    std::fputs(lvforge::output_failure_message(*failure).c_str(), stdout);
+    return 1;
 }
 
 void add_head(const ImageJob& job, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", job.attr_name);
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", job.attr_name, lvforge::banner_year_from(nullptr).value());
 }
 
 void add_img_map(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t* pixels) {
     std::printf("color depth: %d\n", job.depth);
     out.putf("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
-             job.attr_name, job.var_name);
+             job.attr_name.c_str(), job.var_name.c_str());
     if (job.depth == 8 || job.depth == 0) add_8bit_depth(job, out, pixels);
     if (job.depth == 16 || job.depth == 0) {
         add_16bit_depth(job, out, pixels);
@@ -42,13 +46,13 @@ void add_img_map(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t
 }
 
 void add_var_def(const ImageJob& job, lvforge::TextSink& out) {
-    out.putf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", job.var_name);
+    out.putf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", job.var_name.c_str());
     out.putf("  .header.always_zero = %d,\n", job.always_zero);
     out.putf("  .header.w = %u,\n", job.width);
     out.putf("  .header.h = %u,\n", job.height);
     out.putf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", static_cast<long long>(job.data_size));
     out.putf("  .header.cf = %s,\n", info_per_cf[job.cf].cf_name);
-    out.putf("  .data = %s_map,\n};\n", job.var_name);
+    out.putf("  .data = %s_map,\n};\n", job.var_name.c_str());
 }
 
 }  // namespace pixmint
