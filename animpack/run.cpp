@@ -29,7 +29,7 @@ int run(int argc, char** argv) {
 
     const auto command_line = parse_command_line(argc, argv);
     if (!command_line.ok()) {
-        print(command_line_failure_message(command_line.failure()));
+        print(command_line_failure_message(command_line.error()));
         return 1;
     }
     const Options& options = command_line.value();
@@ -41,7 +41,7 @@ int run(int argc, char** argv) {
     HexJob job;
     const auto year = lvforge::banner_year();
     if (!year.ok()) {
-        print(lvforge::source_date_failure_message(year.failure()));
+        print(lvforge::source_date_failure_message(year.error()));
         return 1;
     }
     job.banner_year = year.value();

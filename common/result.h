@@ -22,7 +22,7 @@ class [[nodiscard]] Result {
     T& value() { return std::get<0>(v_); }
     const T& value() const { return std::get<0>(v_); }
     // The failure; only valid when !ok().
-    const E& failure() const { return std::get<1>(v_); }
+    const E& error() const { return std::get<1>(v_); }
 
    private:
     std::variant<T, E> v_;

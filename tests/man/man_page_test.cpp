@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"     // pixmint::kOptionString
+#include "../../pixmint/command_line.h"  // pixmint::kOptionString
 #include "../../animpack/command_line.h"  // animpack::kOptionString (every tool has a command_line.h)
 #include "setwright.h"  // setwright::kOptionString
 #include "test_support.h"
