@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "run.h"
 #include "scratch.h"
 
 namespace {

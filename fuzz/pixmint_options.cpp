@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "driver.h"
+#include "command_line.h"
 #include "scratch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     lvforge::fuzz::enter_scratch_dir();
     lvforge::fuzz::Argv argv("pixmint", data, size);
-    pixmint::Options options;
-    pixmint::parse_command_line(argv.argc(), argv.argv(), options);
+    const auto options = pixmint::parse_command_line(argv.argc(), argv.argv());
+    if (options.ok()) lvforge::fuzz::expect_consistent(options.value().names);
     return 0;
 }

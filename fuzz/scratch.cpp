@@ -64,6 +64,14 @@ void expect_only(std::vector<std::string> names) {
     }
 }
 
+void expect_consistent(const OutputNames& names) {
+    std::string upper = names.var_name;
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    if (upper != names.attr_name) harness_broken("attr_name is not var_name upper-cased");
+}
+
 Argv::Argv(std::vector<std::string> words) : words_(std::move(words)) {}
 
 Argv::Argv(const char* tool, const std::uint8_t* data, std::size_t size) {

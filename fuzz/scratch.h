@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "names.h"
+
 namespace lvforge::fuzz {
 
 // On the first call: moves the process into a fresh directory (under /dev/shm when it exists,
@@ -21,6 +23,9 @@ void write_input(const char* name, const std::uint8_t* data, std::size_t size);
 // Aborts unless the current directory holds exactly `names` (in any order): a run must leave
 // no temporary file behind, whatever its input.
 void expect_only(std::vector<std::string> names);
+
+// Aborts unless `names` hang together: attr_name is var_name with a-z upper-cased.
+void expect_consistent(const OutputNames& names);
 
 // A command line: argv[0] is the tool, then the words given.
 class Argv {
