@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "c_source.h"
@@ -86,17 +89,19 @@ TEST(SafeOutput, AWriteBeyondTheFileSizeLimitFailsCleanly) {
     EXPECT_EQ(read_file(t / "out.c"), std::string(1000, 'n'));
 }
 
-TEST(SafeOutput, WritesInPlaceWhenNoTemporaryFileCanBeMadeBesideTheTarget) {
-    // A target name of 250 characters is valid, but the temporary name built from it
-    // exceeds the file-name limit, so only the in-place route is left.
+TEST(SafeOutput, TemporaryNamesStayShortWhateverTheTargetsName) {
     TempDir t;
-    const std::string name(250, 'n');
+    const std::string name(255, 'n');  // the longest name the file system takes
     test::write_file(t / name, "old");
     SafeOutput out;
     ASSERT_TRUE(out.open((t / name).c_str()));
-    ASSERT_TRUE(out.write("in place", 8));
+    ASSERT_TRUE(out.write("replaced", 8));
+    EXPECT_EQ(list_dir(t.path()).size(), 2u);  // the target and a temporary beside it
     EXPECT_EQ(out.commit(), SafeOutput::Status::ok);
-    EXPECT_EQ(read_file(t / name), "in place");
+    EXPECT_EQ(read_file(t / name), "replaced");
+    EXPECT_EQ(list_dir(t.path()), Names{name});
+    // One byte more is beyond what the file system takes: refused before anything is made.
+    EXPECT_FALSE(out.open((t / (name + "n")).c_str()));
     EXPECT_EQ(list_dir(t.path()), Names{name});
 }
 
