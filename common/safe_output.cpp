@@ -18,6 +18,9 @@ namespace {
 // name, so that a target whose name the file system accepts never has a temporary it refuses.
 constexpr const char* kTempPrefix = ".lvforge.";
 
+// How many symbolic links are followed before a path counts as a loop, as the kernel does.
+constexpr int kMaxLinks = 40;
+
 // Permission bits a plain new file would get: 0666 under the process umask.
 mode_t new_file_mode() {
     const mode_t mask = ::umask(0);
@@ -29,6 +32,21 @@ mode_t new_file_mode() {
 std::string dir_part(const std::string& path) {
     const std::string::size_type slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Where writing to `path` ends up when it names a symbolic link whose target does not exist:
+// the end of the chain of links, which the output then creates. `path` itself when it is no link.
+std::string dangling_link_target(std::string path) {
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = (target.front() == '/') ? target : dir_part(path) + target;
+    }
+    return path;
 }
 
 // True when the last component of `path` is longer than its directory's file system allows,
@@ -50,6 +68,7 @@ bool SafeOutput::open(const char* path) {
     failed_ = false;
     in_place_ = false;
 
+    mode_t mode = new_file_mode();
     struct stat st {};
     if (::stat(path, &st) == 0) {
         // A directory in the way is reported before any work is done; the
@@ -59,11 +78,15 @@ bool SafeOutput::open(const char* path) {
         // replaced by a regular file.
         if (!S_ISREG(st.st_mode)) return open_in_place();
         // Replace the file a symbolic link points at, not the link itself, which build trees
-        // often rely on.
+        // often rely on; the new file keeps the earlier one's permission bits.
         if (char* real = ::realpath(path, nullptr); real != nullptr) {
             path_ = real;
             std::free(real);
         }
+        mode = st.st_mode & 0777;
+    } else if (errno == ENOENT) {
+        // A link to a file that does not exist yet creates that file.
+        path_ = dangling_link_target(path_);
     }
     if (name_too_long(path_)) return false;
 
@@ -75,7 +98,7 @@ bool SafeOutput::open(const char* path) {
         temp_path_.clear();
         return false;
     }
-    if (::fchmod(fd_, new_file_mode()) != 0) failed_ = true;
+    if (::fchmod(fd_, mode) != 0) failed_ = true;
     return true;
 }
 

@@ -105,6 +105,61 @@ TEST(SafeOutput, TemporaryNamesStayShortWhateverTheTargetsName) {
     EXPECT_EQ(list_dir(t.path()), Names{name});
 }
 
+mode_t mode_of(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+TEST(SafeOutput, TheReplacedFileKeepsItsPermissionBitsAndANewOneGetsTheUmasks) {
+    TempDir t;
+    for (const mode_t mode : {0600u, 0640u, 0755u, 0444u}) {
+        test::write_file(t / "out.c", "old");
+        ::chmod((t / "out.c").c_str(), mode);
+        SafeOutput out;
+        ASSERT_TRUE(out.open((t / "out.c").c_str()));
+        ASSERT_TRUE(out.write("new", 3));
+        ASSERT_EQ(out.commit(), SafeOutput::Status::ok);
+        EXPECT_EQ(mode_of(t / "out.c"), mode) << std::oct << mode;
+    }
+    const mode_t mask = ::umask(027);
+    SafeOutput out;
+    ASSERT_TRUE(out.open((t / "fresh.c").c_str()));
+    ASSERT_EQ(out.commit(), SafeOutput::Status::ok);
+    ::umask(mask);
+    EXPECT_EQ(mode_of(t / "fresh.c"), 0640u);
+}
+
+TEST(SafeOutput, ALinkIsFollowedAndADanglingOnesTargetCreated) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> links;  // name -> target, made in order
+        std::string target;                                      // the file that must get the text
+    } cases[] = {
+        {"link to a file", {{"out.c", "real/existing.c"}}, "real/existing.c"},
+        {"dangling link", {{"out.c", "real/missing.c"}}, "real/missing.c"},
+        {"dangling absolute link", {{"out.c", "@/real/abs.c"}}, "real/abs.c"},
+        {"chain ending nowhere", {{"out.c", "hop.c"}, {"hop.c", "real/end.c"}}, "real/end.c"},
+    };
+    for (const auto& c : cases) {
+        TempDir t;
+        std::filesystem::create_directory(t / "real");
+        test::write_file(t / "real/existing.c", "old");
+        for (const auto& [name, target] : c.links) {
+            const std::string to = target[0] == '@' ? t.path() + target.substr(1) : target;
+            ASSERT_EQ(::symlink(to.c_str(), (t / name).c_str()), 0);
+        }
+        SafeOutput out;
+        ASSERT_TRUE(out.open((t / "out.c").c_str())) << c.what;
+        ASSERT_TRUE(out.write("new", 3));
+        ASSERT_EQ(out.commit(), SafeOutput::Status::ok) << c.what;
+        EXPECT_EQ(read_file(t / c.target), "new") << c.what;
+        for (const auto& link : c.links) {
+            EXPECT_TRUE(std::filesystem::is_symlink(t / link.first)) << c.what << ": " << link.first;
+        }
+    }
+}
+
 TEST(WriteGeneratedFile, AFailureInsideTheSinkFailsTheFile) {
     // A text that can't be formatted fails the sink without any failed write; the file must
     // still count as failed rather than an incomplete one being put in place.

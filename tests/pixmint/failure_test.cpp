@@ -101,11 +101,12 @@ TEST(Failures, NonRegularInputsAreRefusedWithoutWaiting) {
     EXPECT_EQ(list_dir(dir.path()), (Names{"folder.png", "pipe.png", "pipe.svg"}));
 }
 
-TEST(Success, ReplacesALongerFileWholeWithNormalPermissions) {
+TEST(Success, ReplacesALongerFileWholeKeepingItsPermissions) {
     TempDir dir;
     write_png(dir / "logo.png", 2, 2, 4);
     lvforge::test::write_file(dir / "logo.c", std::string(100000, 'x'));
-    const mode_t old_mask = ::umask(027);
+    ::chmod((dir / "logo.c").c_str(), 0640);
+    const mode_t old_mask = ::umask(077);  // would give 0600 to a new file
     const auto r = pixmint(dir, {"-p", "logo.png"});
     ::umask(old_mask);
     EXPECT_EQ(r.status, 0);
