@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "temp_file.h"
+
 namespace lvforge {
 
 namespace {
@@ -93,7 +95,7 @@ bool SafeOutput::open(const char* path) {
     // An existing regular file is only ever replaced whole: when no temporary file can be made
     // beside it, the output fails and the earlier file stays as it was.
     temp_path_ = dir_part(path_) + kTempPrefix + "XXXXXX";
-    fd_ = ::mkstemp(temp_path_.data());
+    fd_ = create_temp_file(temp_path_);
     if (fd_ < 0) {
         temp_path_.clear();
         return false;
@@ -145,6 +147,7 @@ SafeOutput::Status SafeOutput::commit() {
         remove_temp();
         return Status::open_failed;
     }
+    if (!temp_path_.empty()) forget_temp_file(temp_path_);
     temp_path_.clear();
     return Status::ok;
 }
@@ -160,6 +163,7 @@ void SafeOutput::discard() {
 void SafeOutput::remove_temp() {
     if (temp_path_.empty()) return;
     ::unlink(temp_path_.c_str());
+    forget_temp_file(temp_path_);
     temp_path_.clear();
 }
 

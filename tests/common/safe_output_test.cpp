@@ -160,6 +160,41 @@ TEST(SafeOutput, ALinkIsFollowedAndADanglingOnesTargetCreated) {
     }
 }
 
+// Starts a child that opens `path`, writes, reports through a pipe and waits to be killed by
+// `sig`. Returns how the child ended (128 + signal when killed) once the temporary was seen.
+int kill_while_writing(const std::string& dir, const std::string& path, int sig) {
+    int ready[2];
+    if (::pipe(ready) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(ready[0]);
+        SafeOutput out;
+        if (!out.open(path.c_str()) || !out.write("partial", 7)) ::_exit(10);
+        ::write(ready[1], "r", 1);
+        for (;;) ::pause();
+    }
+    ::close(ready[1]);
+    char c = 0;
+    const bool opened = ::read(ready[0], &c, 1) == 1;
+    ::close(ready[0]);
+    const bool temp_seen = list_dir(dir).size() == 2;
+    ::kill(pid, sig);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!opened || !temp_seen) return -1;
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+}
+
+TEST(SafeOutput, ASignalRemovesTheTemporaryAndEndsTheRunAsThatSignalDoes) {
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        TempDir t;
+        test::write_file(t / "out.c", "earlier");
+        EXPECT_EQ(kill_while_writing(t.path(), t / "out.c", sig), 128 + sig) << strsignal(sig);
+        EXPECT_EQ(read_file(t / "out.c"), "earlier") << strsignal(sig);
+        EXPECT_EQ(list_dir(t.path()), Names{"out.c"}) << strsignal(sig);
+    }
+}
+
 TEST(WriteGeneratedFile, AFailureInsideTheSinkFailsTheFile) {
     // A text that can't be formatted fails the sink without any failed write; the file must
     // still count as failed rather than an incomplete one being put in place.
