@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -116,6 +117,13 @@ std::vector<std::string> list_dir(const std::string& path) {
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+int utc_year() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    ::gmtime_r(&now, &utc);
+    return utc.tm_year + 1900;
 }
 
 }  // namespace lvforge::test

@@ -53,5 +53,7 @@ void write_file(const std::string& path, const std::string& data);
 bool exists(const std::string& path);
 // Names in a directory, sorted, without "." and "..".
 std::vector<std::string> list_dir(const std::string& path);
+// The current calendar year in UTC, as the generators print it in their banners.
+int utc_year();
 
 }  // namespace lvforge::test
