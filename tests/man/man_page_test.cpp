@@ -13,7 +13,7 @@
 
 #include "driver.h"     // pixmint::kOptionString
 #include "options.h"    // animpack::kOptionString
-#include "setwright.h"  // setwright::kOptionString
+#include "../../setwright/command_line.h"  // setwright::kOptionString (each tool has a command_line.h)
 #include "test_support.h"
 
 namespace {
