@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"     // pixmint::kOptionString
+#include "../../pixmint/command_line.h"  // pixmint::kOptionString
 #include "options.h"    // animpack::kOptionString
 #include "../../setwright/command_line.h"  // setwright::kOptionString (each tool has a command_line.h)
 #include "test_support.h"
