@@ -13,7 +13,7 @@
 
 #include "../../pixmint/command_line.h"  // pixmint::kOptionString
 #include "options.h"    // animpack::kOptionString
-#include "../../setwright/command_line.h"  // setwright::kOptionString (each tool has a command_line.h)
+#include "../../setwright/command_line.h"  // setwright::kOptionString
 #include "test_support.h"
 
 namespace {
