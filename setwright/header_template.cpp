@@ -108,10 +108,6 @@ std::string_view header_opening(Mode mode) {
     return mode == Mode::board ? kBoardOpening : kSimulatorOpening;
 }
 
-const char* header_file_name(Mode mode) {
-    return mode == Mode::board ? "board.h" : "simulator.h";
-}
-
 std::optional<std::string> render_header(const Configuration& config, Mode mode) {
     try {
         std::string text;

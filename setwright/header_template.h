@@ -30,9 +30,6 @@ extern const std::array<TemplateRow, kTemplateRowCount> kTemplateRows;
 // The opening piece of the header of `mode`: the guard and the includes.
 std::string_view header_opening(Mode mode);
 
-// The file the header of `mode` is written to, in the current directory.
-const char* header_file_name(Mode mode);
-
 // The whole text of the header of `mode` rendered from `config`; absent when memory runs out.
 std::optional<std::string> render_header(const Configuration& config, Mode mode);
 

@@ -2,26 +2,11 @@
 
 #include <cstdio>
 
+#include "failure_text.h"
+
 namespace setwright {
 
 namespace {
-
-// The words of the input-reading failures, as the tools have always reported them.
-const char* read_message(lvforge::ReadStatus status) {
-    switch (status) {
-        case lvforge::ReadStatus::ok:
-            break;
-        case lvforge::ReadStatus::open_failed:
-            return "open conf.json failed\n";
-        case lvforge::ReadStatus::length_failed:
-            return "Fail to get the file length\n";
-        case lvforge::ReadStatus::alloc_failed:
-            return "allocate memory for json_date failed\n";
-        case lvforge::ReadStatus::read_failed:
-            return "Read json data failed\n";
-    }
-    return "";
-}
 
 // "lvconf[N]: " + `what` + "\n": the shape of every message about one item.
 std::string item_message(int position, const std::string& what) {
@@ -33,7 +18,7 @@ std::string item_message(int position, const std::string& what) {
 std::string merge_message(const MergeError& err) {
     switch (err.failure) {
         case MergeFailure::read:
-            return read_message(err.read);
+            return lvforge::read_failure_message(err.read, "conf.json", "json_date");
         case MergeFailure::parse:
             return "Parse json content failed\n";
         case MergeFailure::item_not_object:
@@ -62,8 +47,11 @@ std::string merge_message(const MergeError& err) {
     return "";
 }
 
-std::string render_message(Mode mode) {
-    return mode == Mode::board ? "board_conf_code realloc failed\n" : "sim_conf_code realloc failed\n";
+std::string header_message(const HeaderFailure& failure) {
+    if (failure.output) return lvforge::output_failure_message(*failure.output);
+    // The words from when each header was built in a growing buffer of that name.
+    return failure.mode == Mode::board ? "board_conf_code realloc failed\n"
+                                       : "sim_conf_code realloc failed\n";
 }
 
 }  // namespace setwright

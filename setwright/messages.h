@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "entries.h"
+#include "header_file.h"
 #include "merge.h"
 
 namespace setwright {
@@ -12,7 +12,7 @@ namespace setwright {
 // The line (with its line feed) that reports `err`.
 std::string merge_message(const MergeError& err);
 
-// The line (with its line feed) that reports a header of `mode` whose text could not be held.
-std::string render_message(Mode mode);
+// The line (with its line feed) that reports a header that was not written.
+std::string header_message(const HeaderFailure& failure);
 
 }  // namespace setwright
