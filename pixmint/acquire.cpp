@@ -53,6 +53,20 @@ std::size_t buffer_bytes(std::int64_t w, std::int64_t h, std::int64_t channels) 
     return static_cast<std::size_t>(w * h * channels);
 }
 
+// The component the resampler treats as alpha: the last one of grey + alpha and of RGBA, so that
+// alpha is filtered linearly and colour is weighted by it. An image whose alpha is 255 everywhere
+// has nothing to weight: naming its alpha would only let float rounding flip a byte in a million,
+// so opaque images are resampled exactly as before.
+int alpha_component(const Image& image) {
+    if (image.channels != 2 && image.channels != 4) return STBIR_ALPHA_CHANNEL_NONE;
+    const std::size_t step = static_cast<std::size_t>(image.channels);
+    const std::size_t end = std::size_t{image.width} * image.height * step;
+    for (std::size_t i = step - 1; i < end; i += step) {
+        if (image.pixels[i] != 255) return image.channels - 1;
+    }
+    return STBIR_ALPHA_CHANNEL_NONE;
+}
+
 // Resamples `source` to the requested size. A failed resampling is a pending failure: the result
 // then has the target size but no pixels.
 Acquired resize(const Options& options, Image source) {
@@ -79,7 +93,7 @@ Acquired resize(const Options& options, Image source) {
         out.image.pixels != nullptr &&
         stbir_resize(source.pixels.get(), static_cast<int>(source.width), static_cast<int>(source.height), 0,
                      out.image.pixels.get(), static_cast<int>(target_w), static_cast<int>(target_h), 0,
-                     STBIR_TYPE_UINT8, source.channels, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
+                     STBIR_TYPE_UINT8, source.channels, alpha_component(source), 0, STBIR_EDGE_CLAMP,
                      STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB,
                      nullptr) != 0;
     if (!resampled) {

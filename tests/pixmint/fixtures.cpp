@@ -24,6 +24,14 @@ void write_png(const std::string& path, int w, int h, int comp) {
     if (stbi_write_png(path.c_str(), w, h, comp, px.data(), w * comp) == 0) throw std::runtime_error(path);
 }
 
+void write_opaque_png(const std::string& path, int w, int h, int comp) {
+    auto px = pattern(w, h, comp);
+    for (std::size_t i = static_cast<std::size_t>(comp - 1); i < px.size(); i += static_cast<std::size_t>(comp)) {
+        px[i] = 255;
+    }
+    if (stbi_write_png(path.c_str(), w, h, comp, px.data(), w * comp) == 0) throw std::runtime_error(path);
+}
+
 void write_bmp(const std::string& path, int w, int h) {
     const auto px = pattern(w, h, 3);
     if (stbi_write_bmp(path.c_str(), w, h, 3, px.data()) == 0) throw std::runtime_error(path);

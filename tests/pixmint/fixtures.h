@@ -17,6 +17,8 @@ std::vector<std::uint8_t> pattern(int w, int h, int comp);
 void write_png(const std::string& path, int w, int h, int comp);
 void write_bmp(const std::string& path, int w, int h);
 void write_jpg(const std::string& path, int w, int h);
+// Writes `pattern(w, h, comp)` as PNG with every alpha byte (comp 2 or 4) set to 255.
+void write_opaque_png(const std::string& path, int w, int h, int comp);
 
 // Path of a committed test input under tests/pixmint/data.
 std::string data_file(const std::string& name);

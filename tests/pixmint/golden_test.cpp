@@ -82,6 +82,13 @@ const GoldenCase kCases[] = {
     // -v: premultiplied 32-bit pixels, and the width resampled from 5 to 16.
     {"zintra_resize", [](const TempDir& d) { write_png(d / "logo.png", 5, 3, 4); },
      {"-p", "logo.png", "-v", "-d", "24", "-f", "true-color-alpha"}, "logo.c", "color depth: 24\n", 0},
+    // Resampling opaque images with an alpha component keeps every byte it had before alpha was
+    // weighted in; at these sizes the weighting would round one byte differently.
+    {"opaque_rgba_resize", [](const TempDir& d) { write_opaque_png(d / "rgba.png", 3, 6, 4); },
+     {"-p", "rgba.png", "-w", "7", "-h", "11", "-f", "true-color-alpha", "-d", "24"}, "rgba.c", "color depth: 24\n",
+     0},
+    {"opaque_grey_alpha_resize", [](const TempDir& d) { write_opaque_png(d / "ga.png", 16, 11, 2); },
+     {"-p", "ga.png", "-w", "9", "-h", "6", "-f", "true-color-alpha", "-d", "24"}, "ga.c", "color depth: 24\n", 0},
     // Over the limit: both texts, the depth line after the stray blank, the whole file, status 1.
     {"over_limit", [](const TempDir& d) { write_png(d / "wide.png", 2501, 1, 3); }, {"-p", "wide.png", "-d", "8"},
      "wide.c",
