@@ -31,10 +31,6 @@ int run(int argc, char** argv) {
         if (!acquired.failure->file_still_written) return 1;
         failed = true;
     }
-    if (const auto limit = check_size_limit(acquired.image)) {
-        print(message(limit->kind));
-        failed = true;
-    }
     const int written = create_c_src(options, acquired.image, [&] { print(depth_line(options.depth)); });
     return (failed || written != 0) ? 1 : 0;
 }

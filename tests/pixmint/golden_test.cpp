@@ -1,5 +1,5 @@
 // Golden end-to-end runs of the real pixmint binary: every input kind, the
-// main option combinations, and the over-limit run that still writes its file.
+// main option combinations.
 // Set LVFORGE_UPDATE_GOLDEN=1 to rewrite the golden files after a deliberate change.
 #include <gtest/gtest.h>
 
@@ -89,10 +89,6 @@ const GoldenCase kCases[] = {
      0},
     {"opaque_grey_alpha_resize", [](const TempDir& d) { write_opaque_png(d / "ga.png", 16, 11, 2); },
      {"-p", "ga.png", "-w", "9", "-h", "6", "-f", "true-color-alpha", "-d", "24"}, "ga.c", "color depth: 24\n", 0},
-    // Over the limit: both texts, the depth line after the stray blank, the whole file, status 1.
-    {"over_limit", [](const TempDir& d) { write_png(d / "wide.png", 2501, 1, 3); }, {"-p", "wide.png", "-d", "8"},
-     "wide.c",
-     "Error: Image size out of limit. The width and height should not exceed 2500 !\n color depth: 8\n", 1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pixmint, Golden, ::testing::ValuesIn(kCases),
