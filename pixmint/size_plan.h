@@ -27,7 +27,7 @@ struct Size {
 bool wants_resize(const Options& options);
 
 // The final size for a source of size `source`: -w and -h replace its sides, -v then aligns the
-// width. Fails, in this order, with invalid_size (a side below 1, or an empty source to resample), size_limit
+// width. Fails, in this order, with invalid_size (an empty source, or a side below 1), size_limit
 // (a side above kMaxImageSide) and too_large_to_decode (a source over kMaxSourceSide on a side or
 // over kMaxSourcePixels).
 Result<Size, Failure> plan_size(const Options& options, Size source);

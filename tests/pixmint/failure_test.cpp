@@ -167,6 +167,11 @@ const Refusal kRefusals[] = {
      {"-p", "in.bmp", "-w", "10", "-h", "10"},
      kTooLarge},
     {"svg_declaring_16385", [] { return svg_bytes("16385", "2"); }, {"-p", "in.svg", "-w", "10"}, kTooLarge},
+    // Empty images.
+    {"zero_width_bmp", [] { return bmp_bytes(0, 4, true); }, {"-p", "in.bmp"}, kInvalid},
+    {"zero_height_gif", [] { return gif_bytes(4, 0); }, {"-p", "in.gif"}, kInvalid},
+    {"half_pixel_svg", [] { return svg_bytes("0.5", "4"); }, {"-p", "in.svg"}, kInvalid},
+    {"zero_width_bmp_resized", [] { return bmp_bytes(0, 4, true); }, {"-p", "in.bmp", "-w", "4"}, kInvalid},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pixmint, Refusals, ::testing::ValuesIn(kRefusals),
