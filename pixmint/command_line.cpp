@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "path_ops.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -62,7 +64,6 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
     Options options;
     bool have_path = false;
     std::optional<std::string> name;  // the last -n with a usable last component
-    char last_component[lvforge::kNameBufSize];
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
@@ -82,7 +83,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
             }
             case 'n':
                 if (optarg[0] == '\0') break;
-                if (lvforge::remove_dir(optarg, last_component) != 0) {
+                if (!lvforge::last_path_component(optarg)) {
                     return fatal(FailureKind::unsupported_filename);
                 }
                 name = optarg;
@@ -102,7 +103,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
     if (options.premultiply && !zintra_supports(options.depth, options.format)) {
         return fatal(FailureKind::zintra_combination);
     }
-    lvforge::derive_names(options.names, options.image_path.c_str(), name ? name->c_str() : nullptr);
+    options.names = lvforge::derive_names(options.image_path, name);
     return options;
 }
 

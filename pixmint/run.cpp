@@ -5,6 +5,7 @@
 
 #include "acquire.h"
 #include "command_line.h"
+#include "failure_text.h"
 #include "messages.h"
 #include "writer.h"
 
@@ -31,8 +32,9 @@ int run(int argc, char** argv) {
         if (!acquired.failure->file_still_written) return 1;
         failed = true;
     }
-    const int written = create_c_src(options, acquired.image, [&] { print(depth_line(options.depth)); });
-    return (failed || written != 0) ? 1 : 0;
+    const auto written = create_c_src(options, acquired.image, [&] { print(depth_line(options.depth)); });
+    if (written) print(lvforge::output_failure_message(*written));
+    return (failed || written) ? 1 : 0;
 }
 
 }  // namespace pixmint

@@ -13,7 +13,8 @@ constexpr const char* kBanner =
     "from the source image.\n */\n\n";
 }  // namespace
 
-int create_c_src(const Options& options, const Image& image, const std::function<void()>& opened) {
+std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
+                                                   const std::function<void()>& opened) {
     return lvforge::write_generated_file(options.names.out_path, [&](lvforge::TextSink& out) {
         opened();
         add_head(options, out);
@@ -23,13 +24,14 @@ int create_c_src(const Options& options, const Image& image, const std::function
 }
 
 void add_head(const Options& options, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name);
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name,
+                        lvforge::banner_year_from(nullptr).value());
 }
 
 void add_img_map(const Options& options, const Image& image, lvforge::TextSink& out) {
     const auto& names = options.names;
     out.putf("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
-             names.attr_name, names.var_name);
+             names.attr_name.c_str(), names.var_name.c_str());
     const PixelView px = image.view();
     const Depth d = options.depth;
     if (d == Depth::bits8 || d == Depth::all) add_8bit_depth(px, options.format, options.premultiply, out);
@@ -43,7 +45,7 @@ void add_img_map(const Options& options, const Image& image, lvforge::TextSink& 
 }
 
 void add_var_def(const Options& options, const Image& image, lvforge::TextSink& out) {
-    const char* var_name = options.names.var_name;
+    const char* var_name = options.names.var_name.c_str();
     out.putf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
     // header.always_zero is always 0 for an image held in memory.
     out.put("  .header.always_zero = 0,\n");

@@ -3,17 +3,20 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "command_line.h"
 #include "image.h"
+#include "output_failure.h"
 #include "text_sink.h"
 
 namespace pixmint {
 
 // Creates the directories of the output path and writes the whole file there (atomically).
-// `opened` runs once the file is open, before its body is formatted. Returns 0 when written, 1
-// otherwise. An image without pixels gives a map array without sections.
-int create_c_src(const Options& options, const Image& image, const std::function<void()>& opened);
+// `opened` runs once the file is open, before its body is formatted. Returns nothing when
+// written, else why not. An image without pixels gives a map array without sections.
+std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
+                                                   const std::function<void()>& opened);
 
 // Banner with the UTC year, include and attribute guards (nothing when the date is unknown).
 void add_head(const Options& options, lvforge::TextSink& out);

@@ -17,13 +17,6 @@ std::vector<std::uint8_t> pattern(int w, int h, int comp);
 void write_png(const std::string& path, int w, int h, int comp);
 void write_bmp(const std::string& path, int w, int h);
 void write_jpg(const std::string& path, int w, int h);
-// Writes `pattern(w, h, comp)` as PNG with every alpha byte (comp 2 or 4) set to 255.
-void write_opaque_png(const std::string& path, int w, int h, int comp);
-
-// A 24-bit BMP declaring w x h, with `with_pixels` a zero pixel array of that size, else none.
-std::string bmp_bytes(std::int32_t w, std::int32_t h, bool with_pixels);
-// A GIF of one frame declaring w x h, its (tiny) pixel data not covering that.
-std::string gif_bytes(std::uint16_t w, std::uint16_t h);
 
 // Path of a committed test input under tests/pixmint/data.
 std::string data_file(const std::string& name);
