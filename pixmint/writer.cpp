@@ -14,18 +14,17 @@ constexpr const char* kBanner =
 }  // namespace
 
 std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
-                                                   const std::function<void()>& opened) {
+                                                   lvforge::BannerYear year, const std::function<void()>& opened) {
     return lvforge::write_generated_file(options.names.out_path, [&](lvforge::TextSink& out) {
         opened();
-        add_head(options, out);
+        add_head(options, year, out);
         add_img_map(options, image, out);
         add_var_def(options, image, out);
     });
 }
 
-void add_head(const Options& options, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name,
-                        lvforge::banner_year_from(nullptr).value());
+void add_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out) {
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name, year);
 }
 
 void add_img_map(const Options& options, const Image& image, lvforge::TextSink& out) {
