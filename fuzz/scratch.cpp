@@ -23,34 +23,34 @@ void remove_scratch_dir() {
     std::filesystem::remove_all(scratch_path(), ignored);
 }
 
-[[noreturn]] void harness_broken(const char* what) {
+}  // namespace
+
+void abort_because(const char* what) {
     std::fprintf(stderr, "fuzz harness: %s\n", what);
     std::abort();
 }
-
-}  // namespace
 
 void enter_scratch_dir() {
     if (!scratch_path().empty()) return;
     const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::getenv("TMPDIR");
     std::string dir = std::string(base != nullptr ? base : "/tmp") + "/lvforge-fuzz-XXXXXX";
-    if (::mkdtemp(dir.data()) == nullptr || ::chdir(dir.c_str()) != 0) harness_broken("no scratch directory");
+    if (::mkdtemp(dir.data()) == nullptr || ::chdir(dir.c_str()) != 0) abort_because("no scratch directory");
     scratch_path() = dir;
     std::atexit(remove_scratch_dir);
-    if (std::freopen("/dev/null", "w", stdout) == nullptr) harness_broken("can't silence stdout");
+    if (std::freopen("/dev/null", "w", stdout) == nullptr) abort_because("can't silence stdout");
 }
 
 void write_input(const char* name, const std::uint8_t* data, std::size_t size) {
     std::FILE* f = std::fopen(name, "wb");
-    if (f == nullptr) harness_broken("can't create the input file");
+    if (f == nullptr) abort_because("can't create the input file");
     const bool ok = (size == 0 || std::fwrite(data, 1, size, f) == size);
-    if (std::fclose(f) != 0 || !ok) harness_broken("can't write the input file");
+    if (std::fclose(f) != 0 || !ok) abort_because("can't write the input file");
 }
 
 void expect_only(std::vector<std::string> names) {
     std::vector<std::string> found;
     DIR* dir = ::opendir(".");
-    if (dir == nullptr) harness_broken("can't list the scratch directory");
+    if (dir == nullptr) abort_because("can't list the scratch directory");
     while (const dirent* e = ::readdir(dir)) {
         const std::string_view n = e->d_name;
         if (n != "." && n != "..") found.emplace_back(n);
@@ -60,7 +60,7 @@ void expect_only(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
     if (found != names) {
         for (const auto& n : found) std::fprintf(stderr, "left in the scratch directory: %s\n", n.c_str());
-        harness_broken("the run left other files than expected");
+        abort_because("the run left other files than expected");
     }
 }
 
@@ -69,7 +69,7 @@ void expect_consistent(const OutputNames& names) {
     for (char& c : upper) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    if (upper != names.attr_name) harness_broken("attr_name is not var_name upper-cased");
+    if (upper != names.attr_name) abort_because("attr_name is not var_name upper-cased");
 }
 
 Argv::Argv(std::vector<std::string> words) : words_(std::move(words)) {}

@@ -12,6 +12,10 @@
 
 namespace lvforge::fuzz {
 
+// Ends the run with `what` on standard error and an abort, which the fuzzer (or the corpus
+// replay) reports with the input: the code under test broke a rule the harness checks.
+[[noreturn]] void abort_because(const char* what);
+
 // On the first call: moves the process into a fresh directory (under /dev/shm when it exists,
 // else TMPDIR or /tmp), removed again at exit, and sends standard output to /dev/null.
 void enter_scratch_dir();

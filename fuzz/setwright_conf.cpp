@@ -1,28 +1,30 @@
-// setwright from the bytes of conf.json to simulator.h and board.h, through
-// the tool's own top level. An odd-sized input runs with -v 7.0.1, so both
+// setwright from the bytes of conf.json to simulator.h and board.h: the
+// merge into the configuration, both headers rendered, and the message of a
+// refused document. An odd-sized input runs as with -v 7.0.1, so both
 // spellings of the version-dependent entry are reached without giving a byte
 // of the document over to option choice.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <optional>
 #include <string>
-#include <vector>
 
+#include "configuration.h"
+#include "header_template.h"
+#include "merge.h"
+#include "messages.h"
 #include "scratch.h"
-#include "setwright.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    lvforge::fuzz::enter_scratch_dir();
-    lvforge::fuzz::write_input("conf.json", data, size);
-    std::vector<std::string> args{"setwright"};
-    if (size % 2 == 1) args.insert(args.end(), {"-v", "7.0.1"});
-    lvforge::fuzz::Argv argv(args);
-    const int status = setwright::setwright_main(argv.argc(), argv.argv());
-    // Both headers or, after a failure found in conf.json, neither.
-    if (status == 0) lvforge::fuzz::expect_only({"conf.json", "simulator.h", "board.h"});
-    std::remove("simulator.h");
-    std::remove("board.h");
-    std::remove("conf.json");
-    lvforge::fuzz::expect_only({});
+    const std::string text(reinterpret_cast<const char*>(data), size);  // zero-terminated, as read
+    setwright::Configuration config(size % 2 == 1);
+    if (const auto failure = setwright::merge_conf_text(text.c_str(), text.size(), config)) {
+        const std::string message = setwright::merge_message(*failure);
+        if (message.empty() || message.back() != '\n') lvforge::fuzz::abort_because("a message without its line end");
+        return 0;
+    }
+    for (const auto mode : {setwright::Mode::simulator, setwright::Mode::board}) {
+        const std::optional<std::string> header = setwright::render_header(config, mode);
+        if (header && (header->empty() || header->back() != '\n')) lvforge::fuzz::abort_because("a header cut short");
+    }
     return 0;
 }

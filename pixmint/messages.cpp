@@ -1,15 +1,12 @@
 #include "messages.h"
 
-#include "acquire.h"
+#include "lvforge_version.h"
+#include "size_plan.h"
 
 namespace pixmint {
 
-namespace {
-constexpr const char* kVersion = "0.1";
-}  // namespace
-
 std::string usage_text() {
-    return std::string("pixmint (V") + kVersion + "): generate C array source file from image for lvgl.\n" +
+    return std::string("pixmint (V") + LVFORGE_VERSION + "): generate C array source file from image for lvgl.\n" +
            "\nUsage: pixmint.exe [options]\nOptions:\n\t-p <image file>\t\t Image file name.\n\t-f <color-format>\t"
            "Specify the color format, it must be one of following options:\n\t\ttrue-color: true color format, it's "
            "the default format\n\t\ttrue-color-alpha: same as true-color but every pixel has an alpha byte\n\t\t"
@@ -36,6 +33,7 @@ std::string message(FailureKind kind) {
         case FailureKind::svg_alloc: return "Could not alloc image buffer.\n";
         case FailureKind::image_load: return "Error: Failed to load the image\n";
         case FailureKind::invalid_size: return "Error: Invalid image size.\n";
+        case FailureKind::too_large_to_decode: return "Error: Image too large to decode.\n";
         case FailureKind::resize_alloc: return "Error: Failed to alloc memory for resize data.\n";
         case FailureKind::size_limit:
             // The second text ends in a line feed and a blank, so the next line printed starts with it.
