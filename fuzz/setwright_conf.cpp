@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const auto mode : {setwright::Mode::simulator, setwright::Mode::board}) {
         const std::optional<std::string> header = setwright::render_header(config, mode);
-        if (header && (header->empty() || header->back() != '\n')) lvforge::fuzz::abort_because("a header cut short");
+        if (!header) lvforge::fuzz::abort_because("no memory for a header");
     }
     return 0;
 }

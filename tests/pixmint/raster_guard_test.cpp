@@ -50,6 +50,7 @@ TEST(RasterGuard, SeedImages) {
         {"one_frame.gif", V::decodable},   {"two_frames.gif", V::decodable},
         {"interlaced.gif", V::decodable},  {"grey.jpg", V::decodable},
         {"rgb.jpg", V::decodable},         {"rgb_full.jpg", V::decodable},
+        {"dht_overflow.jpg", V::jpeg_huffman_overflow},
         {"cut_rows.bmp", V::bmp_pixels_missing},
         {"cut_frame.gif", V::gif_frame_unterminated},
     };
