@@ -1,6 +1,7 @@
 #include "merge.h"
 
 #include <cJSON.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <new>
@@ -94,6 +95,11 @@ std::optional<MergeError> merge_conf_text(const char* text, std::size_t /*size*/
 }
 
 std::optional<MergeError> merge_conf_json(const char* path, Configuration& config) {
+    // Refused before it is read when its size already says so; a file that reports no size (or
+    // grows meanwhile) is measured once read.
+    struct stat st {};
+    if (::stat(path, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) > kMaxConfSize)
+        return failed(MergeFailure::too_large);
     lvforge::WholeFile file;
     if (const lvforge::ReadStatus status = lvforge::read_whole_file(path, file);
         status != lvforge::ReadStatus::ok) {
@@ -101,6 +107,7 @@ std::optional<MergeError> merge_conf_json(const char* path, Configuration& confi
         err.read = status;
         return err;
     }
+    if (file.size > kMaxConfSize) return failed(MergeFailure::too_large);
     return merge_conf_text(file.data.get(), file.size, config);
 }
 

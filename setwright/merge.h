@@ -16,6 +16,7 @@ namespace setwright {
 // Why conf.json could not be merged.
 enum class MergeFailure {
     read,                 // the file could not be read whole (`read` says why)
+    too_large,            // the file is larger than kMaxConfSize
     parse,                // the text is not a JSON document
     item_not_object,      // item `position` is not an object
     offset_missing,       // item `position` has no "offset"
@@ -37,6 +38,10 @@ struct MergeError {
     std::string given_name;          // the item's "name"
     std::string_view expected_name;  // the name of entry `offset`
 };
+
+// The largest conf.json read: far beyond any real configuration (212 entries), small enough
+// that the parsed document can't exhaust memory.
+inline constexpr std::size_t kMaxConfSize = std::size_t{16} << 20;
 
 // Reads the JSON file `path` and merges each item of "lvconf" into `config`, in order. Stops at
 // the first failure; a missing "lvconf" (or one without items) changes nothing.

@@ -19,6 +19,8 @@ std::string merge_message(const MergeError& err) {
     switch (err.failure) {
         case MergeFailure::read:
             return lvforge::read_failure_message(err.read, "conf.json", "json_date");
+        case MergeFailure::too_large:
+            return "Error: conf.json is too large.\n";
         case MergeFailure::parse:
             return "Parse json content failed\n";
         case MergeFailure::item_not_object:
