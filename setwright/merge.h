@@ -17,7 +17,7 @@ namespace setwright {
 enum class MergeFailure {
     read,                 // the file could not be read whole (`read` says why)
     too_large,            // the file is larger than kMaxConfSize
-    parse,                // the text is not a JSON document
+    parse,                // not a JSON object whose "lvconf", if there, is an array
     item_not_object,      // item `position` is not an object
     offset_missing,       // item `position` has no "offset"
     offset_not_number,    // its "offset" is not a number
@@ -25,6 +25,7 @@ enum class MergeFailure {
     name_missing,         // item `position` has no "name"
     name_not_string,      // its "name" is not a string
     name_mismatch,        // its "name" (`given_name`) is not the name of entry `offset`
+    line_break,           // its `member` holds a line feed, carriage return or NUL
     out_of_memory,        // the values for entry `offset` could not be stored
 };
 
@@ -37,6 +38,7 @@ struct MergeError {
     double offset_value = 0.0;       // "offset" as written, for one outside the table
     std::string given_name;          // the item's "name"
     std::string_view expected_name;  // the name of entry `offset`
+    std::string_view member;         // the member at fault
 };
 
 // The largest conf.json read: far beyond any real configuration (212 entries), small enough
@@ -48,6 +50,7 @@ inline constexpr std::size_t kMaxConfSize = std::size_t{16} << 20;
 std::optional<MergeError> merge_conf_json(const char* path, Configuration& config);
 
 // Merges the JSON document `text` (`size` bytes followed by a zero byte) into `config`, as above.
-std::optional<MergeError> merge_conf_text(const char* text, std::size_t size, Configuration& config);
+// The text is changed on the way (see merge.cpp).
+std::optional<MergeError> merge_conf_text(char* text, std::size_t size, Configuration& config);
 
 }  // namespace setwright

@@ -39,6 +39,7 @@ const Page kPages[] = {
      setwright::kOptionString,
      {"open conf.json failed", "allocate memory for json_date failed",
       "lvconf[N]: \"offset\" is not a number",
+      "lvconf[N]: \"member\" of offset=index holds a line feed, carriage return or NUL",
       "\"given\"(offset=index) isn't match with full_conf list, it's name should be \"expected\"",
       "ERR: write header failed!"}},
     {"animpack",

@@ -56,8 +56,8 @@ const Entry& entry(int index) {
 }
 
 // `config` after merging the conf.json text `json`, which must be accepted.
-void merge_ok(const std::string& json, Configuration& config) {
-    const std::optional<MergeError> err = merge_conf_text(json.c_str(), json.size(), config);
+void merge_ok(std::string json, Configuration& config) {
+    const std::optional<MergeError> err = merge_conf_text(json.data(), json.size(), config);
     ASSERT_FALSE(err.has_value()) << json;
 }
 
