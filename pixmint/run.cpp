@@ -4,6 +4,7 @@
 #include <string>
 
 #include "acquire.h"
+#include "banner_year.h"
 #include "command_line.h"
 #include "failure_text.h"
 #include "messages.h"
@@ -24,6 +25,12 @@ int run(int argc, char** argv) {
         return 1;
     }
     const Options& options = parsed.value();
+    // Settled before any work, so that a bad value leaves every file as it was.
+    const auto year = lvforge::banner_year();
+    if (!year.ok()) {
+        print(lvforge::source_date_failure_message(year.error()));
+        return 1;
+    }
 
     Acquired acquired = acquire_image(options);
     bool failed = false;
@@ -32,11 +39,7 @@ int run(int argc, char** argv) {
         if (!acquired.failure->file_still_written) return 1;
         failed = true;
     }
-    if (const auto limit = check_size_limit(acquired.image)) {
-        print(message(limit->kind));
-        failed = true;
-    }
-    const auto written = create_c_src(options, acquired.image, [&] { print(depth_line(options.depth)); });
+    const auto written = create_c_src(options, acquired.image, year.value(), [&] { print(depth_line(options.depth)); });
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
 }
