@@ -47,7 +47,7 @@ const Page kPages[] = {
      animpack::kOptionString,
      {"animpack: generate hex array source file from json file for lvgl.", "Error: Unsupported filename!",
       "open file failed", "allocate memory for json_data failed", "ERR: write path failed!",
-      "Error: SOURCE_DATE_EPOCH is not a valid timestamp."}},
+      "Error: SOURCE_DATE_EPOCH is not a valid timestamp.", "Error: the output file path is the input file."}},
 };
 
 void PrintTo(const Page& page, std::ostream* os) {
