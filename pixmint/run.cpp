@@ -8,6 +8,7 @@
 #include "command_line.h"
 #include "failure_text.h"
 #include "messages.h"
+#include "path_ops.h"
 #include "writer.h"
 
 namespace pixmint {
@@ -29,6 +30,11 @@ int run(int argc, char** argv) {
     const auto year = lvforge::banner_year();
     if (!year.ok()) {
         print(lvforge::source_date_failure_message(year.error()));
+        return 1;
+    }
+    // The output would replace the very image it is made from.
+    if (lvforge::is_same_file(options.image_path, options.names.out_path)) {
+        print(same_file_message(options.names.out_path));
         return 1;
     }
 
