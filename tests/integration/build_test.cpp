@@ -424,7 +424,8 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
               (std::set<std::string>{
                   "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
                   "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
-                  "./usr/share/man/man1/setwright.1.gz", cm + "LvforgeFunctions.cmake",
+                  "./usr/share/man/man1/setwright.1.gz", "./usr/share/doc/lvforge/copyright",
+                  cm + "LvforgeFunctions.cmake",
                   cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake", cm + "lvforgeConfigVersion.cmake",
                   cm + "lvforgeTargets.cmake", cm + "lvforgeTargets-release.cmake"}));
 
