@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 
 #include "svg_render.h"
@@ -16,47 +15,34 @@ namespace {
 
 // Only regular files are decoded: opening a FIFO (or a device) would wait
 // for a writer that may never come.
-bool is_regular_file(const char* path) {
+bool is_regular_file(const std::string& path) {
     struct stat st {};
-    return ::stat(path, &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Decodes through the SVG renderer; false after printing the failure.
-bool decode_svg(const char* path, ImageJob& job, AcquiredImage& image) {
-    std::uint32_t w = 0, h = 0;
-    const SvgStatus status =
-        is_regular_file(path) ? render_svg(path, &image.decoded, &w, &h) : SvgStatus::open_failed;
-    switch (status) {
-        case SvgStatus::ok:
-            break;
-        case SvgStatus::open_failed:
-            std::puts("Could not open SVG image.");
-            return false;
-        case SvgStatus::rasterizer_failed:
-            std::puts("Could not init rasterizer.");
-            return false;
-        case SvgStatus::alloc_failed:
-            std::puts("Could not alloc image buffer.");
-            return false;
+Result<Image, Failure> decode_svg(const std::string& path) {
+    if (!is_regular_file(path)) return fatal(FailureKind::svg_open);
+    auto rendered = render_svg(path);
+    if (rendered.ok()) return std::move(rendered.value());
+    switch (rendered.error()) {
+        case SvgFailure::open_failed: return fatal(FailureKind::svg_open);
+        case SvgFailure::rasterizer_failed: return fatal(FailureKind::svg_rasterizer);
+        case SvgFailure::alloc_failed: return fatal(FailureKind::svg_alloc);
     }
-    job.width = w;
-    job.height = h;
-    job.channels = 4;
-    return true;
+    return fatal(FailureKind::svg_open);
 }
 
-// Decodes a raster file, whatever its extension claims; false after printing the failure.
-bool decode_raster(const char* path, ImageJob& job, AcquiredImage& image) {
+// Decodes a raster file, whatever its extension claims.
+Result<Image, Failure> decode_raster(const std::string& path) {
+    if (!is_regular_file(path)) return fatal(FailureKind::image_load);
     int w = 0, h = 0, comp = 0;
-    image.decoded = is_regular_file(path) ? stbi_load(path, &w, &h, &comp, 0) : nullptr;
-    if (image.decoded == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) {
-        std::puts("Error: Failed to load the image");
-        return false;
-    }
-    job.width = static_cast<std::uint32_t>(w);
-    job.height = static_cast<std::uint32_t>(h);
-    job.channels = comp;
-    return true;
+    Image image;
+    image.pixels = PixelBuffer(stbi_load(path.c_str(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
+    if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) return fatal(FailureKind::image_load);
+    image.width = static_cast<std::uint32_t>(w);
+    image.height = static_cast<std::uint32_t>(h);
+    image.channels = comp;
+    return image;
 }
 
 // Bytes of a w x h x channels buffer, or 0 when that can't be represented in
@@ -67,77 +53,57 @@ std::size_t buffer_bytes(std::int64_t w, std::int64_t h, std::int64_t channels) 
     return static_cast<std::size_t>(w * h * channels);
 }
 
-// Resamples to the requested size; false (after the message) when the target is no image.
-bool resize(ImageJob& job, const ResizeRequest& request, AcquiredImage& image) {
-    std::int64_t target_w = (request.given & 1u) ? std::int64_t{request.req_width} : std::int64_t{job.width};
-    if (job.premultiply) {
+// Resamples `source` to the requested size. A failed resampling is a pending failure: the result
+// then has the target size but no pixels.
+Acquired resize(const Options& options, Image source) {
+    std::int64_t target_w = options.width ? std::int64_t{*options.width} : std::int64_t{source.width};
+    if (options.premultiply) {
         // The zintra GPU wants the width cut to a multiple of 16 and then one
         // more block of 16 added, even when it already was a multiple.
         target_w = (target_w & ~std::int64_t{15}) + 16;
     }
-    const std::int64_t target_h = (request.given & 2u) ? std::int64_t{request.req_height} : std::int64_t{job.height};
+    const std::int64_t target_h = options.height ? std::int64_t{*options.height} : std::int64_t{source.height};
     // A target below one pixel, or an empty source, is no image to resample.
-    if (target_w < 1 || target_h < 1 || target_w > UINT32_MAX || target_h > UINT32_MAX || job.width == 0 ||
-        job.height == 0) {
-        std::puts("Error: Invalid image size.");
-        return false;
+    if (target_w < 1 || target_h < 1 || target_w > UINT32_MAX || target_h > UINT32_MAX || source.width == 0 ||
+        source.height == 0) {
+        return {Image{}, fatal(FailureKind::invalid_size)};
     }
 
-    const std::size_t bytes = buffer_bytes(target_w, target_h, job.channels);
-    image.resized = bytes == 0 ? nullptr : static_cast<std::uint8_t*>(std::malloc(bytes));
-    bool resampled = false;
-    if (image.resized != nullptr) {
-        resampled = stbir_resize(image.decoded, static_cast<int>(job.width), static_cast<int>(job.height), 0,
-                                 image.resized, static_cast<int>(target_w), static_cast<int>(target_h), 0,
-                                 STBIR_TYPE_UINT8, job.channels, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
-                                 STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT,
-                                 STBIR_COLORSPACE_SRGB, nullptr) != 0;
-    }
+    Acquired out;
+    out.image.width = static_cast<std::uint32_t>(target_w);
+    out.image.height = static_cast<std::uint32_t>(target_h);
+    out.image.channels = source.channels;
+    const std::size_t bytes = buffer_bytes(target_w, target_h, source.channels);
+    if (bytes != 0) out.image.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes)));
+    const bool resampled =
+        out.image.pixels != nullptr &&
+        stbir_resize(source.pixels.get(), static_cast<int>(source.width), static_cast<int>(source.height), 0,
+                     out.image.pixels.get(), static_cast<int>(target_w), static_cast<int>(target_h), 0,
+                     STBIR_TYPE_UINT8, source.channels, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
+                     STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB,
+                     nullptr) != 0;
     if (!resampled) {
-        // No memory, or the resampler failed (its own working memory, or an
-        // empty source): the writer gets no pixels rather than undefined ones.
-        std::free(image.resized);
-        image.resized = nullptr;
-        std::puts("Error: Failed to alloc memory for resize data.");
-        image.pending_failure = true;
+        // No memory, or the resampler failed (its own working memory): the
+        // writer gets no pixels rather than undefined ones.
+        out.image.pixels.reset();
+        out.failure = pending(FailureKind::resize_alloc);
     }
-    job.width = static_cast<std::uint32_t>(target_w);
-    job.height = static_cast<std::uint32_t>(target_h);
-    image.to_write = image.resized;
-    return true;
+    return out;
 }
 
 }  // namespace
 
-AcquiredImage acquire_image(const char* path, ImageJob& job, const ResizeRequest& request) {
-    AcquiredImage image;
-    const bool decoded = job.img_type == kSvg ? decode_svg(path, job, image) : decode_raster(path, job, image);
-    if (!decoded) {
-        image.fatal = true;
-        return image;
-    }
-    image.to_write = image.decoded;
-
-    if ((request.given != 0 || job.premultiply) && !resize(job, request, image)) {
-        image.fatal = true;
-        return image;
-    }
-
-    job.data_size = std::int64_t{job.width} * job.height;
-    if (job.height > kMaxImageSide || job.width > kMaxImageSide) {
-        std::printf("Error: Image size out of limit. ");
-        std::printf("The width and height should not exceed %d !\n ", static_cast<int>(kMaxImageSide));
-        image.pending_failure = true;
-    }
-    return image;
+Acquired acquire_image(const Options& options) {
+    auto decoded = options.kind == ImageKind::svg ? decode_svg(options.image_path)
+                                                  : decode_raster(options.image_path);
+    if (!decoded.ok()) return {Image{}, decoded.error()};
+    if (options.width || options.height || options.premultiply) return resize(options, std::move(decoded.value()));
+    return {std::move(decoded.value()), std::nullopt};
 }
 
-void release_image(AcquiredImage& image) {
-    stbi_image_free(image.decoded);
-    stbi_image_free(image.resized);
-    image.decoded = nullptr;
-    image.resized = nullptr;
-    image.to_write = nullptr;
+std::optional<Failure> check_size_limit(const Image& image) {
+    if (image.height > kMaxImageSide || image.width > kMaxImageSide) return pending(FailureKind::size_limit);
+    return std::nullopt;
 }
 
 }  // namespace pixmint

@@ -34,13 +34,14 @@ constexpr std::uint32_t kBlockPixels = 2048;
 
 // Walks the buffer row by row: " ", the pixel texts from `encode`, " \n".
 template <int C, class Encode>
-void walk_rows(const ImageJob& job, TextSink& out, const std::uint8_t* p, Encode encode) {
-    for (std::uint32_t y = 0; y < job.height; ++y) {
+void walk_rows(const PixelView& px, TextSink& out, Encode encode) {
+    const std::uint8_t* p = px.data;
+    for (std::uint32_t y = 0; y < px.height; ++y) {
         char* o = out.reserve(1);
         *o++ = ' ';
         out.advance(o);
-        for (std::uint32_t x = 0; x < job.width;) {
-            const std::uint32_t n = std::min(job.width - x, kBlockPixels);
+        for (std::uint32_t x = 0; x < px.width;) {
+            const std::uint32_t n = std::min(px.width - x, kBlockPixels);
             o = out.reserve(std::size_t{n} * 24 + 8);
             for (std::uint32_t i = 0; i < n; ++i, p += C) o = encode(o, fetch<C>(p));
             out.advance(o);
@@ -55,17 +56,16 @@ void walk_rows(const ImageJob& job, TextSink& out, const std::uint8_t* p, Encode
 
 // Writes one whole section: guard, comment, rows, "#endif".
 template <class Encode>
-void write_section(const ImageJob& job, TextSink& out, const std::uint8_t* pixels, const char* guard,
-                   const char* comment, Encode encode) {
-    if (pixels == nullptr) return;
+void write_section(const PixelView& px, TextSink& out, const char* guard, const char* comment, Encode encode) {
+    if (px.data == nullptr) return;
     out.put(guard);
     out.put(comment);
     out.put("\n");
-    switch (job.channels) {
-        case 1: walk_rows<1>(job, out, pixels, encode); break;
-        case 2: walk_rows<2>(job, out, pixels, encode); break;
-        case 3: walk_rows<3>(job, out, pixels, encode); break;
-        default: walk_rows<4>(job, out, pixels, encode); break;
+    switch (px.channels) {
+        case 1: walk_rows<1>(px, out, encode); break;
+        case 2: walk_rows<2>(px, out, encode); break;
+        case 3: walk_rows<3>(px, out, encode); break;
+        default: walk_rows<4>(px, out, encode); break;
     }
     out.put("#endif\n");
 }
@@ -78,10 +78,9 @@ inline std::uint8_t high565(const Rgba& c) { return static_cast<std::uint8_t>((c
 
 }  // namespace
 
-void add_8bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
-    const bool alpha = job.cf == kTrueColorAlpha;
-    write_section(job, out, pixels, "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n",
-                  info_per_cf[job.cf].comment_8bit, [alpha](char* o, Rgba c) {
+void add_8bit_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
+    const bool alpha = format == ColorFormat::true_color_alpha;
+    write_section(pixels, out, "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n", cf_info(format).comment_8bit, [alpha](char* o, Rgba c) {
                       const auto v8 = static_cast<std::uint8_t>(((c.r >> 5) << 5) | ((c.g >> 5) << 2) | (c.b >> 6));
                       o = put_unit(o, kPixelHex, v8);
                       if (alpha) o = put_unit(o, kPixelHex, c.a);
@@ -93,10 +92,10 @@ namespace {
 
 // Both 16-bit sections: RGB 5-6-5 as two bytes, low byte first unless
 // swapped, then the alpha byte for cf 1.
-void add_16bit_section(const ImageJob& job, TextSink& out, const std::uint8_t* pixels, bool swap) {
-    const bool alpha = job.cf == kTrueColorAlpha;
-    const CfInfo& info = info_per_cf[job.cf];
-    write_section(job, out, pixels,
+void add_16bit_section(const PixelView& pixels, ColorFormat format, TextSink& out, bool swap) {
+    const bool alpha = format == ColorFormat::true_color_alpha;
+    const CfInfo& info = cf_info(format);
+    write_section(pixels, out,
                   swap ? "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
                        : "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n",
                   swap ? info.comment_16bit_swap : info.comment_16bit, [alpha, swap](char* o, Rgba c) {
@@ -110,18 +109,17 @@ void add_16bit_section(const ImageJob& job, TextSink& out, const std::uint8_t* p
 
 }  // namespace
 
-void add_16bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
-    add_16bit_section(job, out, pixels, false);
+void add_16bit_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
+    add_16bit_section(pixels, format, out, false);
 }
 
-void add_16bit_swap_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
-    add_16bit_section(job, out, pixels, true);
+void add_16bit_swap_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
+    add_16bit_section(pixels, format, out, true);
 }
 
-void add_32bit_depth(const ImageJob& job, TextSink& out, const std::uint8_t* pixels) {
-    const bool alpha = job.cf == kTrueColorAlpha;
-    const bool premultiply = job.premultiply != 0;
-    write_section(job, out, pixels, "#if LV_COLOR_DEPTH == 32\n", info_per_cf[job.cf].comment_32bit,
+void add_32bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, TextSink& out) {
+    const bool alpha = format == ColorFormat::true_color_alpha;
+    write_section(pixels, out, "#if LV_COLOR_DEPTH == 32\n", cf_info(format).comment_32bit,
                   [alpha, premultiply](char* o, Rgba c) {
                       const unsigned a = alpha ? c.a : 255u;
                       unsigned r = c.r, g = c.g, b = c.b;

@@ -2,20 +2,23 @@
 // array, holding the picture in the byte layout LVGL uses at that colour depth.
 #pragma once
 
-#include <cstdint>
-
-#include "image_job.h"
+#include "command_line.h"
+#include "image.h"
 #include "text_sink.h"
 
 namespace pixmint {
 
-// 8-bit section (RGB 3-3-2, plus alpha for cf 1). Writes nothing when `pixels` is null.
-void add_8bit_depth(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t* pixels);
-// 16-bit section (RGB 5-6-5, low byte first, plus alpha for cf 1). Nothing when `pixels` is null.
-void add_16bit_depth(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t* pixels);
-// 16-bit section with the two colour bytes swapped. Nothing when `pixels` is null.
-void add_16bit_swap_depth(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t* pixels);
-// 32-bit section (blue, green, red, alpha; premultiplied under -v). Nothing when `pixels` is null.
-void add_32bit_depth(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t* pixels);
+// Signature shared by the encoders: pixels, -f format, -v premultiply, destination.
+// Each writes nothing at all when `pixels` holds no data.
+using Encoder = void (*)(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+
+// 8-bit section (RGB 3-3-2, plus alpha for true-color-alpha).
+void add_8bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+// 16-bit section (RGB 5-6-5, low byte first, plus alpha for true-color-alpha).
+void add_16bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+// 16-bit section with the two colour bytes swapped.
+void add_16bit_swap_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+// 32-bit section (blue, green, red, alpha; colour premultiplied under -v).
+void add_32bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
 
 }  // namespace pixmint

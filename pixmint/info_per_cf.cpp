@@ -8,9 +8,9 @@ constexpr const char* kPlain16 = "  /*Pixel format: Red: 5 bit, Green: 6 bit, Bl
 constexpr const char* kPlain16Swap =
     "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit BUT the 2 bytes are swapped*/";
 constexpr const char* kPlain32 = "  /*Pixel format: Fix 0xFF: 8 bit, Red: 8 bit, Green: 8 bit, Blue: 8 bit*/";
-}  // namespace
 
-const CfInfo info_per_cf[3] = {
+// Rows in the order of ColorFormat: true-color, true-color-alpha, true-color-chroma-keyed.
+constexpr CfInfo kInfoPerCf[3] = {
     {"LV_IMG_CF_TRUE_COLOR", kPlain8, kPlain16, kPlain16Swap, kPlain32},
     {"LV_IMG_CF_TRUE_COLOR_ALPHA",
      "  /*Pixel format: Alpha 8 bit, Red: 3 bit, Green: 3 bit, Blue: 2 bit*/",
@@ -20,5 +20,9 @@ const CfInfo info_per_cf[3] = {
     // Chroma keying needs no pixel treatment of its own; only the constant differs.
     {"LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED", kPlain8, kPlain16, kPlain16Swap, kPlain32},
 };
+
+}  // namespace
+
+const CfInfo& cf_info(ColorFormat format) { return kInfoPerCf[static_cast<int>(format)]; }
 
 }  // namespace pixmint

@@ -1,6 +1,8 @@
 // The colour-format table: descriptor constant and section comments per cf.
 #pragma once
 
+#include "command_line.h"
+
 namespace pixmint {
 
 // Texts of one colour format.
@@ -12,7 +14,7 @@ struct CfInfo {
     const char* comment_32bit;       // ... the 32-bit section
 };
 
-// Rows indexed by cf: true-color, true-color-alpha, true-color-chroma-keyed.
-extern const CfInfo info_per_cf[3];
+// The texts of `format`.
+const CfInfo& cf_info(ColorFormat format);
 
 }  // namespace pixmint

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "driver.h"
+#include "run.h"
 #include "safe_output.h"
 
 int main(int argc, char** argv) {

@@ -53,47 +53,46 @@ inline std::uint8_t unpremultiply(std::uint32_t c, std::uint32_t a) {
 
 }  // namespace
 
-SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* width, std::uint32_t* height) {
+Result<Image, SvgFailure> render_svg(const std::string& path) {
     // Without the library there is nothing to render with.
     const SvgLibrary* loaded = svg_library();
-    if (loaded == nullptr) return SvgStatus::rasterizer_failed;
+    if (loaded == nullptr) return SvgFailure::rasterizer_failed;
     const SvgLibrary& lib = *loaded;
 
     HandleOwner doc{lib};
     GError* error = nullptr;
-    doc.h = lib.new_from_file(path, &error);
+    doc.h = lib.new_from_file(path.c_str(), &error);
     if (error != nullptr) lib.error_free(error);
-    if (doc.h == nullptr) return SvgStatus::open_failed;
+    if (doc.h == nullptr) return SvgFailure::open_failed;
     lib.set_dpi(doc.h, 96.0);
 
     double fw = 0, fh = 0;
-    if (!intrinsic_size(lib, doc.h, &fw, &fh)) return SvgStatus::open_failed;
+    if (!intrinsic_size(lib, doc.h, &fw, &fh)) return SvgFailure::open_failed;
     // Truncation toward zero; a size that is no finite non-negative number,
     // or that no image buffer could hold, leaves the document unusable.
     if (!std::isfinite(fw) || !std::isfinite(fh) || fw < 0 || fh < 0 || fw >= 2147483648.0 ||
         fh >= 2147483648.0) {
-        return SvgStatus::open_failed;
+        return SvgFailure::open_failed;
     }
     const auto w = static_cast<std::uint32_t>(fw);
     const auto h = static_cast<std::uint32_t>(fh);
 
     CairoOwner canvas{lib};
     canvas.surface = lib.image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h));
-    if (lib.surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
+    if (lib.surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgFailure::rasterizer_failed;
     canvas.cr = lib.create(canvas.surface);
-    if (lib.status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgStatus::rasterizer_failed;
+    if (lib.status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgFailure::rasterizer_failed;
 
     const std::size_t bytes = std::size_t{w} * h * 4;
-    auto* out = static_cast<std::uint8_t*>(std::malloc(bytes == 0 ? 1 : bytes));
-    if (out == nullptr) return SvgStatus::alloc_failed;
+    Image image{w, h, 4, PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes == 0 ? 1 : bytes)))};
+    if (image.pixels == nullptr) return SvgFailure::alloc_failed;
 
     // The viewport is the document's own unrounded size at the origin, so it
     // renders at scale 1; whatever lies past the truncated edge is cut off.
     const RsvgRectangle viewport{0.0, 0.0, fw, fh};
     if (!lib.render_document(doc.h, canvas.cr, &viewport, &error)) {
         if (error != nullptr) lib.error_free(error);
-        std::free(out);
-        return SvgStatus::open_failed;
+        return SvgFailure::open_failed;
     }
     lib.surface_flush(canvas.surface);
 
@@ -101,7 +100,7 @@ SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* wid
     const int stride = lib.image_surface_get_stride(canvas.surface);
     for (std::uint32_t y = 0; y < h; ++y) {
         const unsigned char* row = src + static_cast<std::size_t>(stride) * y;
-        std::uint8_t* dst = out + std::size_t{y} * w * 4;
+        std::uint8_t* dst = image.pixels.get() + std::size_t{y} * w * 4;
         for (std::uint32_t x = 0; x < w; ++x) {
             std::uint32_t argb;
             std::memcpy(&argb, row + std::size_t{x} * 4, 4);  // native-endian 0xAARRGGBB
@@ -113,10 +112,7 @@ SvgStatus render_svg(const char* path, std::uint8_t** pixels, std::uint32_t* wid
             dst += 4;
         }
     }
-    *pixels = out;
-    *width = w;
-    *height = h;
-    return SvgStatus::ok;
+    return image;
 }
 
 }  // namespace pixmint

@@ -2,22 +2,24 @@
 // and the lv_img_dsc_t descriptor.
 #pragma once
 
-#include <cstdint>
+#include <functional>
 
-#include "image_job.h"
+#include "command_line.h"
+#include "image.h"
 #include "text_sink.h"
 
 namespace pixmint {
 
-// Creates the directories of job.out_path and writes the whole file there (atomically). Returns
-// 0 when written, 1 after printing one "ERR: ..." line. `pixels` may be null: no sections.
-int create_c_src(const ImageJob& job, const std::uint8_t* pixels);
+// Creates the directories of the output path and writes the whole file there (atomically).
+// `opened` runs once the file is open, before its body is formatted. Returns 0 when written, 1
+// otherwise. An image without pixels gives a map array without sections.
+int create_c_src(const Options& options, const Image& image, const std::function<void()>& opened);
 
 // Banner with the UTC year, include and attribute guards (nothing when the date is unknown).
-void add_head(const ImageJob& job, lvforge::TextSink& out);
-// Prints "color depth: %d" on stdout, then writes the map array with the sections of job.depth.
-void add_img_map(const ImageJob& job, lvforge::TextSink& out, const std::uint8_t* pixels);
+void add_head(const Options& options, lvforge::TextSink& out);
+// The map array with the sections that -d selects.
+void add_img_map(const Options& options, const Image& image, lvforge::TextSink& out);
 // The descriptor pointing at the map array.
-void add_var_def(const ImageJob& job, lvforge::TextSink& out);
+void add_var_def(const Options& options, const Image& image, lvforge::TextSink& out);
 
 }  // namespace pixmint

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"     // pixmint::kOptionString
+#include "../../pixmint/command_line.h"  // pixmint::kOptionString
 #include "options.h"    // animpack::kOptionString
 #include "setwright.h"  // setwright::kOptionString
 #include "test_support.h"

@@ -16,20 +16,25 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-ImageJob job_for(std::uint32_t w, std::uint32_t h, int channels, int cf = kTrueColor, bool premultiply = false) {
-    ImageJob job;
-    job.width = w;
-    job.height = h;
-    job.channels = channels;
-    job.cf = cf;
-    job.premultiply = premultiply ? 1 : 0;
-    return job;
+constexpr ColorFormat kTrueColor = ColorFormat::true_color;
+constexpr ColorFormat kTrueColorAlpha = ColorFormat::true_color_alpha;
+constexpr ColorFormat kTrueColorChromaKeyed = ColorFormat::true_color_chroma_keyed;
+
+// One encoder call: the pixels' geometry, -f and -v.
+struct Job {
+    std::uint32_t width, height;
+    int channels;
+    ColorFormat cf;
+    bool premultiply;
+};
+
+Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTrueColor, bool premultiply = false) {
+    return {w, h, channels, cf, premultiply};
 }
 
-using Encoder = void (*)(const ImageJob&, lvforge::TextSink&, const std::uint8_t*);
-
-std::string section(Encoder enc, const ImageJob& job, const Bytes* pixels) {
-    return test::capture([&](lvforge::TextSink& s) { enc(job, s, pixels ? pixels->data() : nullptr); });
+std::string section(Encoder enc, const Job& job, const Bytes* pixels) {
+    const PixelView view{pixels ? pixels->data() : nullptr, job.width, job.height, job.channels};
+    return test::capture([&](lvforge::TextSink& s) { enc(view, job.cf, job.premultiply, s); });
 }
 
 // The row lines of a section (everything between its comment line and "#endif").
@@ -40,7 +45,7 @@ std::string rows_of(const std::string& sec) {
 }
 
 // Row text of a single pixel.
-std::string one_pixel(Encoder enc, Bytes px, int cf = kTrueColor, bool premultiply = false) {
+std::string one_pixel(Encoder enc, Bytes px, ColorFormat cf = kTrueColor, bool premultiply = false) {
     const int channels = static_cast<int>(px.size());
     return rows_of(section(enc, job_for(1, 1, channels, cf, premultiply), &px));
 }
@@ -79,7 +84,7 @@ TEST(PixelValues, AlphaByteOnlyForTrueColorAlpha) {
     EXPECT_EQ(one_pixel(add_16bit_swap_depth, px, kTrueColorAlpha), "  0xf8, 0x00, 0x40, \n");
     EXPECT_EQ(one_pixel(add_32bit_depth, px, kTrueColorAlpha), "  0x00, 0x00, 0xff, 0x40, \n");
     // Chroma keyed and plain true colour ignore the alpha byte entirely.
-    for (int cf : {kTrueColor, kTrueColorChromaKeyed}) {
+    for (ColorFormat cf : {kTrueColor, kTrueColorChromaKeyed}) {
         EXPECT_EQ(one_pixel(add_8bit_depth, px, cf), "  0xe0, \n");
         EXPECT_EQ(one_pixel(add_32bit_depth, px, cf), "  0x00, 0x00, 0xff, 0xff, \n");
     }
@@ -136,7 +141,7 @@ TEST(SectionLayout, EmptyDimensionsAndMissingBuffer) {
 }
 
 // Straightforward reference: one snprintf per byte, no tables.
-std::string reference_rows(Encoder enc, const ImageJob& job, const Bytes& px) {
+std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
     std::string out;
     char buf[8];
     auto hex = [&](unsigned v) {
@@ -185,12 +190,12 @@ TEST(SectionLayout, MatchesReferenceFormatterForEveryCombination) {
     for (int channels = 1; channels <= 4; ++channels) {
         Bytes px(std::size_t{w} * h * static_cast<std::size_t>(channels));
         for (auto& b : px) b = static_cast<std::uint8_t>(rng());
-        for (int cf : {kTrueColor, kTrueColorAlpha, kTrueColorChromaKeyed}) {
+        for (ColorFormat cf : {kTrueColor, kTrueColorAlpha, kTrueColorChromaKeyed}) {
             for (bool premultiply : {false, true}) {
-                const ImageJob job = job_for(w, h, channels, cf, premultiply);
+                const Job job = job_for(w, h, channels, cf, premultiply);
                 for (Encoder enc : {add_8bit_depth, add_16bit_depth, add_16bit_swap_depth, add_32bit_depth}) {
                     ASSERT_EQ(rows_of(section(enc, job, &px)), reference_rows(enc, job, px))
-                        << "channels " << channels << " cf " << cf << " premultiply " << premultiply;
+                        << "channels " << channels << " cf " << static_cast<int>(cf) << " premultiply " << premultiply;
                 }
             }
         }

@@ -1,0 +1,41 @@
+// pixmint's command line: "p:f:n:w:h:d:v" read with getopt into an options record.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "failure.h"
+#include "names.h"
+#include "result.h"
+
+namespace pixmint {
+
+// The getopt(3) option string of the command line; the man page documents exactly these options.
+inline constexpr const char kOptionString[] = "p:f:n:w:h:d:v";
+
+// Colour formats selectable with -f.
+enum class ColorFormat { true_color, true_color_alpha, true_color_chroma_keyed };
+
+// Colour depths selectable with -d; the value is the number printed in the depth line.
+enum class Depth { all = 0, bits8 = 8, bits16 = 16, bits24 = 24 };
+
+// Kinds of input, recognised from the image path.
+enum class ImageKind { png, bmp, jpg, gif, svg };
+
+// What the command line asks for, settled before any image is read.
+struct Options {
+    std::string image_path;                     // the last -p
+    ImageKind kind = ImageKind::png;            // from the image path; svg takes the SVG route
+    ColorFormat format = ColorFormat::true_color;
+    Depth depth = Depth::all;
+    std::optional<int> width;                   // -w as atoi reads it
+    std::optional<int> height;                  // -h as atoi reads it
+    bool premultiply = false;                   // -v: the target renders with the zintra GPU
+    lvforge::OutputNames names;                 // output path and C names, from -n or the image path
+};
+
+// Reads the options left to right, then settles the kind of image, the zintra combination and
+// the names. Resets getopt's state first, so it may run more than once in one process.
+Result<Options, Failure> parse_command_line(int argc, char** argv);
+
+}  // namespace pixmint

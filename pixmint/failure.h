@@ -1,0 +1,35 @@
+// Everything that can make a pixmint run fail; run.cpp turns each into its message.
+#pragma once
+
+namespace pixmint {
+
+enum class FailureKind {
+    // The command line.
+    usage,                     // no arguments, unknown option, missing argument, empty -p
+    unsupported_color_format,  // -f with an unknown word
+    unsupported_filename,      // -n whose last component is empty
+    no_image_path,             // no -p
+    unsupported_image_format,  // no known extension in the image path
+    zintra_combination,        // -v with a depth / format pair the zintra GPU can't draw
+    // Acquisition.
+    svg_open,        // SVG missing, unreadable or invalid
+    svg_rasterizer,  // no SVG renderer
+    svg_alloc,       // no memory for the rendered SVG
+    image_load,      // raster file missing, unknown or corrupt
+    invalid_size,    // a resize target below one pixel, or an empty source to resize
+    resize_alloc,    // no memory (or no success) for the resampled image
+    size_limit,      // the final image is wider or taller than the limit
+};
+
+// One failure, and whether the output file is still written before the run ends with status 1.
+struct Failure {
+    FailureKind kind;
+    bool file_still_written = false;
+};
+
+// A failure that ends the run before anything is written.
+inline Failure fatal(FailureKind kind) { return {kind, false}; }
+// A failure reported first; the file is written anyway and the run then ends with status 1.
+inline Failure pending(FailureKind kind) { return {kind, true}; }
+
+}  // namespace pixmint

@@ -1,0 +1,20 @@
+// pixmint's words: every text it prints on standard output, in one place.
+#pragma once
+
+#include <string>
+
+#include "command_line.h"
+#include "failure.h"
+
+namespace pixmint {
+
+// The usage text, both pieces, ending in its empty line.
+std::string usage_text();
+
+// The line a conversion prints once the output file is open: "color depth: %d\n".
+std::string depth_line(Depth depth);
+
+// The exact text printed for `kind`, line feeds included.
+std::string message(FailureKind kind);
+
+}  // namespace pixmint
