@@ -11,6 +11,11 @@ enum class FailureKind {
     no_image_path,             // no -p
     unsupported_image_format,  // no known extension in the image path
     zintra_combination,        // -v with a depth / format pair the zintra GPU can't draw
+    raw_resize,                // a raw format with -w, -h or -v
+    raw_binary,                // a raw format with --bin
+    binary_needs_depth,        // --bin with a true-colour format and no single -d
+    swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
+    preview_path_too_long,     // --preview with a path of more than 99 characters
     // Acquisition.
     svg_open,        // SVG missing, unreadable or invalid
     svg_rasterizer,  // no SVG renderer
@@ -19,6 +24,10 @@ enum class FailureKind {
     invalid_size,    // a resize target below one pixel, or an empty source to resize
     resize_alloc,    // no memory (or no success) for the resampled image
     size_limit,      // the final image is wider or taller than the limit
+    binary_too_large,  // --bin and an image wider or taller than its header can hold
+    raw_read,          // the raw formats: the input file could not be read again
+    palette_failed,    // the quantizer ran out of memory
+    preview_encode,    // the preview PNG could not be encoded
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.

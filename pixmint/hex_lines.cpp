@@ -12,6 +12,7 @@ constexpr std::size_t kBlockBytes = 8192;
 }  // namespace
 
 void put_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n, std::size_t per_line) {
+    if (per_line == 0) return;
     for (std::size_t start = 0; start < n; start += per_line) {
         const std::size_t line_end = std::min(n, start + per_line);
         out.put(" ");

@@ -4,8 +4,12 @@
 #include <string>
 
 #include "acquire.h"
+#include "binary_image.h"
+#include "binary_writer.h"
 #include "command_line.h"
 #include "messages.h"
+#include "packed_image.h"
+#include "preview_writer.h"
 #include "writer.h"
 
 namespace pixmint {
@@ -23,6 +27,10 @@ int run(int argc, char** argv) {
         return 1;
     }
     const Options& options = parsed.value();
+    if (options.help) {
+        print(help_text());
+        return 0;
+    }
 
     Acquired acquired = acquire_image(options);
     bool failed = false;
@@ -31,12 +39,35 @@ int run(int argc, char** argv) {
         if (!acquired.failure->file_still_written) return 1;
         failed = true;
     }
-    if (const auto limit = check_size_limit(acquired.image)) {
+    const Image& image = acquired.image;
+    // The binary header holds 11 bits of width and height; nothing is written beyond them.
+    if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
+        print(message(FailureKind::binary_too_large));
+        return 1;
+    }
+    if (const auto limit = check_size_limit(image)) {
         print(message(limit->kind));
         failed = true;
     }
-    const int written = create_c_src(options, acquired.image, [&] { print(depth_line(options.depth)); });
-    return (failed || written != 0) ? 1 : 0;
+    auto block = pack_image(options, image);
+    if (!block.ok()) {
+        print(message(block.error().kind));
+        return 1;
+    }
+    const PackedImage* packed = block.value() ? &*block.value() : nullptr;
+    const auto opened = [&] { print(depth_line(options.depth)); };
+    const int written = options.binary ? create_bin_file(options, image, packed, opened)
+                                       : create_c_src(options, image, packed, opened);
+    if (written != 0) failed = true;
+    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+    if (options.preview_path && image.pixels != nullptr) {
+        std::optional<Failure> preview_failure;
+        if (create_preview(options, image, packed, preview_failure) != 0) {
+            if (preview_failure) print(message(preview_failure->kind));
+            failed = true;
+        }
+    }
+    return failed ? 1 : 0;
 }
 
 }  // namespace pixmint

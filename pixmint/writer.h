@@ -6,20 +6,23 @@
 
 #include "command_line.h"
 #include "image.h"
+#include "packed_image.h"
 #include "text_sink.h"
 
 namespace pixmint {
 
 // Creates the directories of the output path and writes the whole file there (atomically).
 // `opened` runs once the file is open, before its body is formatted. Returns 0 when written, 1
-// otherwise. An image without pixels gives a map array without sections.
-int create_c_src(const Options& options, const Image& image, const std::function<void()>& opened);
+// otherwise. An image without pixels gives a map array without sections. `packed` holds the
+// block of an indexed, alpha-only or raw format, null for the true-colour formats.
+int create_c_src(const Options& options, const Image& image, const PackedImage* packed,
+                 const std::function<void()>& opened);
 
 // Banner with the UTC year, include and attribute guards (nothing when the date is unknown).
 void add_head(const Options& options, lvforge::TextSink& out);
-// The map array with the sections that -d selects.
-void add_img_map(const Options& options, const Image& image, lvforge::TextSink& out);
-// The descriptor pointing at the map array.
-void add_var_def(const Options& options, const Image& image, lvforge::TextSink& out);
+// The map array: the sections that -d selects, or the one block of `packed` when not null.
+void add_img_map(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out);
+// The descriptor pointing at the map array; a block's data size is its exact byte count.
+void add_var_def(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out);
 
 }  // namespace pixmint

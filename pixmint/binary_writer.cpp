@@ -1,0 +1,48 @@
+#include "binary_writer.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "binary_image.h"
+#include "c_source.h"
+#include "depth_reduction.h"
+#include "formats.h"
+#include "path_ops.h"
+
+namespace pixmint {
+
+std::string bin_path_of(const char* out_path) {
+    std::string stem(out_path);
+    if (stem.size() >= 2 && stem.ends_with(".c")) {
+        stem.resize(stem.size() - 2);
+    } else if (stem.size() == lvforge::kNameBufSize - 1 && stem.ends_with(".")) {
+        stem.pop_back();  // a stem of 98 characters kept only the dot of ".c"
+    }
+    std::string path = stem + ".bin";
+    if (path.size() > lvforge::kNameBufSize - 1) path.resize(lvforge::kNameBufSize - 1);
+    return path;
+}
+
+std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image, const PackedImage* packed) {
+    const std::uint32_t header = bin_header(cf_value(options.format), image.width, image.height);
+    if (packed != nullptr) return bin_file(header, packed->bytes);
+    if (image.pixels == nullptr) return bin_file(header, {});
+    const int depth = options.depth == Depth::bits24 ? 32 : static_cast<int>(options.depth);
+    RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
+    if (options.dither) rgba = reduce_depth(rgba, depth, true);
+    const TrueColorLayout layout{depth, options.swap, options.format == ColorFormat::true_color_alpha,
+                                 options.premultiply};
+    return bin_file(header, true_color_bytes(rgba, layout));
+}
+
+int create_bin_file(const Options& options, const Image& image, const PackedImage* packed,
+                    const std::function<void()>& opened) {
+    const std::string path = bin_path_of(options.names.out_path);
+    return lvforge::write_generated_file(path.c_str(), [&](lvforge::TextSink& out) {
+        opened();
+        const std::vector<std::uint8_t> bytes = binary_file_bytes(options, image, packed);
+        out.put(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    });
+}
+
+}  // namespace pixmint
