@@ -1,18 +1,14 @@
-// The conversion request that animpack's command line hands to its writer.
+// The conversion request that animpack's top level hands to its writer.
 #pragma once
 
-#include <cstdint>
-
+#include "banner_year.h"
 #include "names.h"
 
 namespace animpack {
 
-// out_path, var_name and attr_name as the shared name rules build them, plus the element count.
-// Filled once before the writer runs and only read afterwards.
-struct HexJob : lvforge::OutputNames {
-    // Number of array elements: the input's length in bytes plus the trailing zero. 64-bit so
-    // that inputs of 2 GiB and more are counted correctly.
-    std::uint64_t array_size = 0;
+struct HexJob {
+    lvforge::OutputNames names;       // out_path, var_name and attr_name as the shared name rules build them
+    lvforge::BannerYear banner_year;  // year in the banner; none leaves the head out
 };
 
 }  // namespace animpack

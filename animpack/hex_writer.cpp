@@ -36,27 +36,28 @@ char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
 }  // namespace
 
 void add_head(const HexJob& job, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_", job.attr_name);
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
 }
 
-void add_hex_array(const HexJob& job, lvforge::TextSink& out, const std::uint8_t* data) {
-    out.putf("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_%s uint8_t %s[] = {\n  ",
-             job.attr_name, job.var_name);
+void add_hex_array(const HexJob& job, lvforge::TextSink& out, std::span<const std::uint8_t> data) {
+    out.put("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
+    out.put(job.names.attr_name);
+    out.put(" uint8_t ");
+    out.put(job.names.var_name);
+    out.put("[] = {\n  ");
     // Every byte goes on the one line, however long: formatted block by block straight into
     // the sink, which writes it out in large pieces, so the whole text is never held at once.
-    std::uint64_t left = job.array_size > 0 ? job.array_size - 1 : 0;
-    while (left > 0) {
-        const std::size_t n = left < kBlock ? static_cast<std::size_t>(left) : kBlock;
+    while (!data.empty()) {
+        const std::size_t n = data.size() < kBlock ? data.size() : kBlock;
         char* p = out.reserve(n * 6 + 2);
-        out.advance(format_block(p, data, n));
-        data += n;
-        left -= n;
+        out.advance(format_block(p, data.data(), n));
+        data = data.subspan(n);
     }
     out.put("0x00\n};\n");
 }
 
-int create_c_src(const HexJob& job, const std::uint8_t* data) {
-    return lvforge::write_generated_file(job.out_path, [&](lvforge::TextSink& out) {
+std::optional<lvforge::OutputFailure> create_c_src(const HexJob& job, std::span<const std::uint8_t> data) {
+    return lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
         add_head(job, out);
         add_hex_array(job, out, data);
     });

@@ -2,20 +2,23 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #include "hex_job.h"
+#include "output_failure.h"
 #include "text_sink.h"
 
 namespace animpack {
 
-// Writes job.out_path (directories first) holding the job.array_size - 1 bytes of `data`.
-// Returns 0 when the file is in place, 1 after printing the create/open/write failure message.
-int create_c_src(const HexJob& job, const std::uint8_t* data);
+// Writes job.names.out_path (directories first) holding every byte of `data` and a closing zero.
+// Returns nothing when the file is in place, else why not.
+std::optional<lvforge::OutputFailure> create_c_src(const HexJob& job, std::span<const std::uint8_t> data);
 
-// Appends the banner with the UTC year, the lvgl.h include and the attribute guards.
+// Appends the banner with the job's year, the lvgl.h include and the attribute guards.
 void add_head(const HexJob& job, lvforge::TextSink& out);
 
-// Appends the array line, every one of the job.array_size - 1 bytes of `data`, and "0x00\n};\n".
-void add_hex_array(const HexJob& job, lvforge::TextSink& out, const std::uint8_t* data);
+// Appends the array line, every byte of `data`, and "0x00\n};\n".
+void add_hex_array(const HexJob& job, lvforge::TextSink& out, std::span<const std::uint8_t> data);
 
 }  // namespace animpack

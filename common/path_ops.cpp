@@ -3,39 +3,40 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace lvforge {
 
-int remove_dir(const char* path, char out[kNameBufSize]) {
-    const char* last = path;
-    for (const char* p = path; *p != '\0'; ++p) {
-        if (*p == '\\' || *p == '/') last = p + 1;
-    }
-    if (*last == '\0') return -1;
-    std::size_t n = std::strlen(last);
-    if (n > kNameBufSize - 1) n = kNameBufSize - 1;
-    std::memcpy(out, last, n);
-    out[n] = '\0';
-    return 0;
+namespace {
+bool is_separator(char c) {
+    return c == '\\' || c == '/';
+}
+}  // namespace
+
+std::optional<std::string> last_path_component(std::string_view path) {
+    const std::size_t sep = path.find_last_of("\\/");
+    const std::string_view last = (sep == std::string_view::npos) ? path : path.substr(sep + 1);
+    if (last.empty()) return std::nullopt;
+    return std::string(last);
 }
 
-int CreatDir(char* path) {
-    if (path == nullptr) return 0;
-    const std::size_t n = std::strlen(path);
-    for (std::size_t i = 0; i < n; ++i) {
-        if (path[i] != '\\' && path[i] != '/') continue;
-        // The empty prefix before a leading separator is the root of an
-        // absolute path, which always exists.
-        if (i == 0) {
-            path[0] = '/';
-            continue;
-        }
-        path[i] = '\0';
-        if (::mkdir(path, 0777) != 0 && errno != EEXIST) return -1;
-        path[i] = '/';
+std::optional<OutputFailure> create_parent_directories(std::string_view path) {
+    std::string dir = open_path_of(path);
+    for (std::size_t i = 1; i < dir.size(); ++i) {
+        if (dir[i] != '/') continue;
+        dir[i] = '\0';
+        const bool made = ::mkdir(dir.c_str(), 0777) == 0 || errno == EEXIST;
+        dir[i] = '/';
+        if (!made) return OutputFailure{OutputFailure::Kind::create_directory, dir.substr(0, i)};
     }
-    return 0;
+    return std::nullopt;
+}
+
+std::string open_path_of(std::string_view path) {
+    std::string open_path(path);
+    for (char& c : open_path) {
+        if (is_separator(c)) c = '/';
+    }
+    return open_path;
 }
 
 }  // namespace lvforge

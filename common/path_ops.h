@@ -1,22 +1,27 @@
 // Path operations shared by pixmint and animpack: the last component of a
-// path, and creation of the directories that lead to an output file.
+// path, and creation of the directories that lead to an output file. Both
+// read '\\' as a separator as well as '/'.
 #pragma once
 
-#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "output_failure.h"
 
 namespace lvforge {
 
-// Size of every name buffer (out_path, var_name, attr_name): 99 characters and a terminator.
-inline constexpr std::size_t kNameBufSize = 100;
+// The part of `path` after its last '\\' or '/' (the whole path when it has neither); none when
+// that part is empty.
+std::optional<std::string> last_path_component(std::string_view path);
 
-// Copies the part of `path` after its last '\\' or '/' into `out` (at most 99 chars, always
-// terminated); returns 0, or -1 leaving `out` untouched when that part is empty.
-int remove_dir(const char* path, char out[kNameBufSize]);
+// Creates every directory named by a prefix of `path` that ends just before a separator, from the
+// outermost inwards; directories that exist already are fine, and a leading separator (an
+// absolute path) names no directory to create. On failure returns a create_directory failure
+// naming the directory that could not be made.
+std::optional<OutputFailure> create_parent_directories(std::string_view path);
 
-// Creates every directory named by a prefix of `path` that ends just before a separator, from
-// the outermost inwards. Works in place: backslashes become slashes; on failure the string is
-// cut at the separator whose directory could not be made. Returns 0, or -1 on failure; a null
-// path yields 0. A leading separator (absolute path) is not an empty directory name to create.
-int CreatDir(char* path);
+// The path under which a file named `path` is opened: backslashes read as directory separators.
+std::string open_path_of(std::string_view path);
 
 }  // namespace lvforge

@@ -7,20 +7,18 @@
 #include "c_source.h"
 #include "depth_reduction.h"
 #include "formats.h"
-#include "path_ops.h"
+#include "names.h"
 
 namespace pixmint {
 
-std::string bin_path_of(const char* out_path) {
-    std::string stem(out_path);
-    if (stem.size() >= 2 && stem.ends_with(".c")) {
+std::string bin_path_of(const std::string& out_path) {
+    std::string stem = out_path;
+    if (stem.ends_with(".c")) {
         stem.resize(stem.size() - 2);
-    } else if (stem.size() == lvforge::kNameBufSize - 1 && stem.ends_with(".")) {
-        stem.pop_back();  // a stem of 98 characters kept only the dot of ".c"
+    } else if (stem.size() == lvforge::kMaxNameLength && stem.ends_with(".")) {
+        stem.pop_back();  // a stem one short of the limit kept only the dot of ".c"
     }
-    std::string path = stem + ".bin";
-    if (path.size() > lvforge::kNameBufSize - 1) path.resize(lvforge::kNameBufSize - 1);
-    return path;
+    return lvforge::cut_to_name_length(stem + ".bin");
 }
 
 std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image, const PackedImage* packed) {
@@ -35,10 +33,9 @@ std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image&
     return bin_file(header, true_color_bytes(rgba, layout));
 }
 
-int create_bin_file(const Options& options, const Image& image, const PackedImage* packed,
-                    const std::function<void()>& opened) {
-    const std::string path = bin_path_of(options.names.out_path);
-    return lvforge::write_generated_file(path.c_str(), [&](lvforge::TextSink& out) {
+std::optional<lvforge::OutputFailure> create_bin_file(const Options& options, const Image& image,
+                                                      const PackedImage* packed, const std::function<void()>& opened) {
+    return lvforge::write_generated_file(bin_path_of(options.names.out_path), [&](lvforge::TextSink& out) {
         opened();
         const std::vector<std::uint8_t> bytes = binary_file_bytes(options, image, packed);
         out.put(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

@@ -8,20 +8,22 @@
 
 #include "command_line.h"
 #include "image.h"
+#include "output_failure.h"
 #include "packed_image.h"
 
 namespace pixmint {
 
-// The .bin path for a C file path: its ".c" (or what the 99-character cut left of it) replaced
-// by ".bin", again cut to 99 characters.
-std::string bin_path_of(const char* out_path);
+// The .bin path for a C file path: its ".c" (or what the length rule left of it) replaced by
+// ".bin", again within the length rule.
+std::string bin_path_of(const std::string& out_path);
 
 // The file's bytes: the header word, then the block of `packed`, or for a true-colour format the
 // pixels at the one depth -d gives (dithered with --dither, swapped with --swap).
 std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image, const PackedImage* packed);
 
-// Writes the .bin file; `opened` runs once it is open. Returns 0 when written, 1 otherwise.
-int create_bin_file(const Options& options, const Image& image, const PackedImage* packed,
-                    const std::function<void()>& opened);
+// Writes the .bin file as safely as the C file; `opened` runs once it is open. Returns nothing
+// when written, else why not.
+std::optional<lvforge::OutputFailure> create_bin_file(const Options& options, const Image& image,
+                                                      const PackedImage* packed, const std::function<void()>& opened);
 
 }  // namespace pixmint

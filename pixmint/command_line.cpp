@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "formats.h"
+#include "path_ops.h"
 
 namespace pixmint {
 
@@ -60,10 +61,6 @@ std::optional<Failure> refusal(const Options& o) {
     if (o.binary && family == FormatFamily::true_color && o.depth == Depth::all) {
         return fatal(FailureKind::binary_needs_depth);
     }
-    // Output paths are held to 99 characters; a longer one would be cut and written elsewhere.
-    if (o.preview_path && o.preview_path->size() >= lvforge::kNameBufSize) {
-        return fatal(FailureKind::preview_path_too_long);
-    }
     if (o.swap && !(o.binary && family == FormatFamily::true_color && o.depth == Depth::bits16)) {
         return fatal(FailureKind::swap_needs_16bit_binary);
     }
@@ -87,7 +84,6 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
     Options options;
     bool have_path = false;
     std::optional<std::string> name;  // the last -n with a usable last component
-    char last_component[lvforge::kNameBufSize];
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
@@ -107,7 +103,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
             }
             case 'n':
                 if (optarg[0] == '\0') break;
-                if (lvforge::remove_dir(optarg, last_component) != 0) {
+                if (!lvforge::last_path_component(optarg)) {
                     return fatal(FailureKind::unsupported_filename);
                 }
                 name = optarg;
@@ -136,7 +132,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
     if (options.premultiply && !zintra_supports(options.depth, options.format)) {
         return fatal(FailureKind::zintra_combination);
     }
-    lvforge::derive_names(options.names, options.image_path.c_str(), name ? name->c_str() : nullptr);
+    options.names = lvforge::derive_names(options.image_path, name);
     return options;
 }
 

@@ -15,7 +15,6 @@ enum class FailureKind {
     raw_binary,                // a raw format with --bin
     binary_needs_depth,        // --bin with a true-colour format and no single -d
     swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
-    preview_path_too_long,     // --preview with a path of more than 99 characters
     // Acquisition.
     svg_open,        // SVG missing, unreadable or invalid
     svg_rasterizer,  // no SVG renderer
@@ -25,9 +24,7 @@ enum class FailureKind {
     resize_alloc,    // no memory (or no success) for the resampled image
     size_limit,      // the final image is wider or taller than the limit
     binary_too_large,  // --bin and an image wider or taller than its header can hold
-    raw_read,          // the raw formats: the input file could not be read again
     palette_failed,    // the quantizer ran out of memory
-    preview_encode,    // the preview PNG could not be encoded
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.

@@ -2,7 +2,6 @@
 
 #include "acquire.h"
 #include "binary_image.h"
-#include "path_ops.h"
 
 namespace pixmint {
 
@@ -57,9 +56,6 @@ std::string message(FailureKind kind) {
             return "Error: --bin with a true-color format needs one depth: -d 8, -d 16 or -d 24.\n";
         case FailureKind::swap_needs_16bit_binary:
             return "Error: --swap needs --bin, a true-color format and -d 16.\n";
-        case FailureKind::preview_path_too_long:
-            return "Error: the --preview path is longer than " + std::to_string(lvforge::kNameBufSize - 1) +
-                   " characters.\n";
         case FailureKind::svg_open: return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer: return "Could not init rasterizer.\n";
         case FailureKind::svg_alloc: return "Could not alloc image buffer.\n";
@@ -72,9 +68,7 @@ std::string message(FailureKind kind) {
                    std::to_string(kMaxImageSide) + " !\n ";
         case FailureKind::binary_too_large:
             return "Error: a binary image is at most " + std::to_string(kBinMaxSide) + " pixels wide and high.\n";
-        case FailureKind::raw_read: return "Error: Failed to read the image file.\n";
         case FailureKind::palette_failed: return "Error: Failed to build the palette.\n";
-        case FailureKind::preview_encode: return "Error: Failed to encode the preview.\n";
     }
     return {};
 }

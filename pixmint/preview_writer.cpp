@@ -46,14 +46,11 @@ RgbaImage shown_image(const Options& options, const Image& image, const PackedIm
     return rgba;
 }
 
-int create_preview(const Options& options, const Image& image, const PackedImage* packed,
-                   std::optional<Failure>& failed) {
+std::optional<lvforge::OutputFailure> create_preview(const Options& options, const Image& image,
+                                                     const PackedImage* packed) {
     const auto png = encode_png(shown_image(options, image, packed));
-    if (!png) {
-        failed = fatal(FailureKind::preview_encode);
-        return 1;
-    }
-    return lvforge::write_generated_file(options.preview_path->c_str(), [&](lvforge::TextSink& out) {
+    if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *options.preview_path};
+    return lvforge::write_generated_file(*options.preview_path, [&](lvforge::TextSink& out) {
         out.put(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
     });
 }

@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 #include "image.h"
+#include "output_failure.h"
 #include "packed_image.h"
 #include "rgba_image.h"
 
@@ -13,9 +14,9 @@ namespace pixmint {
 // A raw format shows the decoded image as it is.
 RgbaImage shown_image(const Options& options, const Image& image, const PackedImage* packed);
 
-// Writes the preview PNG to *options.preview_path. Returns 0 when written; otherwise 1 with
-// `failed` set to the failure to print, or left empty when the writing already reported it.
-int create_preview(const Options& options, const Image& image, const PackedImage* packed,
-                   std::optional<Failure>& failed);
+// Writes the preview PNG to *options.preview_path as safely as the C file. Returns nothing when
+// written, else why not; a PNG that can't be encoded (no memory) is a failed write.
+std::optional<lvforge::OutputFailure> create_preview(const Options& options, const Image& image,
+                                                     const PackedImage* packed);
 
 }  // namespace pixmint

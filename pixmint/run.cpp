@@ -7,6 +7,7 @@
 #include "binary_image.h"
 #include "binary_writer.h"
 #include "command_line.h"
+#include "failure_text.h"
 #include "messages.h"
 #include "packed_image.h"
 #include "preview_writer.h"
@@ -56,18 +57,12 @@ int run(int argc, char** argv) {
     }
     const PackedImage* packed = block.value() ? &*block.value() : nullptr;
     const auto opened = [&] { print(depth_line(options.depth)); };
-    const int written = options.binary ? create_bin_file(options, image, packed, opened)
-                                       : create_c_src(options, image, packed, opened);
-    if (written != 0) failed = true;
+    auto written = options.binary ? create_bin_file(options, image, packed, opened)
+                                  : create_c_src(options, image, packed, opened);
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (options.preview_path && image.pixels != nullptr) {
-        std::optional<Failure> preview_failure;
-        if (create_preview(options, image, packed, preview_failure) != 0) {
-            if (preview_failure) print(message(preview_failure->kind));
-            failed = true;
-        }
-    }
-    return failed ? 1 : 0;
+    if (!written && options.preview_path && image.pixels != nullptr) written = create_preview(options, image, packed);
+    if (written) print(lvforge::output_failure_message(*written));
+    return (failed || written) ? 1 : 0;
 }
 
 }  // namespace pixmint

@@ -24,8 +24,8 @@ PixelView section_pixels(const Options& options, const PixelView& px, int depth,
 }
 }  // namespace
 
-int create_c_src(const Options& options, const Image& image, const PackedImage* packed,
-                 const std::function<void()>& opened) {
+std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
+                                                   const PackedImage* packed, const std::function<void()>& opened) {
     return lvforge::write_generated_file(options.names.out_path, [&](lvforge::TextSink& out) {
         opened();
         add_head(options, out);
@@ -35,13 +35,14 @@ int create_c_src(const Options& options, const Image& image, const PackedImage* 
 }
 
 void add_head(const Options& options, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name);
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name,
+                        lvforge::banner_year_from(nullptr).value());
 }
 
 void add_img_map(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out) {
     const auto& names = options.names;
     out.putf("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
-             names.attr_name, names.var_name);
+             names.attr_name.c_str(), names.var_name.c_str());
     if (packed != nullptr) {
         add_block_map(options.format, *packed, out);
         out.put("};\n\n");
@@ -64,7 +65,7 @@ void add_img_map(const Options& options, const Image& image, const PackedImage* 
 }
 
 void add_var_def(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out) {
-    const char* var_name = options.names.var_name;
+    const char* var_name = options.names.var_name.c_str();
     out.putf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
     // header.always_zero is always 0 for an image held in memory.
     out.put("  .header.always_zero = 0,\n");

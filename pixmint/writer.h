@@ -3,20 +3,22 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "command_line.h"
 #include "image.h"
+#include "output_failure.h"
 #include "packed_image.h"
 #include "text_sink.h"
 
 namespace pixmint {
 
 // Creates the directories of the output path and writes the whole file there (atomically).
-// `opened` runs once the file is open, before its body is formatted. Returns 0 when written, 1
-// otherwise. An image without pixels gives a map array without sections. `packed` holds the
-// block of an indexed, alpha-only or raw format, null for the true-colour formats.
-int create_c_src(const Options& options, const Image& image, const PackedImage* packed,
-                 const std::function<void()>& opened);
+// `opened` runs once the file is open, before its body is formatted. Returns nothing when
+// written, else why not. An image without pixels gives a map array without sections. `packed`
+// holds the block of an indexed, alpha-only or raw format, null for the true-colour formats.
+std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
+                                                   const PackedImage* packed, const std::function<void()>& opened);
 
 // Banner with the UTC year, include and attribute guards (nothing when the date is unknown).
 void add_head(const Options& options, lvforge::TextSink& out);

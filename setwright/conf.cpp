@@ -8,6 +8,7 @@
 
 #include "mac_obj.h"
 #include "c_source.h"
+#include "failure_text.h"
 
 namespace setwright {
 
@@ -186,8 +187,11 @@ int gen_conf(const char* file_name, int mode) {
     // A text that could not be built whole was reported when its block failed to grow.
     if (code.text == nullptr || code.broken) return 1;
     // The same safe replacement, and the same messages, as every other generated file.
-    return lvforge::write_generated_file(
+    const auto failure = lvforge::write_generated_file(
         file_name, [&](lvforge::TextSink& out) { out.put(std::string_view(code.text, code.len)); });
+    if (!failure) return 0;
+    std::fputs(lvforge::output_failure_message(*failure).c_str(), stdout);
+    return 1;
 }
 
 void free_conf() {

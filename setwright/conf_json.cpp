@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "failure_text.h"
 #include "mac_obj.h"
 #include "whole_file.h"
 
@@ -19,22 +20,9 @@ struct JsonDeleter {
 
 // Reads the file whole; prints the reason and returns false when it can't.
 bool read_conf_file(const char* path, lvforge::WholeFile& file) {
-    switch (lvforge::read_whole_file(path, file)) {
-        case lvforge::ReadStatus::ok:
-            return true;
-        case lvforge::ReadStatus::open_failed:
-            std::puts("open conf.json failed");
-            return false;
-        case lvforge::ReadStatus::length_failed:
-            std::puts("Fail to get the file length");
-            return false;
-        case lvforge::ReadStatus::alloc_failed:
-            std::puts("allocate memory for json_date failed");
-            return false;
-        case lvforge::ReadStatus::read_failed:
-            break;
-    }
-    std::puts("Read json data failed");
+    const lvforge::ReadStatus status = lvforge::read_whole_file(path, file);
+    if (status == lvforge::ReadStatus::ok) return true;
+    std::fputs(lvforge::read_failure_message(status, "conf.json", "json_date").c_str(), stdout);
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -186,3 +187,43 @@ TEST(Output, AFailedWriteKeepsTheEarlierFileAndLeavesNoTemporary) {
 }
 
 }  // namespace
+
+// Sets SOURCE_DATE_EPOCH for the runs made while it lives (children inherit it).
+class SourceDateEpoch {
+public:
+    explicit SourceDateEpoch(const char* value) { ::setenv("SOURCE_DATE_EPOCH", value, 1); }
+    ~SourceDateEpoch() { ::unsetenv("SOURCE_DATE_EPOCH"); }
+    SourceDateEpoch(const SourceDateEpoch&) = delete;
+    SourceDateEpoch& operator=(const SourceDateEpoch&) = delete;
+};
+
+TEST(Output, SourceDateEpochFixesTheBannerYearOrIsRefusedBeforeAnythingIsWritten) {
+    const struct {
+        const char* value;
+        std::string out;
+        int status;
+        std::string year;  // in the banner; "" when the earlier file must stay
+    } cases[] = {
+        {"0", "", 0, "1970"},
+        {"1767225599", "", 0, "2025"},  // 2025-12-31 23:59:59 UTC, whatever the local zone
+        {"", "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n", 1, ""},
+        {"-5", "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n", 1, ""},
+        {"12abc", "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n", 1, ""},
+    };
+    for (const auto& c : cases) {
+        TempDir d;
+        write_file(d / "anim.json", "abc");
+        write_file(d / "anim.c", "earlier");
+        const SourceDateEpoch epoch(c.value);
+        const auto r = animpack(d, {"-p", "anim.json", "-n", "sub/anim"});
+        EXPECT_EQ(r.out, c.out) << c.value;
+        EXPECT_EQ(r.status, c.status) << c.value;
+        if (c.year.empty()) {
+            EXPECT_EQ(tree(d.path()), (std::vector<std::string>{"anim.c", "anim.json"})) << c.value;
+        } else {
+            EXPECT_EQ(read_file(d / "sub/anim.c"),
+                      lvforge::test::replace_all(read_file(std::string(LVFORGE_TEST_DATA) + "/golden/anim.c"),
+                                                 "@YEAR@", c.year));
+        }
+    }
+}

@@ -1,5 +1,5 @@
-// remove_dir, CreatDir and the stem rule, below what the tools' end-to-end
-// tests can see: the buffers they leave and the paths they rewrite.
+// The path helpers and the stem rule, below what the tools' end-to-end tests
+// can see: the failure they name and the names they derive.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,34 +14,30 @@ namespace {
 
 using test::TempDir;
 
-TEST(RemoveDir, LastComponentAfterEitherSeparatorOrRefusalWithBufferUntouched) {
-    char out[kNameBufSize] = "untouched";
-    EXPECT_EQ(remove_dir("dir/", out), -1);
-    EXPECT_EQ(remove_dir("", out), -1);
-    EXPECT_STREQ(out, "untouched");
-    EXPECT_EQ(remove_dir("a\\b/c.d", out), 0);
-    EXPECT_STREQ(out, "c.d");
+TEST(LastPathComponent, AfterEitherSeparatorOrNoneWhenEmpty) {
+    EXPECT_EQ(last_path_component("dir/"), std::nullopt);
+    EXPECT_EQ(last_path_component(""), std::nullopt);
+    EXPECT_EQ(last_path_component("a\\b/c.d"), "c.d");
+    EXPECT_EQ(last_path_component("plain"), "plain");
 }
 
-TEST(CreatDir, CreatesEveryDirectoryOfAnAbsolutePathAndRewritesBackslashes) {
+TEST(CreateParentDirectories, CreatesEveryDirectoryOfAnAbsolutePathWithEitherSeparator) {
     TempDir t;
-    std::string path = t.path() + "/a\\b/c\\file.c";
-    ASSERT_EQ(CreatDir(path.data()), 0);
-    EXPECT_EQ(path, t.path() + "/a/b/c/file.c");
+    EXPECT_EQ(create_parent_directories(t.path() + "/a\\b/c\\file.c"), std::nullopt);
     EXPECT_TRUE(std::filesystem::is_directory(t / "a/b/c"));
     EXPECT_FALSE(test::exists(t / "a/b/c/file.c"));
     // Directories that exist already are fine; a trailing separator creates the last one too.
-    std::string again = t.path() + "/a/b/d/";
-    EXPECT_EQ(CreatDir(again.data()), 0);
+    EXPECT_EQ(create_parent_directories(t.path() + "/a/b/d/"), std::nullopt);
     EXPECT_TRUE(std::filesystem::is_directory(t / "a/b/d"));
 }
 
-TEST(CreatDir, FailureCutsThePathAtTheDirectoryThatCouldNotBeMade) {
+TEST(CreateParentDirectories, FailureNamesTheDirectoryThatCouldNotBeMade) {
     TempDir t;
     test::write_file(t / "file", "x");
-    std::string path = t.path() + "/file\\sub\\deeper/x.c";
-    EXPECT_EQ(CreatDir(path.data()), -1);
-    EXPECT_EQ(std::string(path.c_str()), t.path() + "/file/sub");
+    const auto failure = create_parent_directories(t.path() + "/file\\sub\\deeper/x.c");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->kind, OutputFailure::Kind::create_directory);
+    EXPECT_EQ(failure->path, t.path() + "/file/sub");
     EXPECT_EQ(test::read_file(t / "file"), "x");
 }
 
@@ -54,15 +50,10 @@ TEST(Names, BackslashesDecideTheBaseNameAndOnlyAsciiLettersAreRaised) {
         {"a/b\\c.d/e.json", "c.d/e"},  // a backslash hides every slash, before and after it
         {"dir/", ""},
     };
-    for (const auto& c : cases) {
-        char stem[kNameBufSize] = "junk";
-        stem_from_input(c.path, stem);
-        EXPECT_STREQ(stem, c.stem) << c.path;
-    }
-    OutputNames n;
-    finish_names(n, "out/x", "my_anim-2.x\xc3\xa4");
-    EXPECT_STREQ(n.out_path, "out/x.c");
-    EXPECT_STREQ(n.attr_name, "MY_ANIM-2.X\xc3\xa4");
+    for (const auto& c : cases) EXPECT_EQ(stem_from_input(c.path), c.stem) << c.path;
+    const OutputNames n = finish_names("out/x", "my_anim-2.x\xc3\xa4");
+    EXPECT_EQ(n.out_path, "out/x.c");
+    EXPECT_EQ(n.attr_name, "MY_ANIM-2.X\xc3\xa4");
 }
 
 }  // namespace

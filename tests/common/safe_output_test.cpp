@@ -106,9 +106,10 @@ TEST(WriteGeneratedFile, AFailureInsideTheSinkFailsTheFile) {
     TempDir t;
     test::write_file(t / "out.c", "old");
     const std::string out = t / "out.c";
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(write_generated_file(out.c_str(), [](TextSink& s) { s.putf("%ls", L"\xdcff"); }), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERR: write " + out + " failed!\n");
+    const auto failure = write_generated_file(out, [](TextSink& s) { s.putf("%ls", L"\xdcff"); });
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->kind, OutputFailure::Kind::write);
+    EXPECT_EQ(failure->path, out);
     EXPECT_EQ(read_file(out), "old");
     EXPECT_EQ(list_dir(t.path()), Names{"out.c"});
 }

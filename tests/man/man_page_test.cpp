@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../../pixmint/command_line.h"  // pixmint::kOptionString
-#include "options.h"    // animpack::kOptionString
+#include "../../animpack/command_line.h"  // animpack::kOptionString (every tool has a command_line.h)
 #include "setwright.h"  // setwright::kOptionString
 #include "test_support.h"
 
@@ -44,7 +44,8 @@ const Page kPages[] = {
     {"animpack",
      animpack::kOptionString,
      {"animpack: generate hex array source file from json file for lvgl.", "Error: Unsupported filename!",
-      "open file failed", "allocate memory for json_data failed", "ERR: write path failed!"}},
+      "open file failed", "allocate memory for json_data failed", "ERR: write path failed!",
+      "Error: SOURCE_DATE_EPOCH is not a valid timestamp."}},
 };
 
 void PrintTo(const Page& page, std::ostream* os) {

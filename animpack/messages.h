@@ -1,0 +1,21 @@
+// Every text animpack prints, in its exact words.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "command_line.h"
+#include "whole_file.h"
+
+namespace animpack {
+
+// The usage text, ending in a line feed; printed for -h and for a refused command line.
+std::string usage_text();
+
+// The message for a refused command line.
+std::string command_line_failure_message(CommandLineFailure failure);
+
+// The message for an input `path` that could not be read whole.
+std::string read_failure_message(lvforge::ReadStatus status, std::string_view path);
+
+}  // namespace animpack

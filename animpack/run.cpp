@@ -1,0 +1,65 @@
+#include "run.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+#include "banner_year.h"
+#include "command_line.h"
+#include "failure_text.h"
+#include "hex_writer.h"
+#include "messages.h"
+#include "safe_output.h"
+#include "whole_file.h"
+
+namespace animpack {
+
+namespace {
+
+void print(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // A file-size limit must surface as a failed write, reported and cleaned up.
+    lvforge::ignore_file_size_signal();
+
+    const auto command_line = parse_command_line(argc, argv);
+    if (!command_line.ok()) {
+        print(command_line_failure_message(command_line.error()));
+        return 1;
+    }
+    const Options& options = command_line.value();
+    if (options.help) {
+        print(usage_text());
+        return 0;
+    }
+
+    HexJob job;
+    const auto year = lvforge::banner_year();
+    if (!year.ok()) {
+        print(lvforge::source_date_failure_message(year.error()));
+        return 1;
+    }
+    job.banner_year = year.value();
+    job.names = lvforge::derive_names(options.input_path, options.name);
+
+    lvforge::WholeFile input;
+    const lvforge::ReadStatus status = lvforge::read_whole_file(options.input_path.c_str(), input);
+    if (status != lvforge::ReadStatus::ok) {
+        print(read_failure_message(status, options.input_path));
+        return 1;
+    }
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(input.data.get()),
+                                              input.size);
+    if (const auto failure = create_c_src(job, bytes)) {
+        print(lvforge::output_failure_message(*failure));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace animpack

@@ -1,0 +1,10 @@
+// animpack from the command line to the exit status.
+#pragma once
+
+namespace animpack {
+
+// Parses the options, reads the input whole and writes the byte-array source file. The only
+// place animpack prints: every message goes to standard output. Returns the exit status (0 or 1).
+int run(int argc, char** argv);
+
+}  // namespace animpack

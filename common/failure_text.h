@@ -1,0 +1,24 @@
+// The text of the failures every tool shares, in the tools' exact words. The
+// tools print these; nothing in common/ prints.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "banner_year.h"
+#include "output_failure.h"
+#include "whole_file.h"
+
+namespace lvforge {
+
+// "ERR: create|open|write <path> failed!\n".
+std::string output_failure_message(const OutputFailure& failure);
+
+// The message for a failed read_whole_file() of `path`, the buffer called `buffer_name` in the
+// allocation message (each tool has its own); "" for ReadStatus::ok.
+std::string read_failure_message(ReadStatus status, std::string_view path, std::string_view buffer_name);
+
+// "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n".
+std::string source_date_failure_message(InvalidSourceDateEpoch);
+
+}  // namespace lvforge
