@@ -1,6 +1,5 @@
 #include "command_line.h"
 
-#include <getopt.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -41,14 +40,6 @@ bool zintra_supports(Depth depth, ColorFormat format) {
     }
     return false;
 }
-
-// Values getopt_long returns for the long options, outside the range of option letters.
-enum LongOption : int { kBin = 256, kSwap, kDither, kPreview, kHelp };
-constexpr option kLongOptions[] = {
-    {"bin", no_argument, nullptr, kBin},         {"swap", no_argument, nullptr, kSwap},
-    {"dither", no_argument, nullptr, kDither},   {"preview", required_argument, nullptr, kPreview},
-    {"help", no_argument, nullptr, kHelp},       {nullptr, 0, nullptr, 0},
-};
 
 // The combinations of the new formats and options that can't be honoured, checked once every
 // option has been read.

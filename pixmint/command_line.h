@@ -2,6 +2,8 @@
 // options record.
 #pragma once
 
+#include <getopt.h>
+
 #include <optional>
 #include <string>
 
@@ -13,6 +15,15 @@ namespace pixmint {
 
 // The getopt(3) option string of the command line; the man page documents exactly these options.
 inline constexpr const char kOptionString[] = "p:f:n:w:h:d:v";
+
+// Values getopt_long returns for the long options, beyond every option letter.
+enum LongOption : int { kBin = 256, kSwap, kDither, kPreview, kHelp };
+// The long options, as getopt_long takes them; the man page documents exactly these.
+inline constexpr option kLongOptions[] = {
+    {"bin", no_argument, nullptr, kBin},       {"swap", no_argument, nullptr, kSwap},
+    {"dither", no_argument, nullptr, kDither}, {"preview", required_argument, nullptr, kPreview},
+    {"help", no_argument, nullptr, kHelp},     {nullptr, 0, nullptr, 0},
+};
 
 // Colour formats selectable with -f (formats.h has their words and LVGL constants).
 enum class ColorFormat {
