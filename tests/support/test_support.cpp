@@ -50,9 +50,13 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
         ::close(err_pipe[0]);
         ::close(err_pipe[1]);
         if (!options.cwd.empty() && ::chdir(options.cwd.c_str()) != 0) ::_exit(127);
+        for (const auto& [name, value] : options.env) {
+            if (::setenv(name.c_str(), value.c_str(), 1) != 0) ::_exit(127);
+        }
         if (options.file_size_limit >= 0) {
             ::signal(SIGXFSZ, SIG_IGN);
-            rlimit lim{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
+            rlimit lim{static_cast<rlim_t>(options.file_size_limit),
+                       static_cast<rlim_t>(options.file_size_limit)};
             ::setrlimit(RLIMIT_FSIZE, &lim);
         }
         std::vector<char*> args;
@@ -109,17 +113,10 @@ bool exists(const std::string& path) {
 std::vector<std::string> list_dir(const std::string& path) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator(path, ec)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(path, ec))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-std::string replace_all(std::string text, const std::string& from, const std::string& to) {
-    if (from.empty()) return text;
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
 }
 
 int utc_year() {

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lvforge::test {
 
 // A fresh directory under the system temp dir, removed with its contents on destruction.
 class TempDir {
-public:
+   public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,22 +20,27 @@ public:
     // Absolute path of `name` inside the directory.
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+   private:
     std::string path_;
 };
 
 // What a finished child process left behind.
 struct RunResult {
-    std::string out;      // everything it wrote on standard output
-    std::string err;      // everything it wrote on standard error
-    int status = -1;      // exit status, or 128 + signal number when it was killed
+    std::string out;  // everything it wrote on standard output
+    std::string err;  // everything it wrote on standard error
+    int status = -1;  // exit status, or 128 + signal number when it was killed
 };
 
 // Options for run().
 struct RunOptions {
-    std::string cwd;                // working directory of the child ("" keeps ours)
-    long long file_size_limit = -1; // RLIMIT_FSIZE for the child, in bytes (-1: unchanged)
+    std::string cwd = {};            // working directory of the child ("" keeps ours)
+    long long file_size_limit = -1;  // RLIMIT_FSIZE for the child, in bytes (-1: unchanged)
+    std::vector<std::pair<std::string, std::string>> env = {};  // variables set for the child, over ours
 };
+
+// SOURCE_DATE_EPOCH of every golden run, 2026-06-01 00:00:00 UTC: the banner
+// year the golden files hold.
+inline constexpr const char* kGoldenSourceDateEpoch = "1780272000";
 
 // Runs `argv` (argv[0] is the program path) and waits for it.
 RunResult run(const std::vector<std::string>& argv, const RunOptions& options = {});
@@ -47,8 +53,6 @@ void write_file(const std::string& path, const std::string& data);
 bool exists(const std::string& path);
 // Names in a directory, sorted, without "." and "..".
 std::vector<std::string> list_dir(const std::string& path);
-// Copy of `text` with every occurrence of `from` replaced by `to`.
-std::string replace_all(std::string text, const std::string& from, const std::string& to);
 // The current calendar year in UTC, as the generators print it in their banners.
 int utc_year();
 

@@ -1,0 +1,1 @@
+an earlier, longer output that must go entirely
