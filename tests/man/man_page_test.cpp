@@ -13,7 +13,7 @@
 
 #include "../../pixmint/command_line.h"  // pixmint::kOptionString
 #include "../../animpack/command_line.h"  // animpack::kOptionString (every tool has a command_line.h)
-#include "setwright.h"  // setwright::kOptionString
+#include "../../setwright/command_line.h"  // setwright::kOptionString
 #include "test_support.h"
 
 namespace {

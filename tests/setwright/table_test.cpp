@@ -1,14 +1,16 @@
-// The entry table against the published listing, and the merge operation
-// that replaces an entry's values.
+// The entry table against the published listing, the -v choice, and the
+// merge of conf.json items into the configuration.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "basic.h"
-#include "conf.h"
-#include "mac_obj.h"
+#include "command_line.h"
+#include "configuration.h"
+#include "entries.h"
+#include "header_template.h"
+#include "merge.h"
 #include "test_support.h"
 
 using namespace setwright;
@@ -21,7 +23,7 @@ const std::string kGolden = std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/set
 
 // Kind of each entry as the kind summary lists them by ranges. The headers can't tell kind 0
 // from kind 1, so the kinds are checked here rather than through the golden headers.
-int listed_kind(int index) {
+Kind listed_kind(int index) {
     const auto in = [index](std::initializer_list<std::pair<int, int>> ranges) {
         for (const auto& [a, b] : ranges)
             if (index >= a && index <= b) return true;
@@ -39,144 +41,118 @@ int listed_kind(int index) {
             {148, 149},
             {151, 151},
             {191, 191}}))
-        return MAC_KIND_SYM;
+        return Kind::symbol;
     if (in({{12, 12}, {36, 36}, {46, 46}, {52, 52}, {60, 60}, {74, 75}, {117, 117}, {146, 146}}))
-        return MAC_KIND_TYPEDEF;
-    if (in({{15, 15}, {62, 64}, {67, 68}, {70, 70}, {112, 112}, {209, 209}})) return MAC_KIND_EMPTY;
-    if (index == 18) return MAC_KIND_STR;
-    if (index == 26 || index == 27) return MAC_KIND_NONE;
-    return MAC_KIND_NUM;
+        return Kind::type_alias;
+    if (in({{15, 15}, {62, 64}, {67, 68}, {70, 70}, {112, 112}, {209, 209}})) return Kind::bare;
+    if (index == 18) return Kind::include;
+    if (index == 14) return Kind::kibibytes;  // a number, rendered as a size in KiB
+    if (index == 26 || index == 27) return Kind::none;
+    return Kind::number;
 }
 
-class TableTest : public ::testing::Test {
-   protected:
-    void TearDown() override { reset_full_conf(); }
-};
+const Entry& entry(int index) {
+    return kEntries[static_cast<std::size_t>(index)];
+}
 
-// A source record as the conf.json reader builds it.
-mac_obj_t source(const char* sim_val, const char* board_val) {
-    mac_obj_t src{};
-    src.sim_val = sim_val;
-    src.board_val = board_val;
-    src.owned = 1;
-    return src;
+// `config` after merging the conf.json text `json`, which must be accepted.
+void merge_ok(const std::string& json, Configuration& config) {
+    const std::optional<MergeError> err = merge_conf_text(json.c_str(), json.size(), config);
+    ASSERT_FALSE(err.has_value()) << json;
 }
 
 }  // namespace
 
-using setwright_table = TableTest;
-
-TEST_F(setwright_table, RenderedRowsMatchTheGoldenHeaders) {
+TEST(setwright_table, RenderedRowsMatchTheGoldenHeaders) {
     // The golden headers were rendered from the listing by a separate script: every name and
     // value that reaches a header is checked here, byte for byte, for both modes.
-    ASSERT_EQ(init_conf(), 0);
-    for (int mode : {MODE_SIMULATOR, MODE_BOARD}) {
-        ASSERT_EQ(update_conf(mode), 0);
-        const conf_code_t& code = mode == MODE_BOARD ? board_conf_code : sim_conf_code;
-        EXPECT_EQ(std::string(code.text, code.len),
-                  read_file(kGolden + (mode == MODE_BOARD ? "board.h" : "simulator.h")));
-    }
-    free_conf();
+    const Configuration defaults;
+    EXPECT_EQ(render_header(defaults, Mode::simulator), read_file(kGolden + "simulator.h"));
+    EXPECT_EQ(render_header(defaults, Mode::board), read_file(kGolden + "board.h"));
 }
 
-TEST_F(setwright_table, EveryRowHasItsKindFlagsAndEmitter) {
-    for (std::size_t i = 0; i < full_conf.size(); ++i) {
+TEST(setwright_table, EveryRowHasItsKindAndFlag) {
+    for (int i = 0; i < kEntryCount; ++i) {
         SCOPED_TRACE("entry " + std::to_string(i));
-        const mac_obj_t& e = full_conf[i];
-        EXPECT_EQ(e.id, static_cast<int>(i));
-        EXPECT_EQ(e.kind, listed_kind(e.id));
-        EXPECT_EQ(e.owned, 0);
-        EXPECT_EQ(e.chk, &mac_chk_num);
-        EXPECT_EQ(e.gen, i == 14 ? &mem_size_gen : &mac_code_gen);
-        const int en = (i == 26 || i == 27) ? 0 : 1;
-        EXPECT_EQ(e.sim_en, en);
-        EXPECT_EQ(e.board_en, en);
-        EXPECT_STREQ(e.note, i == 35 ? "lv_anim_user_data_t" : "");
+        EXPECT_EQ(entry(i).kind, listed_kind(i));
+        EXPECT_EQ(entry(i).on, i != 26 && i != 27);
     }
 }
 
-TEST_F(setwright_table, RowsNoHeaderShowsInFull) {
+TEST(setwright_table, RowsNoHeaderShowsInFull) {
     // Kind 3 ignores its values and the placeholders are never rendered, so the golden headers
     // can't vouch for these texts.
     for (int i : {15, 62, 63, 64, 67, 68, 70, 209}) {
-        EXPECT_STREQ(full_conf[static_cast<std::size_t>(i)].sim_val, "") << i;
-        EXPECT_STREQ(full_conf[static_cast<std::size_t>(i)].board_val, "") << i;
+        EXPECT_EQ(entry(i).simulator, "") << i;
+        EXPECT_EQ(entry(i).board, "") << i;
     }
-    EXPECT_STREQ(full_conf[112].sim_val, "");
-    EXPECT_STREQ(full_conf[112].board_val, "0");
+    EXPECT_EQ(entry(112).simulator, "");
+    EXPECT_EQ(entry(112).board, "0");
     for (int i : {26, 27}) {
-        EXPECT_STREQ(full_conf[static_cast<std::size_t>(i)].name, "");
-        EXPECT_STREQ(full_conf[static_cast<std::size_t>(i)].sim_val, "0");
-        EXPECT_STREQ(full_conf[static_cast<std::size_t>(i)].board_val, "0");
+        EXPECT_EQ(entry(i).name, "");
+        EXPECT_EQ(entry(i).simulator, "0");
+        EXPECT_EQ(entry(i).board, "0");
     }
-    EXPECT_STREQ(full_conf[145].name, "RSVD145");
-    EXPECT_STREQ(full_conf[145].sim_val, "");
-    EXPECT_STREQ(full_conf[145].board_val, "");
+    EXPECT_EQ(entry(145).name, "RSVD145");
+    EXPECT_EQ(entry(145).simulator, "");
+    EXPECT_EQ(entry(145).board, "");
 }
 
-TEST_F(setwright_table, WideInvariantsOfTheListing) {
-    int kind_counts[6] = {};
+TEST(setwright_table, WideInvariantsOfTheListing) {
+    int kind_counts[7] = {};
     std::set<int> differing;
-    for (const mac_obj_t& e : full_conf) {
-        ASSERT_LT(e.kind, 6);
-        ++kind_counts[e.kind];
-        if (std::strcmp(e.sim_val, e.board_val) != 0) differing.insert(e.id);
+    for (int i = 0; i < kEntryCount; ++i) {
+        ++kind_counts[static_cast<int>(entry(i).kind)];
+        if (entry(i).simulator != entry(i).board) differing.insert(i);
     }
-    EXPECT_EQ(kind_counts[MAC_KIND_NUM], 162);
-    EXPECT_EQ(kind_counts[MAC_KIND_SYM], 29);
-    EXPECT_EQ(kind_counts[MAC_KIND_TYPEDEF], 9);
-    EXPECT_EQ(kind_counts[MAC_KIND_EMPTY], 9);
-    EXPECT_EQ(kind_counts[MAC_KIND_STR], 1);
-    EXPECT_EQ(kind_counts[MAC_KIND_NONE], 2);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::number)] + kind_counts[static_cast<int>(Kind::kibibytes)],
+              162);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::symbol)], 29);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::type_alias)], 9);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::bare)], 9);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::include)], 1);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::none)], 2);
     EXPECT_EQ(differing, (std::set<int>{65, 66, 112, 211}));
-    EXPECT_EQ(mac_chk_num(full_conf[0], "anything"), 0);
 }
 
-TEST_F(setwright_table, VersionSelectsTheSpellingOfEntry49) {
-    const char* built_in = "LV_USE_GPU_VORLIX_QVB_AUTO_INIT";
-    select_lvgl_version("7.0.1");
-    EXPECT_STREQ(full_conf[GPU_OSA_INDEX].name, "LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA");
-    for (const char* other : {"7.0.10", "7.0.", "7.0.1 ", "", "7.1.0"}) {
-        select_lvgl_version("7.0.1");
-        select_lvgl_version(other);
-        EXPECT_STREQ(full_conf[GPU_OSA_INDEX].name, built_in) << '"' << other << '"';
-    }
-    reset_full_conf();
-    EXPECT_STREQ(full_conf[GPU_OSA_INDEX].name, built_in);
+TEST(setwright_table, VersionSelectsTheSpellingOfEntry49) {
+    const auto chosen = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "setwright");
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const Options options = parse_command_line(static_cast<int>(args.size()), argv.data());
+        return std::string(Configuration(options.lvgl_7_0_1).name(kGpuEntry));
+    };
+    EXPECT_EQ(chosen({"-v", "7.0.1"}), "LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA");
+    for (const char* other : {"7.0.10", "7.0.", "7.0.1 ", "", "7.1.0"})
+        EXPECT_EQ(chosen({"-v", "7.0.1", "-v", other}), "LV_USE_GPU_VORLIX_QVB_AUTO_INIT")
+            << '"' << other << '"';
+    EXPECT_EQ(chosen({}), "LV_USE_GPU_VORLIX_QVB_AUTO_INIT");
+    EXPECT_EQ(Configuration(true).name(kGpuEntry - 1), entry(kGpuEntry - 1).name);
 }
 
-TEST_F(setwright_table, MergeStoresCopiesAndSwitchesHeadersOff) {
-    std::string sim = "123";
-    ASSERT_EQ(update_mac_value(source(sim.c_str(), "~~"), 2), 0);
-    sim = "changed after the merge";
-    const mac_obj_t& e = full_conf[2];
-    EXPECT_STREQ(e.sim_val, "123");   // a copy, not the caller's text
-    EXPECT_STREQ(e.board_val, "~~");  // kept, but never rendered
-    EXPECT_EQ(e.sim_en, 1);
-    EXPECT_EQ(e.board_en, 0);
-    EXPECT_EQ(e.owned, 1);
+TEST(setwright_table, MergeReplacesValuesAndSwitchesHeadersOff) {
+    Configuration config;
+    merge_ok(R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPTH", "simulator_value": "123",
+                             "board_value": "~~"}]})",
+             config);
+    EXPECT_EQ(config.value(2, Mode::simulator), "123");
+    EXPECT_EQ(config.value(2, Mode::board), std::nullopt);  // "~~": left out of board.h
 
-    // A member that was no JSON string: empty text, switched off for that header only.
-    ASSERT_EQ(update_mac_value(source(nullptr, "true"), 2), 0);
-    EXPECT_STREQ(e.sim_val, "");
-    EXPECT_STREQ(e.board_val, "true");
-    EXPECT_EQ(e.sim_en, 0);
-    EXPECT_EQ(e.board_en, 1);
+    // A member that is no JSON string: switched off for that header only.
+    merge_ok(R"({"lvconf": [{"offset": 2, "name": "LV_COLOR_DEPTH", "simulator_value": 8,
+                             "board_value": "true"}]})",
+             config);
+    EXPECT_EQ(config.value(2, Mode::simulator), std::nullopt);
+    EXPECT_EQ(config.value(2, Mode::board), "true");
 
     // The default-off placeholders can be switched on like any other entry.
-    ASSERT_EQ(update_mac_value(source("", ""), 26), 0);
-    EXPECT_EQ(full_conf[26].sim_en, 1);
-    EXPECT_EQ(full_conf[26].board_en, 1);
-}
-
-TEST_F(setwright_table, ResetReleasesCopiesAndRestoresDefaults) {
-    // Repeated merges into one entry must free the copies they replace (the sanitizer build
-    // reports a leak otherwise) and the reset must bring the literal defaults back.
-    for (int i = 0; i < 3; ++i) ASSERT_EQ(update_mac_value(source("a", "b"), 211), 0);
-    select_lvgl_version("7.0.1");
-    reset_full_conf();
-    EXPECT_STREQ(full_conf[211].sim_val, "1");
-    EXPECT_STREQ(full_conf[211].board_val, "0");
-    EXPECT_EQ(full_conf[211].owned, 0);
-    EXPECT_STREQ(full_conf[GPU_OSA_INDEX].name, "LV_USE_GPU_VORLIX_QVB_AUTO_INIT");
+    EXPECT_EQ(config.value(26, Mode::simulator), std::nullopt);
+    merge_ok(R"({"lvconf": [{"offset": 26, "name": "", "simulator_value": "", "board_value": ""}]})", config);
+    EXPECT_EQ(config.value(26, Mode::simulator), "");
+    EXPECT_EQ(config.value(26, Mode::board), "");
+    // Entries no item names keep their defaults.
+    EXPECT_EQ(config.value(211, Mode::simulator), "1");
+    EXPECT_EQ(config.value(211, Mode::board), "0");
 }

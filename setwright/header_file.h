@@ -1,0 +1,25 @@
+// Writing one header to its file in the current directory, replaced only
+// once the whole text is safely written.
+#pragma once
+
+#include <optional>
+
+#include "configuration.h"
+#include "entries.h"
+#include "output_failure.h"
+
+namespace setwright {
+
+// Why the header of `mode` was not written; its file is then left as it was.
+struct HeaderFailure {
+    Mode mode;
+    std::optional<lvforge::OutputFailure> output;  // absent: the text could not be held in memory
+};
+
+// The file the header of `mode` is written to, in the current directory.
+const char* header_file_name(Mode mode);
+
+// Renders the header of `mode` from `config` and writes it to its file.
+std::optional<HeaderFailure> write_header(const Configuration& config, Mode mode);
+
+}  // namespace setwright

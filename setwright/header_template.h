@@ -1,0 +1,36 @@
+// The fixed template both headers follow: literal lines (the include guard,
+// the includes, the opening and closing lines of conditional blocks) between
+// which ranges of entries are rendered.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "configuration.h"
+#include "entries.h"
+
+namespace setwright {
+
+// One template row: entries first..last (inclusive) rendered, then `literal` appended.
+struct TemplateRow {
+    int first;
+    int last;
+    std::string_view literal;
+};
+
+// Number of template rows after the opening piece.
+inline constexpr std::size_t kTemplateRowCount = 63;
+
+// The template after its opening piece, in output order.
+extern const std::array<TemplateRow, kTemplateRowCount> kTemplateRows;
+
+// The opening piece of the header of `mode`: the guard and the includes.
+std::string_view header_opening(Mode mode);
+
+// The whole text of the header of `mode` rendered from `config`; absent when memory runs out.
+std::optional<std::string> render_header(const Configuration& config, Mode mode);
+
+}  // namespace setwright

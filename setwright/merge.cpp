@@ -1,0 +1,107 @@
+#include "merge.h"
+
+#include <cJSON.h>
+
+#include <memory>
+#include <new>
+#include <utility>
+
+namespace setwright {
+
+namespace {
+
+struct JsonDeleter {
+    void operator()(cJSON* doc) const { cJSON_Delete(doc); }
+};
+
+MergeError failed(MergeFailure failure) {
+    MergeError err{};
+    err.failure = failure;
+    return err;
+}
+
+MergeError item_error(MergeFailure failure, int position) {
+    MergeError err = failed(failure);
+    err.position = position;
+    return err;
+}
+
+// The value an item gives one header: absent when the member is missing, is not a string, or
+// is "~~" (the entry is then left out of that header).
+std::optional<std::string> header_value(const cJSON* item, const char* key) {
+    const cJSON* member = cJSON_GetObjectItem(item, key);
+    if (!cJSON_IsString(member) || std::string_view(member->valuestring) == "~~") return std::nullopt;
+    return std::string(member->valuestring);
+}
+
+// Checks the shape of item `position` of "lvconf" and finds the entry it addresses: an object
+// with a numeric "offset" inside the table and a string "name".
+std::optional<MergeError> check_item(const cJSON* item, int position, int& offset, const char*& name) {
+    if (!cJSON_IsObject(item)) return item_error(MergeFailure::item_not_object, position);
+    const cJSON* off = cJSON_GetObjectItem(item, "offset");
+    if (off == nullptr) return item_error(MergeFailure::offset_missing, position);
+    if (!cJSON_IsNumber(off)) return item_error(MergeFailure::offset_not_number, position);
+    // The fraction of an offset is cut off toward zero, so -0.5 still addresses entry 0.
+    const double value = off->valuedouble;
+    if (!(value > -1.0 && value < static_cast<double>(kEntryCount))) {
+        MergeError err = item_error(MergeFailure::offset_out_of_range, position);
+        err.offset_value = value;
+        return err;
+    }
+    offset = static_cast<int>(value);
+    const cJSON* nm = cJSON_GetObjectItem(item, "name");
+    if (nm == nullptr) return item_error(MergeFailure::name_missing, position);
+    if (!cJSON_IsString(nm)) return item_error(MergeFailure::name_not_string, position);
+    name = nm->valuestring;
+    return std::nullopt;
+}
+
+// Checks item `position` and stores its values into the entry it names.
+std::optional<MergeError> merge_item(const cJSON* item, int position, Configuration& config) {
+    int offset = 0;
+    const char* name = nullptr;
+    if (std::optional<MergeError> err = check_item(item, position, offset, name)) return err;
+    if (std::string_view(name) != config.name(offset)) {
+        MergeError err = item_error(MergeFailure::name_mismatch, position);
+        err.offset = offset;
+        err.given_name = name;
+        err.expected_name = config.name(offset);
+        return err;
+    }
+    try {
+        config.set(offset,
+                   Override{header_value(item, "simulator_value"), header_value(item, "board_value")});
+    } catch (const std::bad_alloc&) {
+        MergeError err = item_error(MergeFailure::out_of_memory, position);
+        err.offset = offset;
+        return err;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<MergeError> merge_conf_text(const char* text, std::size_t /*size*/, Configuration& config) {
+    const std::unique_ptr<cJSON, JsonDeleter> doc(cJSON_Parse(text));
+    if (!doc) return failed(MergeFailure::parse);
+    const cJSON* lvconf = cJSON_GetObjectItem(doc.get(), "lvconf");
+    if (lvconf == nullptr) return std::nullopt;
+    int position = 0;
+    for (const cJSON* item = lvconf->child; item != nullptr; item = item->next, ++position) {
+        if (std::optional<MergeError> err = merge_item(item, position, config)) return err;
+    }
+    return std::nullopt;
+}
+
+std::optional<MergeError> merge_conf_json(const char* path, Configuration& config) {
+    lvforge::WholeFile file;
+    if (const lvforge::ReadStatus status = lvforge::read_whole_file(path, file);
+        status != lvforge::ReadStatus::ok) {
+        MergeError err = failed(MergeFailure::read);
+        err.read = status;
+        return err;
+    }
+    return merge_conf_text(file.data.get(), file.size, config);
+}
+
+}  // namespace setwright

@@ -1,0 +1,43 @@
+#include "run.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "command_line.h"
+#include "configuration.h"
+#include "header_file.h"
+#include "merge.h"
+#include "messages.h"
+
+namespace setwright {
+
+namespace {
+
+void print(const std::string& message) {
+    std::fputs(message.c_str(), stdout);
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    const Options options = parse_command_line(argc, argv);
+    Configuration config(options.lvgl_7_0_1);
+    int status = 0;
+    if (const std::optional<MergeError> err = merge_conf_json("conf.json", config)) {
+        print(merge_message(*err));
+        status = 1;
+    } else {
+        // Simulator first; a header that can't be written doesn't keep the other from being written.
+        for (const Mode mode : {Mode::simulator, Mode::board}) {
+            if (const std::optional<HeaderFailure> failure = write_header(config, mode)) {
+                print(header_message(*failure));
+                status = 1;
+            }
+        }
+    }
+    std::fflush(stdout);
+    return status;
+}
+
+}  // namespace setwright
