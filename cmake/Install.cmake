@@ -21,15 +21,14 @@ install(FILES "${PROJECT_BINARY_DIR}/lvforgeConfig.cmake"
               cmake/LvforgeRun.cmake
         DESTINATION "${LVFORGE_CMAKE_DIR}")
 
-# Man pages are installed compressed, as Debian keeps them.
+# Man pages (configured by Version.cmake) are installed compressed, as Debian keeps them.
 find_program(LVFORGE_GZIP gzip REQUIRED)
 set(man_pages "")
 foreach(tool pixmint setwright animpack)
-  set(page "${PROJECT_BINARY_DIR}/man/${tool}.1.gz")
+  set(page "${LVFORGE_MAN_DIR}/${tool}.1.gz")
   add_custom_command(OUTPUT "${page}"
-    COMMAND "${CMAKE_COMMAND}" -E make_directory "${PROJECT_BINARY_DIR}/man"
-    COMMAND "${LVFORGE_GZIP}" -9nc "${PROJECT_SOURCE_DIR}/${tool}/${tool}.1" > "${page}"
-    DEPENDS "${PROJECT_SOURCE_DIR}/${tool}/${tool}.1"
+    COMMAND "${LVFORGE_GZIP}" -9nc "${LVFORGE_MAN_DIR}/${tool}.1" > "${page}"
+    DEPENDS "${LVFORGE_MAN_DIR}/${tool}.1"
     COMMENT "Compressing the ${tool} man page")
   list(APPEND man_pages "${page}")
 endforeach()

@@ -1,16 +1,18 @@
-# lvforge_warnings(<target>): the project's warning set, and in the strict
-# (test) build also -Werror and the address/undefined sanitizers.
-set(LVFORGE_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+# Build flags as targets: every target lvforge builds links both PRIVATE, so
+# nothing leaks into a project that includes lvforge or links its libraries.
+#
+#   lvforge::warnings    the project's warning set; -Werror in the strict (test) build
+#   lvforge::sanitizers  ASan + UBSan in the strict build, nothing otherwise
+add_library(lvforge_warnings INTERFACE)
+target_compile_options(lvforge_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wformat=2 -Wnull-dereference -Wundef
+  $<$<BOOL:${LVFORGE_STRICT}>:-Werror>)
+add_library(lvforge::warnings ALIAS lvforge_warnings)
 
+add_library(lvforge_sanitizers INTERFACE)
 if(LVFORGE_STRICT)
-  add_compile_options(${LVFORGE_SANITIZE_FLAGS})
-  add_link_options(-fsanitize=address,undefined)
+  target_compile_options(lvforge_sanitizers INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(lvforge_sanitizers INTERFACE -fsanitize=address,undefined)
 endif()
-
-function(lvforge_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
-                                           -Wformat=2 -Wnull-dereference -Wundef)
-  if(LVFORGE_STRICT)
-    target_compile_options(${target} PRIVATE -Werror)
-  endif()
-endfunction()
+add_library(lvforge::sanitizers ALIAS lvforge_sanitizers)

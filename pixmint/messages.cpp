@@ -2,15 +2,12 @@
 
 #include "acquire.h"
 #include "binary_image.h"
+#include "lvforge_version.h"
 
 namespace pixmint {
 
-namespace {
-constexpr const char* kVersion = "0.1";
-}  // namespace
-
 std::string usage_text() {
-    return std::string("pixmint (V") + kVersion + "): generate C array source file from image for lvgl.\n" +
+    return std::string("pixmint (V") + LVFORGE_VERSION + "): generate C array source file from image for lvgl.\n" +
            "\nUsage: pixmint.exe [options]\nOptions:\n\t-p <image file>\t\t Image file name.\n\t-f <color-format>\t"
            "Specify the color format, it must be one of following options:\n\t\ttrue-color: true color format, it's "
            "the default format\n\t\ttrue-color-alpha: same as true-color but every pixel has an alpha byte\n\t\t"

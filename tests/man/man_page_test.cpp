@@ -14,6 +14,7 @@
 #include "../../pixmint/command_line.h"  // pixmint::kOptionString
 #include "../../animpack/command_line.h"  // animpack::kOptionString (every tool has a command_line.h)
 #include "../../setwright/command_line.h"  // setwright::kOptionString
+#include "lvforge_version.h"
 #include "test_support.h"
 
 namespace {
@@ -32,7 +33,7 @@ struct Page {
 const Page kPages[] = {
     {"pixmint",
      pixmint::kOptionString,
-     {"pixmint (V0.1): generate C array source file from image for lvgl.", "Error: Unsupported filename!",
+     {"pixmint (V" LVFORGE_VERSION "): generate C array source file from image for lvgl.", "Error: Unsupported filename!",
       "Error: Please select a gif file.", "Err: color depth or alpha channel is not supported on this board.",
       "Error: Image size out of limit. The width and height should not exceed 2500 !",
       "ERR: create dir failed!", "ERR: open path failed!",
@@ -58,7 +59,7 @@ void PrintTo(const Page& page, std::ostream* os) {
 }
 
 std::string page_path(const Page& page) {
-    return std::string(LVFORGE_SOURCE_DIR) + "/" + page.tool + "/" + page.tool + ".1";
+    return std::string(LVFORGE_MAN_DIR) + "/" + page.tool + ".1";
 }
 
 std::vector<std::string> lines_of(const std::string& text) {
