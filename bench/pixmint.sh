@@ -72,6 +72,27 @@ out_bytes=$(stat -c %s big.c)
 rm -f big.c cp.out
 rss=$(peak_rss "$pixmint" -p big.png -f true-color-alpha)
 
+# Hostile inputs: a 35-byte GIF declaring 23000 x 23000, a 54-byte BMP
+# header declaring 100000 x 100000 and an SVG declaring 30000 x 30000, as
+# they are and scaled down with -w/-h. Each must be refused from its declared
+# size, before any decoding: status 1, no file, a few MiB at most.
+printf 'GIF89a\330\131\330\131\200\0\0\0\0\0\377\377\377,\0\0\0\0\330\131\330\131\0\2\2\104\1\0;' > hostile.gif
+printf 'BM\066\0\0\0\0\0\0\0\066\0\0\0\050\0\0\0\240\206\1\0\240\206\1\0\1\0\030\0' > hostile.bmp
+head -c 24 /dev/zero >> hostile.bmp
+echo '<svg xmlns="http://www.w3.org/2000/svg" width="30000" height="30000"><rect width="30000" height="30000"/></svg>' > hostile.svg
+hostile_ok=1
+printf 'hostile inputs (peak RSS, status; no file may appear)\n'
+for f in hostile.gif hostile.bmp hostile.svg; do
+    for size in "" "-w 100 -h 100"; do
+        # shellcheck disable=SC2086
+        /usr/bin/time -f %M -o peak_rss.txt "$pixmint" -p "$f" $size >/dev/null 2>&1 && st=0 || st=$?
+        kib=$(cat peak_rss.txt | tail -n 1)
+        printf '  %-12s %-14s %8.1f MiB  status %s\n' "$f" "$size" "$(awk -v k="$kib" 'BEGIN { print k / 1024 }')" "$st"
+        if [ "$st" -ne 1 ] || [ "$kib" -gt 65536 ] || [ -e "${f%.*}.c" ]; then hostile_ok=0; fi
+    done
+done
+[ "$hostile_ok" -eq 1 ] && echo "  hostile inputs refused within 64 MiB: pass" || echo "  hostile inputs refused within 64 MiB: FAIL"
+
 awk -v pm="$t_pm" -v dec="$t_dec" -v cp="$t_cp" -v ob="$out_bytes" -v rss="$rss" 'BEGIN {
     pixels = 2500 * 2500 * 4
     printf "pixmint (2500x2500 RGBA PNG, -f true-color-alpha, all depths)\n"
@@ -85,4 +106,4 @@ awk -v pm="$t_pm" -v dec="$t_dec" -v cp="$t_cp" -v ob="$out_bytes" -v rss="$rss"
     printf "  time target  pixmint <= decode + 2 x cp = %.4f s: %s\n", lim_t, (pm <= lim_t ? "pass" : "FAIL")
     printf "  memory target peak RSS <= 2 x %.1f MiB + 64 MiB = %.1f MiB: %s\n", pixels / 1048576, lim_m, (rss / 1024 <= lim_m ? "pass" : "FAIL")
     exit (pm <= lim_t && rss / 1024 <= lim_m) ? 0 : 1
-}'
+}' && [ "$hostile_ok" -eq 1 ]

@@ -1,7 +1,8 @@
 # Build-time code generation with the lvforge tools. Included by the installed
 # package (find_package(lvforge)) and by lvforge's own CMakeLists.txt, so the
 # same functions serve add_subdirectory and FetchContent builds. They need the
-# executable targets lvforge::pixmint, lvforge::setwright and lvforge::animpack.
+# executable targets lvforge::pixmint, lvforge::setwright and lvforge::animpack,
+# and CMake 3.18 (the package's config file says so to an older CMake).
 #
 #   lvforge_add_image(<target> <image> [NAME <name>]
 #                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed]
@@ -9,11 +10,20 @@
 #   lvforge_add_data(<target> <file> [NAME <name>])
 #   lvforge_add_conf(<target> <conf.json> [VERSION <v>] [MODE simulator|board])
 #
-# Each call adds one build step that depends on its input and on the tool, so
-# editing one input regenerates that one file. A failing tool fails the build
-# with its message shown, and leaves no output behind (LvforgeRun.cmake).
+# <target> may come from any directory (LVGL is usually added with
+# add_subdirectory). Each call adds, in the calling directory, one build step
+# that depends on its input and on the tool, wrapped in a custom target that
+# <target> depends on: editing one input regenerates that one file, and
+# <target>'s sources compile only once their step has run. A failing tool
+# fails the build with its message shown, and leaves no output behind
+# (LvforgeRun.cmake).
 
 include_guard(GLOBAL)
+
+# Functions keep the policies in force where they are defined: these, whatever
+# the calling project asks for.
+cmake_policy(PUSH)
+cmake_policy(VERSION 3.18...3.25)
 
 # _lvforge_fail(<function> <text>...): a configure-time error naming the caller.
 macro(_lvforge_fail function)
@@ -21,10 +31,11 @@ macro(_lvforge_fail function)
   message(FATAL_ERROR "${function}: ${_lvforge_text}")
 endmacro()
 
-# _lvforge_check_call(<function> <target> <input> <prefix> <out-var>): rejects
-# stray or incomplete arguments and a target the generated file can't be added
-# to, and sets <out-var> to the input's absolute path (_lvforge_input).
-function(_lvforge_check_call function target input prefix out)
+# _lvforge_check_call(<function> <target> <input> <prefix> <target-var> <out-var>):
+# rejects stray or incomplete arguments and a target the generated file can't be
+# added to; sets <target-var> to the target itself (an alias resolved) and
+# <out-var> to the input's absolute path (_lvforge_input).
+function(_lvforge_check_call function target input prefix target_out out)
   if(target STREQUAL "" OR input STREQUAL "")
     _lvforge_fail(${function} "needs a target and an input file")
   endif()
@@ -39,19 +50,18 @@ function(_lvforge_check_call function target input prefix out)
   if(NOT TARGET "${target}")
     _lvforge_fail(${function} "'${target}' is not a target")
   endif()
-  get_target_property(imported "${target}" IMPORTED)
   get_target_property(aliased "${target}" ALIASED_TARGET)
-  get_target_property(type "${target}" TYPE)
-  if(imported OR aliased OR NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
-    _lvforge_fail(${function} "'${target}' must be an executable or a library built here, "
-                  "not an imported, alias or interface target")
+  if(aliased)
+    set(target "${aliased}")
   endif()
-  # A build step is attached only to targets of the directory that defines it.
-  get_target_property(target_dir "${target}" SOURCE_DIR)
-  if(NOT target_dir STREQUAL CMAKE_CURRENT_SOURCE_DIR)
-    _lvforge_fail(${function} "call it in the directory that creates '${target}' (${target_dir})")
+  get_target_property(imported "${target}" IMPORTED)
+  get_target_property(type "${target}" TYPE)
+  if(imported OR NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
+    _lvforge_fail(${function} "'${target}' must be an executable or a library built here, "
+                  "not an imported or interface target")
   endif()
   _lvforge_input(${function} "${input}" path)
+  set(${target_out} "${target}" PARENT_SCOPE)
   set(${out} "${path}" PARENT_SCOPE)
 endfunction()
 
@@ -105,12 +115,14 @@ function(_lvforge_one_of function keyword value)
 endfunction()
 
 # _lvforge_step(<tool> <target> <output> <input> <label> ARGS <tool args>...
-#               [WORKDIR <dir>] [EXTRA <-D args>...]):
-# the build step that runs <tool> through the runner to make <output>, added to
-# <target>'s sources; the tool runs in <dir>, by default the output's directory.
-# The build shows it as "<tool> <input> -> <label>".
+#               [WORKDIR <dir>] [EXTRA <-D args>...] [HEADER]):
+# the build step that runs <tool> through the runner to make <output>, in the
+# custom target lvforge_<target>_<output's file name> that <target> depends on
+# (cmake --build . --target lvforge_app_logo.c runs one step); <output> is
+# added to <target>'s sources unless it is a HEADER. The tool runs in <dir>, by
+# default the output's directory. The build shows "<tool> <input> -> <label>".
 function(_lvforge_step tool target output input label)
-  cmake_parse_arguments(PARSE_ARGV 5 S "" "WORKDIR" "ARGS;EXTRA")
+  cmake_parse_arguments(PARSE_ARGV 5 S "HEADER" "WORKDIR" "ARGS;EXTRA")
   file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${input}")
   # The runner sits beside this file, installed or in the source tree.
   set(runner "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/LvforgeRun.cmake")
@@ -130,13 +142,24 @@ function(_lvforge_step tool target output input label)
     DEPENDS "${input}" lvforge::${tool} "${runner}"
     COMMENT "${tool} ${shown} -> ${label}"
     VERBATIM)
-  target_sources(${target} PRIVATE "${output}")
+  # The step belongs to this directory; <target> may belong to another, which
+  # reaches it only through target-level commands. The dependency orders the
+  # step before anything of <target> compiles, under every generator.
+  get_filename_component(file "${output}" NAME)
+  add_custom_target(lvforge_${target}_${file} DEPENDS "${output}")
+  add_dependencies(${target} lvforge_${target}_${file})
+  if(NOT S_HEADER)
+    # Marked generated where <target> lives too, so that it is not looked for
+    # at configure time there.
+    set_source_files_properties("${output}" TARGET_DIRECTORY ${target} PROPERTIES GENERATED TRUE)
+    target_sources(${target} PRIVATE "${output}")
+  endif()
 endfunction()
 
 function(lvforge_add_image target image)
   set(fn lvforge_add_image)
   cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
-  _lvforge_check_call(${fn} "${target}" "${image}" A input)
+  _lvforge_check_call(${fn} "${target}" "${image}" A target input)
   # pixmint tells the kind of image by these extensions alone.
   if(NOT input MATCHES "\\.(png|PNG|bmp|BMP|jpg|JPG|gif|GIF|svg|SVG)$")
     _lvforge_fail(${fn} "'${input}' does not end in .png, .bmp, .jpg, .gif or .svg")
@@ -187,7 +210,7 @@ endfunction()
 function(lvforge_add_data target file)
   set(fn lvforge_add_data)
   cmake_parse_arguments(PARSE_ARGV 2 A "" "NAME" "")
-  _lvforge_check_call(${fn} "${target}" "${file}" A input)
+  _lvforge_check_call(${fn} "${target}" "${file}" A target input)
   _lvforge_output(${fn} "${target}" "${input}" "${A_NAME}" output)
   get_filename_component(name "${output}" NAME_WE)
   _lvforge_step(animpack ${target} "${output}" "${input}" "${name}.c" ARGS -p "${input}" -n "${name}")
@@ -196,14 +219,16 @@ endfunction()
 function(lvforge_add_conf target conf)
   set(fn lvforge_add_conf)
   cmake_parse_arguments(PARSE_ARGV 2 A "" "VERSION;MODE" "")
-  _lvforge_check_call(${fn} "${target}" "${conf}" A input)
+  _lvforge_check_call(${fn} "${target}" "${conf}" A target input)
   if(DEFINED A_VERSION AND NOT A_VERSION MATCHES "^[0-9]+(\\.[0-9]+)*$")
     _lvforge_fail(${fn} "VERSION must be an LVGL version such as 7.0.1, not '${A_VERSION}'")
   endif()
   _lvforge_one_of(${fn} MODE "${A_MODE}" simulator board)
+  # The board header includes the board's own glue header, which a plain LVGL
+  # project does not have.
   set(mode "${A_MODE}")
   if(mode STREQUAL "")
-    set(mode board)
+    set(mode simulator)
   endif()
   get_target_property(has_conf "${target}" LVFORGE_CONF)
   if(has_conf)
@@ -219,7 +244,7 @@ function(lvforge_add_conf target conf)
   if(DEFINED A_VERSION)
     set(args -v "${A_VERSION}")
   endif()
-  _lvforge_step(setwright ${target} "${header}" "${input}" "lv_conf.h (${mode})"
+  _lvforge_step(setwright ${target} "${header}" "${input}" "lv_conf.h (${mode})" HEADER
                 ARGS ${args} WORKDIR "${base}/conf"
                 EXTRA "-DLVFORGE_CONF=${input}" "-DLVFORGE_HEADER=${mode}.h")
   # A library (LVGL itself, say) passes its configuration on to what links it.
@@ -233,3 +258,5 @@ function(lvforge_add_conf target conf)
   # LVGL looks for "lv_conf.h" on the include path when this is defined.
   target_compile_definitions(${target} ${scope} LV_CONF_INCLUDE_SIMPLE)
 endfunction()
+
+cmake_policy(POP)

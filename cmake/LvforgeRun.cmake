@@ -38,8 +38,14 @@ if(DEFINED LVFORGE_CONF)
 endif()
 file(REMOVE ${products})
 file(MAKE_DIRECTORY "${LVFORGE_WORKDIR}")
+# cmake -E copy rather than file(COPY_FILE), which needs CMake 3.21: this runs
+# under the building project's CMake, which may be as old as 3.18.
 if(DEFINED LVFORGE_CONF)
-  file(COPY_FILE "${LVFORGE_CONF}" "${LVFORGE_WORKDIR}/conf.json")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E copy "${LVFORGE_CONF}" "${LVFORGE_WORKDIR}/conf.json"
+                  RESULT_VARIABLE copied)
+  if(NOT copied STREQUAL "0")
+    message(FATAL_ERROR "cannot copy ${LVFORGE_CONF} to ${LVFORGE_WORKDIR}")
+  endif()
 endif()
 
 # A successful step is silent, as a compiler is; on failure the tool's own
@@ -53,9 +59,10 @@ execute_process(COMMAND "${LVFORGE_TOOL}" ${tool_args}
 if(status STREQUAL "0" AND DEFINED LVFORGE_CONF)
   get_filename_component(include_dir "${LVFORGE_OUTPUT}" DIRECTORY)
   file(MAKE_DIRECTORY "${include_dir}")
-  file(COPY_FILE "${LVFORGE_WORKDIR}/${LVFORGE_HEADER}" "${LVFORGE_OUTPUT}" RESULT copy_error)
-  if(copy_error)
-    set(status "${copy_error}")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E copy "${LVFORGE_WORKDIR}/${LVFORGE_HEADER}" "${LVFORGE_OUTPUT}"
+                  RESULT_VARIABLE copied)
+  if(NOT copied STREQUAL "0")
+    set(status "copying ${LVFORGE_HEADER} failed")
   endif()
 endif()
 

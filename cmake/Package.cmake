@@ -19,5 +19,5 @@ set(CPACK_STRIP_FILES ON)
 # links it and it is declared by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-2 (>= 2.52)")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.25)")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.18)")
 include(CPack)

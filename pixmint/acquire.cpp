@@ -4,9 +4,9 @@
 #include <stb_image_resize.h>
 #include <sys/stat.h>
 
-#include <climits>
 #include <cstdlib>
 
+#include "size_plan.h"
 #include "svg_render.h"
 
 namespace pixmint {
@@ -20,11 +20,8 @@ bool is_regular_file(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-Result<Image, Failure> decode_svg(const std::string& path) {
-    if (!is_regular_file(path)) return fatal(FailureKind::svg_open);
-    auto rendered = render_svg(path);
-    if (rendered.ok()) return std::move(rendered.value());
-    switch (rendered.error()) {
+Failure svg_failure(SvgFailure failure) {
+    switch (failure) {
         case SvgFailure::open_failed: return fatal(FailureKind::svg_open);
         case SvgFailure::rasterizer_failed: return fatal(FailureKind::svg_rasterizer);
         case SvgFailure::alloc_failed: return fatal(FailureKind::svg_alloc);
@@ -32,54 +29,71 @@ Result<Image, Failure> decode_svg(const std::string& path) {
     return fatal(FailureKind::svg_open);
 }
 
-// Decodes a raster file, whatever its extension claims.
-Result<Image, Failure> decode_raster(const std::string& path) {
-    if (!is_regular_file(path)) return fatal(FailureKind::image_load);
+// The SVG route: the document's intrinsic size decides before anything is rendered.
+Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
+    if (!is_regular_file(options.image_path)) return fatal(FailureKind::svg_open);
+    auto doc = SvgDocument::open(options.image_path);
+    if (!doc.ok()) return svg_failure(doc.error());
+    auto planned = plan_size(options, {doc.value().width(), doc.value().height()});
+    if (!planned.ok()) return planned.error();
+    final_size = planned.value();
+    auto rendered = doc.value().render();
+    if (!rendered.ok()) return svg_failure(rendered.error());
+    return std::move(rendered.value());
+}
+
+// Decodes a raster file, whatever its extension claims: the declared size from the header
+// decides before any pixel is decoded.
+Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
+    const std::string& path = options.image_path;
     int w = 0, h = 0, comp = 0;
+    if (!is_regular_file(path) || stbi_info(path.c_str(), &w, &h, &comp) == 0 || w < 0 || h < 0) {
+        return fatal(FailureKind::image_load);
+    }
+    auto planned = plan_size(options, {static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)});
+    if (!planned.ok()) return planned.error();
+
     Image image;
     image.pixels = PixelBuffer(stbi_load(path.c_str(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
     if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) return fatal(FailureKind::image_load);
     image.width = static_cast<std::uint32_t>(w);
     image.height = static_cast<std::uint32_t>(h);
     image.channels = comp;
+    // The pixels decide should they disagree with the header.
+    planned = plan_size(options, {image.width, image.height});
+    if (!planned.ok()) return planned.error();
+    final_size = planned.value();
     return image;
 }
 
-// Bytes of a w x h x channels buffer, or 0 when that can't be represented in
-// the resampler's own (int) size arithmetic.
-std::size_t buffer_bytes(std::int64_t w, std::int64_t h, std::int64_t channels) {
-    if (w <= 0 || h <= 0 || channels <= 0) return 0;
-    if (w > INT_MAX / h || w * h > INT_MAX / channels) return 0;
-    return static_cast<std::size_t>(w * h * channels);
+// The component the resampler treats as alpha: the last one of grey + alpha and of RGBA, so that
+// alpha is filtered linearly and colour is weighted by it. An image whose alpha is 255 everywhere
+// has nothing to weight: naming its alpha would only let float rounding flip a byte in a million,
+// so opaque images are resampled exactly as before.
+int alpha_component(const Image& image) {
+    if (image.channels != 2 && image.channels != 4) return STBIR_ALPHA_CHANNEL_NONE;
+    const std::size_t step = static_cast<std::size_t>(image.channels);
+    const std::size_t end = std::size_t{image.width} * image.height * step;
+    for (std::size_t i = step - 1; i < end; i += step) {
+        if (image.pixels[i] != 255) return image.channels - 1;
+    }
+    return STBIR_ALPHA_CHANNEL_NONE;
 }
 
-// Resamples `source` to the requested size. A failed resampling is a pending failure: the result
-// then has the target size but no pixels.
-Acquired resize(const Options& options, Image source) {
-    std::int64_t target_w = options.width ? std::int64_t{*options.width} : std::int64_t{source.width};
-    if (options.premultiply) {
-        // The zintra GPU wants the width cut to a multiple of 16 and then one
-        // more block of 16 added, even when it already was a multiple.
-        target_w = (target_w & ~std::int64_t{15}) + 16;
-    }
-    const std::int64_t target_h = options.height ? std::int64_t{*options.height} : std::int64_t{source.height};
-    // A target below one pixel, or an empty source, is no image to resample.
-    if (target_w < 1 || target_h < 1 || target_w > UINT32_MAX || target_h > UINT32_MAX || source.width == 0 ||
-        source.height == 0) {
-        return {Image{}, fatal(FailureKind::invalid_size)};
-    }
-
+// Resamples `source` to `size` (planned, so within the size limit). A failed resampling is a
+// pending failure: the result then has the target size but no pixels.
+Acquired resize(Image source, Size size) {
     Acquired out;
-    out.image.width = static_cast<std::uint32_t>(target_w);
-    out.image.height = static_cast<std::uint32_t>(target_h);
+    out.image.width = size.width;
+    out.image.height = size.height;
     out.image.channels = source.channels;
-    const std::size_t bytes = buffer_bytes(target_w, target_h, source.channels);
-    if (bytes != 0) out.image.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes)));
+    const std::size_t bytes = std::size_t{size.width} * size.height * static_cast<std::size_t>(source.channels);
+    out.image.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes)));
     const bool resampled =
         out.image.pixels != nullptr &&
         stbir_resize(source.pixels.get(), static_cast<int>(source.width), static_cast<int>(source.height), 0,
-                     out.image.pixels.get(), static_cast<int>(target_w), static_cast<int>(target_h), 0,
-                     STBIR_TYPE_UINT8, source.channels, STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
+                     out.image.pixels.get(), static_cast<int>(size.width), static_cast<int>(size.height), 0,
+                     STBIR_TYPE_UINT8, source.channels, alpha_component(source), 0, STBIR_EDGE_CLAMP,
                      STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB,
                      nullptr) != 0;
     if (!resampled) {
@@ -94,16 +108,11 @@ Acquired resize(const Options& options, Image source) {
 }  // namespace
 
 Acquired acquire_image(const Options& options) {
-    auto decoded = options.kind == ImageKind::svg ? decode_svg(options.image_path)
-                                                  : decode_raster(options.image_path);
+    Size size;
+    auto decoded = options.kind == ImageKind::svg ? decode_svg(options, size) : decode_raster(options, size);
     if (!decoded.ok()) return {Image{}, decoded.error()};
-    if (options.width || options.height || options.premultiply) return resize(options, std::move(decoded.value()));
+    if (wants_resize(options)) return resize(std::move(decoded.value()), size);
     return {std::move(decoded.value()), std::nullopt};
-}
-
-std::optional<Failure> check_size_limit(const Image& image) {
-    if (image.height > kMaxImageSide || image.width > kMaxImageSide) return pending(FailureKind::size_limit);
-    return std::nullopt;
 }
 
 }  // namespace pixmint

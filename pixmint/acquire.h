@@ -1,8 +1,7 @@
-// Image acquisition: decode or render the input, resample it when asked,
-// and check the size limit.
+// Image acquisition: settle the final size from the source's declared size,
+// then decode or render the input and resample it when asked.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 #include "command_line.h"
@@ -11,21 +10,15 @@
 
 namespace pixmint {
 
-// Largest width and height a generated image may have.
-inline constexpr std::uint32_t kMaxImageSide = 2500;
-
 // What acquisition produced.
 struct Acquired {
     Image image;                     // the image to write; no pixels after a failed resize
     std::optional<Failure> failure;  // set when something went wrong; it says whether to write
 };
 
-// Decodes options.image_path (rendered when it is an SVG), then resamples it when -w, -h or the
-// zintra width alignment ask for it.
+// Reads the declared size of options.image_path (an SVG's intrinsic size, a raster file's
+// header), plans the final size (size_plan.h), and only then decodes or renders it and
+// resamples it when -w, -h or -v ask for it.
 Acquired acquire_image(const Options& options);
-
-// The size-limit failure when `image` is wider or taller than kMaxImageSide (the file is still
-// written).
-std::optional<Failure> check_size_limit(const Image& image);
 
 }  // namespace pixmint

@@ -20,11 +20,12 @@ enum class FailureKind {
     svg_rasterizer,  // no SVG renderer
     svg_alloc,       // no memory for the rendered SVG
     image_load,      // raster file missing, unknown or corrupt
-    invalid_size,    // a resize target below one pixel, or an empty source to resize
-    resize_alloc,    // no memory (or no success) for the resampled image
-    size_limit,      // the final image is wider or taller than the limit
-    binary_too_large,  // --bin and an image wider or taller than its header can hold
-    palette_failed,    // the quantizer ran out of memory
+    invalid_size,         // an empty image, or a resize target below one pixel
+    size_limit,           // the final image would be wider or taller than the limit
+    too_large_to_decode,  // the source is too large to decode at all
+    resize_alloc,         // no memory (or no success) for the resampled image
+    binary_too_large,     // --bin and an image wider or taller than its header can hold
+    palette_failed,       // the quantizer ran out of memory
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.

@@ -1,8 +1,8 @@
 #include "messages.h"
 
-#include "acquire.h"
 #include "binary_image.h"
 #include "lvforge_version.h"
+#include "size_plan.h"
 
 namespace pixmint {
 
@@ -58,6 +58,7 @@ std::string message(FailureKind kind) {
         case FailureKind::svg_alloc: return "Could not alloc image buffer.\n";
         case FailureKind::image_load: return "Error: Failed to load the image\n";
         case FailureKind::invalid_size: return "Error: Invalid image size.\n";
+        case FailureKind::too_large_to_decode: return "Error: Image too large to decode.\n";
         case FailureKind::resize_alloc: return "Error: Failed to alloc memory for resize data.\n";
         case FailureKind::size_limit:
             // The second text ends in a line feed and a blank, so the next line printed starts with it.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "acquire.h"
+#include "banner_year.h"
 #include "binary_image.h"
 #include "binary_writer.h"
 #include "command_line.h"
@@ -32,6 +33,12 @@ int run(int argc, char** argv) {
         print(help_text());
         return 0;
     }
+    // Settled before any work, so that a bad value leaves every file as it was.
+    const auto year = lvforge::banner_year();
+    if (!year.ok()) {
+        print(lvforge::source_date_failure_message(year.error()));
+        return 1;
+    }
 
     Acquired acquired = acquire_image(options);
     bool failed = false;
@@ -46,10 +53,6 @@ int run(int argc, char** argv) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
-    if (const auto limit = check_size_limit(image)) {
-        print(message(limit->kind));
-        failed = true;
-    }
     auto block = pack_image(options, image);
     if (!block.ok()) {
         print(message(block.error().kind));
@@ -58,7 +61,7 @@ int run(int argc, char** argv) {
     const PackedImage* packed = block.value() ? &*block.value() : nullptr;
     const auto opened = [&] { print(depth_line(options.depth)); };
     auto written = options.binary ? create_bin_file(options, image, packed, opened)
-                                  : create_c_src(options, image, packed, opened);
+                                  : create_c_src(options, image, packed, year.value(), opened);
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
     if (!written && options.preview_path && image.pixels != nullptr) written = create_preview(options, image, packed);
     if (written) print(lvforge::output_failure_message(*written));

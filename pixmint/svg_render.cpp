@@ -10,15 +10,6 @@ namespace pixmint {
 
 namespace {
 
-// Owns the librsvg handle.
-struct HandleOwner {
-    const SvgLibrary& lib;
-    RsvgHandle* h = nullptr;
-    ~HandleOwner() {
-        if (h != nullptr) lib.object_unref(h);
-    }
-};
-
 // Owns the cairo surface and context.
 struct CairoOwner {
     const SvgLibrary& lib;
@@ -53,29 +44,38 @@ inline std::uint8_t unpremultiply(std::uint32_t c, std::uint32_t a) {
 
 }  // namespace
 
-Result<Image, SvgFailure> render_svg(const std::string& path) {
+Result<SvgDocument, SvgFailure> SvgDocument::open(const std::string& path) {
     // Without the library there is nothing to render with.
-    const SvgLibrary* loaded = svg_library();
-    if (loaded == nullptr) return SvgFailure::rasterizer_failed;
-    const SvgLibrary& lib = *loaded;
+    const SvgLibrary* lib = svg_library();
+    if (lib == nullptr) return SvgFailure::rasterizer_failed;
 
-    HandleOwner doc{lib};
+    SvgDocument doc;
     GError* error = nullptr;
-    doc.h = lib.new_from_file(path.c_str(), &error);
-    if (error != nullptr) lib.error_free(error);
-    if (doc.h == nullptr) return SvgFailure::open_failed;
-    lib.set_dpi(doc.h, 96.0);
+    RsvgHandle* handle = lib->new_from_file(path.c_str(), &error);
+    if (error != nullptr) lib->error_free(error);
+    if (handle == nullptr) return SvgFailure::open_failed;
+    doc.handle_ = std::unique_ptr<void, SvgHandleRelease>(handle, SvgHandleRelease{lib->object_unref});
+    lib->set_dpi(handle, 96.0);
 
     double fw = 0, fh = 0;
-    if (!intrinsic_size(lib, doc.h, &fw, &fh)) return SvgFailure::open_failed;
+    if (!intrinsic_size(*lib, handle, &fw, &fh)) return SvgFailure::open_failed;
     // Truncation toward zero; a size that is no finite non-negative number,
     // or that no image buffer could hold, leaves the document unusable.
     if (!std::isfinite(fw) || !std::isfinite(fh) || fw < 0 || fh < 0 || fw >= 2147483648.0 ||
         fh >= 2147483648.0) {
         return SvgFailure::open_failed;
     }
-    const auto w = static_cast<std::uint32_t>(fw);
-    const auto h = static_cast<std::uint32_t>(fh);
+    doc.exact_width_ = fw;
+    doc.exact_height_ = fh;
+    doc.width_ = static_cast<std::uint32_t>(fw);
+    doc.height_ = static_cast<std::uint32_t>(fh);
+    return doc;
+}
+
+Result<Image, SvgFailure> SvgDocument::render() const {
+    const SvgLibrary& lib = *svg_library();
+    auto* handle = static_cast<RsvgHandle*>(handle_.get());
+    const std::uint32_t w = width_, h = height_;
 
     CairoOwner canvas{lib};
     canvas.surface = lib.image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h));
@@ -89,8 +89,9 @@ Result<Image, SvgFailure> render_svg(const std::string& path) {
 
     // The viewport is the document's own unrounded size at the origin, so it
     // renders at scale 1; whatever lies past the truncated edge is cut off.
-    const RsvgRectangle viewport{0.0, 0.0, fw, fh};
-    if (!lib.render_document(doc.h, canvas.cr, &viewport, &error)) {
+    const RsvgRectangle viewport{0.0, 0.0, exact_width_, exact_height_};
+    GError* error = nullptr;
+    if (!lib.render_document(handle, canvas.cr, &viewport, &error)) {
         if (error != nullptr) lib.error_free(error);
         return SvgFailure::open_failed;
     }

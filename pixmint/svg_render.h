@@ -1,6 +1,8 @@
-// SVG documents rendered to straight RGBA pixels at their intrinsic size.
+// SVG documents: their intrinsic size, then straight RGBA pixels rendered at it.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 #include "image.h"
@@ -14,9 +16,30 @@ enum class SvgFailure {
     alloc_failed,       // no memory for the pixel buffer
 };
 
-// Renders `path` at 96 dpi, scale 1, offset (0, 0), into 4-component straight RGBA pixels; the
-// size is the document's intrinsic size in pixels truncated toward zero (its viewBox size when
-// it has no width and height).
-Result<Image, SvgFailure> render_svg(const std::string& path);
+// Releases a librsvg handle through the loaded library.
+struct SvgHandleRelease {
+    void (*unref)(void*) = nullptr;
+    void operator()(void* handle) const { unref(handle); }
+};
+
+// A parsed SVG document, sized but not yet rendered.
+class SvgDocument {
+public:
+    // Parses `path` at 96 dpi; fails when the renderer can't be loaded or the document has no
+    // usable size (its width and height, or failing those its viewBox).
+    static Result<SvgDocument, SvgFailure> open(const std::string& path);
+
+    // Intrinsic size in pixels, truncated toward zero (100.9 gives 100).
+    std::uint32_t width() const { return width_; }
+    std::uint32_t height() const { return height_; }
+
+    // Renders at scale 1, offset (0, 0), into width() x height() 4-component straight RGBA pixels.
+    Result<Image, SvgFailure> render() const;
+
+private:
+    std::unique_ptr<void, SvgHandleRelease> handle_;
+    double exact_width_ = 0, exact_height_ = 0;  // unrounded, for the viewport
+    std::uint32_t width_ = 0, height_ = 0;
+};
 
 }  // namespace pixmint

@@ -25,18 +25,18 @@ PixelView section_pixels(const Options& options, const PixelView& px, int depth,
 }  // namespace
 
 std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
-                                                   const PackedImage* packed, const std::function<void()>& opened) {
+                                                   const PackedImage* packed, lvforge::BannerYear year,
+                                                   const std::function<void()>& opened) {
     return lvforge::write_generated_file(options.names.out_path, [&](lvforge::TextSink& out) {
         opened();
-        add_head(options, out);
+        add_head(options, year, out);
         add_img_map(options, image, packed, out);
         add_var_def(options, image, packed, out);
     });
 }
 
-void add_head(const Options& options, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name,
-                        lvforge::banner_year_from(nullptr).value());
+void add_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out) {
+    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name, year);
 }
 
 void add_img_map(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out) {
@@ -71,10 +71,16 @@ void add_var_def(const Options& options, const Image& image, const PackedImage* 
     out.put("  .header.always_zero = 0,\n");
     out.putf("  .header.w = %u,\n", image.width);
     out.putf("  .header.h = %u,\n", image.height);
+    // A true-color-alpha pixel carries an alpha byte after its colour: LVGL sizes such images by
+    // LV_IMG_PX_SIZE_ALPHA_BYTE, and whatever copies or caches by data_size needs all of it. The
+    // one-block formats hold exactly their bytes.
+    const long long pixels = static_cast<long long>(image.width) * image.height;
     if (packed != nullptr) {
         out.putf("  .data_size = %zu,\n", packed->bytes.size());
+    } else if (options.format == ColorFormat::true_color_alpha) {
+        out.putf("  .data_size = %lld * LV_IMG_PX_SIZE_ALPHA_BYTE,\n", pixels);
     } else {
-        out.putf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", static_cast<long long>(image.width) * image.height);
+        out.putf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", pixels);
     }
     out.putf("  .header.cf = %s,\n", cf_constant(options.format));
     out.putf("  .data = %s_map,\n};\n", var_name);

@@ -200,6 +200,73 @@ TEST_F(Installed, ACrossBuildForA32BitTargetRunsTheHostTools) {
     EXPECT_TRUE(lvforge::test::exists(dir / "build/lvforge/app/logo.c"));
 }
 
+// ---- LVGL added with add_subdirectory, the functions called from the top level ----
+
+class SubdirectoryTarget : public Installed, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SubdirectoryTarget, GetsItsGeneratedFilesBeforeItsSourcesCompile) {
+    const std::string src = dir / "src";
+    fs::create_directories(src + "/lvgl");
+    // The oldest CMake the package supports, and its policies.
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.18)\nproject(layout C)\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_subdirectory(lvgl)\n"
+               "lvforge_add_conf(lvgl conf.json)\nlvforge_add_image(lvgl logo.png)\n"
+               "lvforge_add_data(lvgl anim.json)\n"
+               "add_executable(app main.c)\ntarget_link_libraries(app PRIVATE lvgl)\n");
+    // A stand-in LVGL: its own source and the generated ones all include lv_conf.h, which
+    // must be the simulator header when MODE is left out.
+    write_file(src + "/lvgl/CMakeLists.txt",
+               "add_library(lvgl STATIC lv_core.c)\ntarget_include_directories(lvgl PUBLIC "
+               "${CMAKE_CURRENT_SOURCE_DIR})\n");
+    fs::copy(kSource + "/examples/firmware/lvgl/lvgl.h", src + "/lvgl/lvgl.h");
+    write_file(
+        src + "/lvgl/lv_core.c",
+        "#include \"lvgl.h\"\n#if LV_USE_KELDRAN_SIMULATOR != 1\n#error not the simulator header\n#endif\n"
+        "int lv_core(void) { return LV_COLOR_DEPTH; }\n");
+    write_file(src + "/main.c",
+               "#include \"lvgl.h\"\nextern const lv_img_dsc_t logo;\nextern const uint8_t anim[];\n"
+               "int lv_core(void);\n"
+               "int main(void) { return !(lv_core() == 32 && logo.header.w == 3 && anim[0] == '{'); }\n");
+    write_file(src + "/conf.json", kGoodConf);
+    write_file(src + "/anim.json", "{}");
+    pixmint::test::write_png(src + "/logo.png", 3, 2, 4);
+
+    const Cmd c = configure(src, dir / "build", prefix, GetParam());
+    ASSERT_EQ(c.status, 0) << c.text;
+    // In parallel, so that a missing order between a step and a compile shows.
+    const Cmd b = sh({kCmake, "--build", dir / "build", "--parallel", "4"});
+    ASSERT_EQ(b.status, 0) << b.text;
+    EXPECT_EQ(sh({dir / "build/app"}).status, 0);
+    const std::string gen = dir / "build/lvforge/lvgl/";
+    EXPECT_EQ(read_file(gen + "include/lv_conf.h"), read_file(gen + "conf/simulator.h"));
+
+    // Editing the image regenerates and recompiles it in the other directory's target.
+    const auto before = fs::last_write_time(gen + "logo.c");
+    pixmint::test::write_png(src + "/logo.png", 5, 2, 4);
+    const Cmd again = build(dir / "build");
+    ASSERT_EQ(again.status, 0) << again.text;
+    EXPECT_NE(fs::last_write_time(gen + "logo.c"), before);
+    EXPECT_NE(sh({dir / "build/app"}).status, 0) << "the app still sees the old 3-pixel-wide image";
+}
+
+INSTANTIATE_TEST_SUITE_P(Generators, SubdirectoryTarget, ::testing::Values("Ninja", "Unix Makefiles"),
+                         [](const auto& param_info) {
+                             return std::string(param_info.param) == "Ninja" ? "Ninja" : "Make";
+                         });
+
+TEST_F(Installed, AnOlderCMakeIsToldTheMinimumAtFindPackage) {
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    // CMAKE_VERSION as an older CMake would report it.
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.16)\nproject(old NONE)\nset(CMAKE_VERSION 3.17.5)\n"
+               "find_package(lvforge CONFIG REQUIRED)\n");
+    const Cmd c = configure(src, dir / "build", prefix);
+    EXPECT_NE(c.status, 0);
+    EXPECT_TRUE(contains(c.text, "lvforge needs CMake 3.18 or later; this is CMake 3.17.5.")) << c.text;
+}
+
 // ---- failing inputs fail every build until they are fixed ----
 
 struct FailureCase {
@@ -285,12 +352,11 @@ INSTANTIATE_TEST_SUITE_P(Inputs, BuildFailure,
 
 TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
     const std::string src = dir / "src";
-    fs::create_directories(src + "/sub");
+    fs::create_directories(src);
     write_file(src + "/CMakeLists.txt",
                "cmake_minimum_required(VERSION 3.25)\nproject(calls C)\n"
                "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
                "add_library(iface INTERFACE)\ninclude(call.cmake)\n");
-    write_file(src + "/sub/CMakeLists.txt", "lvforge_add_data(app ../data.json)\n");
     write_file(src + "/main.c", "int main(void) { return 0; }\n");
     for (const char* name : {"logo.png", "my-logo.png"}) pixmint::test::write_png(src + "/" + name, 2, 2, 4);
     write_file(src + "/notes.txt", "x");
@@ -330,7 +396,6 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
         {"lvforge_add_image(nosuch logo.png)", "lvforge_add_image: 'nosuch' is not a target"},
         {"lvforge_add_image(iface logo.png)",
          "lvforge_add_image: 'iface' must be an executable or a library"},
-        {"add_subdirectory(sub)", "lvforge_add_data: call it in the directory that creates 'app'"},
         {"lvforge_add_data(app data.json EXTRA)", "lvforge_add_data: unexpected arguments: EXTRA"},
         {"lvforge_add_conf(app conf.json MODE desktop)",
          "lvforge_add_conf: MODE must be one of simulator, board, not 'desktop'"},

@@ -72,11 +72,11 @@ TEST(RoundTrip, EveryDepthCompilesAndHoldsThePixels) {
         ASSERT_EQ(cc.status, 0) << cc.out << cc.err;
         const auto r = lvforge::test::run({exe});
         ASSERT_EQ(r.status, 0);
-        const int size = c.depth == 1 ? 8 : c.depth;
-        const std::string header = std::to_string(w) + " " + std::to_string(h) + " 5 " +
-                                   std::to_string(w * h * size / 8) + "\n";
-        ASSERT_EQ(r.out.substr(0, header.size()), header);
         const Bytes expected = expected_map(px, c.depth == 1 ? 8 : c.depth, c.swap != 0);
+        // data_size covers the whole section, alpha bytes included.
+        const std::string header =
+            std::to_string(w) + " " + std::to_string(h) + " 5 " + std::to_string(expected.size()) + "\n";
+        ASSERT_EQ(r.out.substr(0, header.size()), header);
         EXPECT_EQ(r.out.substr(header.size()), std::string(expected.begin(), expected.end()));
     }
 }

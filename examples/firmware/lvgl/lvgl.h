@@ -13,6 +13,15 @@
 #define LV_COLOR_SIZE LV_COLOR_DEPTH
 #endif
 
+/* Bytes of one true-color-alpha pixel: its colour, then one alpha byte. */
+#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8
+#define LV_IMG_PX_SIZE_ALPHA_BYTE 2
+#elif LV_COLOR_DEPTH == 16
+#define LV_IMG_PX_SIZE_ALPHA_BYTE 3
+#elif LV_COLOR_DEPTH == 32
+#define LV_IMG_PX_SIZE_ALPHA_BYTE 4
+#endif
+
 enum {
     LV_IMG_CF_UNKNOWN = 0,
     LV_IMG_CF_RAW,

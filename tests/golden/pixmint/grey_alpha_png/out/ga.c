@@ -46,7 +46,7 @@ const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t ga = {
   .header.always_zero = 0,
   .header.w = 3,
   .header.h = 2,
-  .data_size = 6 * LV_COLOR_SIZE / 8,
+  .data_size = 6 * LV_IMG_PX_SIZE_ALPHA_BYTE,
   .header.cf = LV_IMG_CF_TRUE_COLOR_ALPHA,
   .data = ga_map,
 };

@@ -62,7 +62,7 @@ const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t grad = {
   .header.always_zero = 0,
   .header.w = 16,
   .header.h = 6,
-  .data_size = 96 * LV_COLOR_SIZE / 8,
+  .data_size = 96 * LV_IMG_PX_SIZE_ALPHA_BYTE,
   .header.cf = LV_IMG_CF_TRUE_COLOR_ALPHA,
   .data = grad_map,
 };

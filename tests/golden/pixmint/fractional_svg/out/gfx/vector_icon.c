@@ -50,7 +50,7 @@ const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t vector_icon = {
   .header.always_zero = 0,
   .header.w = 6,
   .header.h = 3,
-  .data_size = 18 * LV_COLOR_SIZE / 8,
+  .data_size = 18 * LV_IMG_PX_SIZE_ALPHA_BYTE,
   .header.cf = LV_IMG_CF_TRUE_COLOR_ALPHA,
   .data = vector_icon_map,
 };
