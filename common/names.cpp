@@ -19,9 +19,20 @@ std::string stem_from_input(std::string_view path) {
     return cut_to_name_length(path.substr(base, end - base));
 }
 
+std::string c_identifier(std::string_view name) {
+    std::string id;
+    id.reserve(name.size() + 1);
+    if (name.empty() || (name.front() >= '0' && name.front() <= '9')) id += '_';
+    for (const char c : name) {
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        id += keep ? c : '_';
+    }
+    return id;
+}
+
 OutputNames finish_names(std::string_view stem, std::string_view var_name) {
     OutputNames names;
-    names.var_name = cut_to_name_length(var_name);
+    names.var_name = cut_to_name_length(c_identifier(var_name));
     names.attr_name = names.var_name;
     for (char& c : names.attr_name) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

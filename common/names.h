@@ -13,7 +13,7 @@ namespace lvforge {
 struct OutputNames {
     std::string out_path;   // path of the generated file: stem + ".c"
     std::string var_name;   // C identifier written into the file
-    std::string attr_name;  // var_name with a-z upper-cased, for the LV_ATTRIBUTE_ guards
+    std::string attr_name;  // var_name upper-cased, for the LV_ATTRIBUTE_ guards
 };
 
 // The one length rule for names: a stem, a variable name and an output path each keep at most
@@ -27,8 +27,12 @@ std::string cut_to_name_length(std::string_view text);
 // up to its last '.'. A base name without a dot is taken whole.
 std::string stem_from_input(std::string_view path);
 
-// The names for a stem (out_path = stem + ".c") and a variable name (attr_name = var_name with
-// a-z upper-cased), each within the length rule.
+// `name` made a C identifier: every byte outside [A-Za-z0-9_] becomes '_', and a '_' goes in
+// front of a leading digit. An empty name becomes "_", so that the generated file still compiles.
+std::string c_identifier(std::string_view name);
+
+// The names for a stem (out_path = stem + ".c", the stem kept as given) and a variable name
+// (var_name = c_identifier of it, attr_name = var_name upper-cased), each within the length rule.
 OutputNames finish_names(std::string_view stem, std::string_view var_name);
 
 // The names the command line asks for: from `name_option` (the -n argument, whose last component

@@ -6,18 +6,58 @@
 
 #include <cerrno>
 #include <csignal>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+
+#include "temp_file.h"
 
 namespace lvforge {
 
 namespace {
+
+// Temporary names are this prefix and six random characters, short whatever the target's
+// name, so that a target whose name the file system accepts never has a temporary it refuses.
+constexpr const char* kTempPrefix = ".lvforge.";
+
+// How many symbolic links are followed before a path counts as a loop, as the kernel does.
+constexpr int kMaxLinks = 40;
 
 // Permission bits a plain new file would get: 0666 under the process umask.
 mode_t new_file_mode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return static_cast<mode_t>(0666 & ~mask);
+}
+
+// The directory part of `path` with its trailing '/', or "" when it has none.
+std::string dir_part(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Where writing to `path` ends up when it names a symbolic link whose target does not exist:
+// the end of the chain of links, which the output then creates. `path` itself when it is no link.
+std::string dangling_link_target(std::string path) {
+    for (int hops = 0; hops < kMaxLinks; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = (target.front() == '/') ? target : dir_part(path) + target;
+    }
+    return path;
+}
+
+// True when the last component of `path` is longer than its directory's file system allows,
+// or the whole path longer than the system's limit.
+bool name_too_long(const std::string& path) {
+    if (path.size() >= PATH_MAX) return true;
+    const std::string dir = dir_part(path);
+    const long name_max = ::pathconf(dir.empty() ? "." : dir.c_str(), _PC_NAME_MAX);
+    return name_max > 0 && path.size() - dir.size() > static_cast<std::size_t>(name_max);
 }
 
 }  // namespace
@@ -30,37 +70,38 @@ bool SafeOutput::open(const char* path) {
     failed_ = false;
     in_place_ = false;
 
+    mode_t mode = new_file_mode();
     struct stat st {};
-    if (::lstat(path, &st) == 0 && S_ISLNK(st.st_mode)) {
-        // Replace the file a symbolic link points at, not the link itself,
-        // which build trees often rely on.
+    if (::stat(path, &st) == 0) {
+        // A directory in the way is reported before any work is done; the
+        // rename at the end would fail on it anyway.
+        if (S_ISDIR(st.st_mode)) return false;
+        // A device or FIFO (also behind a link, such as /dev/stdout) is written to, never
+        // replaced by a regular file.
+        if (!S_ISREG(st.st_mode)) return open_in_place();
+        // Replace the file a symbolic link points at, not the link itself, which build trees
+        // often rely on; the new file keeps the earlier one's permission bits.
         if (char* real = ::realpath(path, nullptr); real != nullptr) {
             path_ = real;
             std::free(real);
         }
+        mode = st.st_mode & 0777;
+    } else if (errno == ENOENT) {
+        // A link to a file that does not exist yet creates that file.
+        path_ = dangling_link_target(path_);
     }
-    if (::stat(path_.c_str(), &st) == 0) {
-        // A directory in the way is reported before any work is done; the
-        // rename at the end would fail on it anyway.
-        if (S_ISDIR(st.st_mode)) return false;
-        // A device or FIFO is written to, never replaced by a regular file.
-        if (!S_ISREG(st.st_mode)) return open_in_place();
-    }
+    if (name_too_long(path_)) return false;
 
-    const std::string::size_type slash = path_.rfind('/');
-    const std::string dir = (slash == std::string::npos) ? std::string() : path_.substr(0, slash + 1);
-    const std::string base = (slash == std::string::npos) ? path_ : path_.substr(slash + 1);
-    temp_path_ = dir + "." + base + ".tmp.XXXXXX";
-    fd_ = ::mkstemp(temp_path_.data());
-    if (fd_ >= 0) {
-        if (::fchmod(fd_, new_file_mode()) != 0) failed_ = true;
-        return true;
+    // An existing regular file is only ever replaced whole: when no temporary file can be made
+    // beside it, the output fails and the earlier file stays as it was.
+    temp_path_ = dir_part(path_) + kTempPrefix + "XXXXXX";
+    fd_ = create_temp_file(temp_path_);
+    if (fd_ < 0) {
+        temp_path_.clear();
+        return false;
     }
-    temp_path_.clear();
-
-    // No temporary file can be made in that directory (it may be read-only
-    // while the file itself is writable): fall back to writing in place.
-    return open_in_place();
+    if (::fchmod(fd_, mode) != 0) failed_ = true;
+    return true;
 }
 
 bool SafeOutput::open_in_place() {
@@ -99,15 +140,14 @@ SafeOutput::Status SafeOutput::commit() {
     fd_ = -1;
     if (::close(fd) != 0) failed_ = true;
     if (failed_) {
-        if (!temp_path_.empty()) ::unlink(temp_path_.c_str());
-        temp_path_.clear();
+        remove_temp();
         return Status::write_failed;
     }
     if (!in_place_ && ::rename(temp_path_.c_str(), path_.c_str()) != 0) {
-        ::unlink(temp_path_.c_str());
-        temp_path_.clear();
+        remove_temp();
         return Status::open_failed;
     }
+    if (!temp_path_.empty()) forget_temp_file(temp_path_);
     temp_path_.clear();
     return Status::ok;
 }
@@ -117,10 +157,14 @@ void SafeOutput::discard() {
         ::close(fd_);
         fd_ = -1;
     }
-    if (!temp_path_.empty()) {
-        ::unlink(temp_path_.c_str());
-        temp_path_.clear();
-    }
+    remove_temp();
+}
+
+void SafeOutput::remove_temp() {
+    if (temp_path_.empty()) return;
+    ::unlink(temp_path_.c_str());
+    forget_temp_file(temp_path_);
+    temp_path_.clear();
 }
 
 void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }

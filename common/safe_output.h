@@ -17,9 +17,11 @@ public:
     // Discards an output that was never committed.
     ~SafeOutput();
 
-    // Starts the file `path`: a temporary file in the same directory, or, when none can be made
-    // there (or `path` is a device or FIFO), `path` itself truncated in place. A symbolic link is
-    // followed, so its target is replaced. Returns false when nothing can be opened.
+    // Starts the file `path`: a temporary file in the same directory, which gets the permission
+    // bits of the file it replaces (those of a new file when there is none). A device or FIFO is
+    // written in place instead. A symbolic link is followed, so its target is replaced, or created
+    // when it does not exist. Returns false when nothing can be opened, in particular when no
+    // temporary file can be made beside an existing file: that is never overwritten in place.
     bool open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
@@ -32,6 +34,8 @@ public:
 private:
     // Opens path_ itself, truncating it; false when it can't be opened.
     bool open_in_place();
+    // Removes the temporary file, if any.
+    void remove_temp();
 
     int fd_ = -1;
     bool failed_ = false;

@@ -55,3 +55,25 @@ TEST(RoundTrip, ExampleAnimationsSurviveCompilation) {
 }
 
 }  // namespace
+
+TEST(RoundTrip, NamesThatAreNoIdentifiersStillCompile) {
+    const struct {
+        std::string name;    // -n, also the output file's stem
+        std::string symbol;  // the array's name in the object file
+    } cases[] = {
+        {"my-logo", "my_logo"}, {"2x", "_2x"}, {"a b", "a_b"}, {"new\nline", "new_line"}, {"q\"t", "q_t"},
+    };
+    for (const auto& c : cases) {
+        TempDir d;
+        write_file(d / "in.json", "{}");
+        write_file(d / "lvgl.h", "#include <stdint.h>\n");
+        const auto conv = lvforge::test::run({ANIMPACK_BIN, "-p", "in.json", "-n", c.name}, {.cwd = d.path()});
+        EXPECT_EQ(conv.status, 0) << c.name;
+        const auto cc = lvforge::test::run({"/usr/bin/cc", "-std=c11", "-Wall", "-Werror", "-I.", "-c", "-o", "gen.o",
+                                            c.name + ".c"},
+                                           {.cwd = d.path()});
+        EXPECT_EQ(cc.status, 0) << c.name << cc.out << cc.err;
+        const auto nm = lvforge::test::run({"/usr/bin/nm", "gen.o"}, {.cwd = d.path()});
+        EXPECT_NE(nm.out.find(" R " + c.symbol + "\n"), std::string::npos) << c.name << nm.out;
+    }
+}

@@ -1,8 +1,9 @@
 // Runs of the real animpack binary where the golden cases (tests/golden/animpack)
-// can't reach: a FIFO as input, an absolute output name, a write that fails.
+// can't reach: a FIFO as input, an absolute output name, writes that fail.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -69,6 +70,31 @@ TEST(Output, AFailedWriteKeepsTheEarlierFileAndLeavesNoTemporary) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(read_file(d / "big.c"), "earlier good output");
     EXPECT_EQ(tree(d.path()), (std::vector<std::string>{"big.c", "big.json"}));
+}
+
+TEST(Output, WithoutATemporaryFileTheEarlierFileIsKeptAndNothingWritten) {
+    // Root ignores permission bits, so it runs animpack as an unprivileged user, who may write
+    // the earlier file but can't create one beside it; anyone else gets a read-only directory.
+    TempDir d;
+    ::chmod(d.path().c_str(), 0755);
+    std::filesystem::create_directory(d / "ro");
+    write_file(d / "anim.json", "abc");
+    write_file(d / "ro/anim.c", "earlier");
+    ::chmod((d / "anim.json").c_str(), 0644);
+    ::chmod((d / "ro/anim.c").c_str(), 0666);
+    std::vector<std::string> argv{ANIMPACK_BIN, "-p", "anim.json", "-n", "ro/anim"};
+    if (::geteuid() == 0) {
+        if (!lvforge::test::exists("/usr/bin/setpriv")) GTEST_SKIP() << "no setpriv to run as an unprivileged user";
+        argv.insert(argv.begin(), {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    } else {
+        ::chmod((d / "ro").c_str(), 0555);
+    }
+    const auto r = lvforge::test::run(argv, {.cwd = d.path()});
+    ::chmod((d / "ro").c_str(), 0755);
+    EXPECT_EQ(r.out, "ERR: open ro/anim.c failed!\n") << r.err;
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(read_file(d / "ro/anim.c"), "earlier");
+    EXPECT_EQ(tree(d.path()), (std::vector<std::string>{"anim.json", "ro", "ro/anim.c"}));
 }
 
 }  // namespace

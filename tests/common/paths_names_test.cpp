@@ -41,7 +41,7 @@ TEST(CreateParentDirectories, FailureNamesTheDirectoryThatCouldNotBeMade) {
     EXPECT_EQ(test::read_file(t / "file"), "x");
 }
 
-TEST(Names, BackslashesDecideTheBaseNameAndOnlyAsciiLettersAreRaised) {
+TEST(Names, BackslashesDecideTheBaseNameAndTheCNamesAreIdentifiers) {
     const struct {
         const char* path;
         const char* stem;
@@ -51,9 +51,22 @@ TEST(Names, BackslashesDecideTheBaseNameAndOnlyAsciiLettersAreRaised) {
         {"dir/", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(stem_from_input(c.path), c.stem) << c.path;
-    const OutputNames n = finish_names("out/x", "my_anim-2.x\xc3\xa4");
-    EXPECT_EQ(n.out_path, "out/x.c");
-    EXPECT_EQ(n.attr_name, "MY_ANIM-2.X\xc3\xa4");
+    const OutputNames n = finish_names("out/my-x", "my_anim-2.x\xc3\xa4");
+    EXPECT_EQ(n.out_path, "out/my-x.c");
+    EXPECT_EQ(n.var_name, "my_anim_2_x__");
+    EXPECT_EQ(n.attr_name, "MY_ANIM_2_X__");
+}
+
+TEST(Names, EveryByteOutsideAnIdentifierBecomesAnUnderscore) {
+    const struct {
+        std::string_view name;
+        const char* id;
+    } cases[] = {
+        {"my_logo", "my_logo"}, {"my-logo", "my_logo"}, {"2x", "_2x"},         {"a b", "a_b"},
+        {"_9", "_9"},           {"9", "_9"},            {"", "_"},             {"a\nb", "a_b"},
+        {"\"", "_"},            {"\xff", "_"},          {{"a\0b", 3}, "a_b"}, {"Zz09", "Zz09"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c_identifier(c.name), c.id) << c.name;
 }
 
 }  // namespace

@@ -126,10 +126,12 @@ const Case kCases[] = {
     {{"-p", "C:\\art\\my_logo.png"}, "color depth: 0\n", 0, "my_logo.c", "my_logo"},
     {{"-p", "C:\\art\\my_logo.png", "-n", "out/images/logo"}, "color depth: 0\n", 0, "out/images/logo.c", "logo"},
     {{"-p", "logo.png", "-n", "out\\img\\logo"}, "color depth: 0\n", 0, "out/img/logo.c", "logo"},
-    {{"-p", "logo.png", "-n", "a/b\\c.d"}, "color depth: 0\n", 0, "a/b/c.d.c", "c.d"},
+    {{"-p", "logo.png", "-n", "a/b\\c.d"}, "color depth: 0\n", 0, "a/b/c.d.c", "c_d"},
+    {{"-p", "logo.png", "-n", "my-logo"}, "color depth: 0\n", 0, "my-logo.c", "my_logo"},
+    {{"-p", "logo.png", "-n", "2x"}, "color depth: 0\n", 0, "2x.c", "_2x"},
     {{"-p", "logo.png", "-n", k150}, "color depth: 0\n", 0, k99, k99},
     {{"-p", "logo.png", "-n", k99.substr(0, 98)}, "color depth: 0\n", 0, k99.substr(0, 98) + ".", k99.substr(0, 98)},
-    {{"-p", "logo.svg.png"}, "color depth: 0\n", 0, "logo.svg.c", "logo.svg"},
+    {{"-p", "logo.svg.png"}, "color depth: 0\n", 0, "logo.svg.c", "logo_svg"},
     {{"-p", "bmpdata.png"}, "color depth: 0\n", 0, "bmpdata.c", "bmpdata"},
 };
 
@@ -142,7 +144,7 @@ TEST(Names, StemFromNestedPathsLandsInTheCurrentDirectory) {
     auto r = run_pixmint(dir.path(), {"-p", "art/set.b/icon.x.png"});
     EXPECT_EQ(r.status, 0);
     const std::string text = read_file(dir / "icon.x.c");
-    EXPECT_NE(text.find("LV_ATTRIBUTE_IMG_ICON.X uint8_t icon.x_map[]"), std::string::npos);
+    EXPECT_NE(text.find("LV_ATTRIBUTE_IMG_ICON_X uint8_t icon_x_map[]"), std::string::npos);
 
     // A directory named like an image, holding a file without a dot: the
     // whole base name is the stem; the content decides the decoder.

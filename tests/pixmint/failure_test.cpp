@@ -101,11 +101,12 @@ TEST(Failures, NonRegularInputsAreRefusedWithoutWaiting) {
     EXPECT_EQ(list_dir(dir.path()), (Names{"folder.png", "pipe.png", "pipe.svg"}));
 }
 
-TEST(Success, ReplacesALongerFileWholeWithNormalPermissions) {
+TEST(Success, ReplacesALongerFileWholeKeepingItsPermissions) {
     TempDir dir;
     write_png(dir / "logo.png", 2, 2, 4);
     lvforge::test::write_file(dir / "logo.c", std::string(100000, 'x'));
-    const mode_t old_mask = ::umask(027);
+    ::chmod((dir / "logo.c").c_str(), 0640);
+    const mode_t old_mask = ::umask(077);  // would give 0600 to a new file
     const auto r = pixmint(dir, {"-p", "logo.png"});
     ::umask(old_mask);
     EXPECT_EQ(r.status, 0);
@@ -131,7 +132,7 @@ TEST(Success, SymlinkedOutputIsWrittenThroughNotReplaced) {
     EXPECT_EQ(list_dir(dir / "real"), (Names{"logo.c"}));
 }
 
-TEST(Success, ReadOnlyDirectoryFallsBackToWritingInPlace) {
+TEST(Failure, ReadOnlyDirectoryKeepsTheEarlierFile) {
     if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     TempDir dir;
     std::filesystem::create_directory(dir / "ro");
@@ -140,8 +141,9 @@ TEST(Success, ReadOnlyDirectoryFallsBackToWritingInPlace) {
     ::chmod((dir / "ro").c_str(), 0555);
     const auto r = pixmint(dir, {"-p", "logo.png", "-n", "ro/logo"});
     ::chmod((dir / "ro").c_str(), 0755);
-    EXPECT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(read_file(dir / "ro/logo.c"), kEarlier);
+    EXPECT_EQ(r.out, "ERR: open ro/logo.c failed!\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(read_file(dir / "ro/logo.c"), kEarlier);
     EXPECT_EQ(list_dir(dir / "ro"), (Names{"logo.c"}));
 }
 
