@@ -1,6 +1,6 @@
 // The golden end-to-end cases of all three tools. Every directory
-// tests/golden/<tool>/<case>/ holding an `args` file is one test: the real
-// binary runs in a fresh directory holding a copy of the case's in/, and its
+// tests/golden/<tool>/<case>/ is one test: the real binary runs with the
+// case's `args` in a fresh directory holding a copy of its in/, and its
 // standard output, exit status and files must match the case byte for byte.
 // The layout is described in tests/golden/README.md.
 //
@@ -222,7 +222,9 @@ void register_cases() {
             std::find_if(std::begin(kTools), std::end(kTools), [&](const Tool& t) { return tool == t.name; });
         const std::string binary = known == std::end(kTools) ? "" : known->binary;
         std::vector<fs::path> cases;
-        for (const auto& e : fs::directory_iterator(tool_dir)) cases.push_back(e.path());
+        for (const auto& e : fs::directory_iterator(tool_dir)) {
+            if (e.is_directory()) cases.push_back(e.path());
+        }
         std::sort(cases.begin(), cases.end());
         for (const fs::path& dir : cases) {
             // Test filters treat '-', '.', ':' and wildcards specially; case names stay plain.
