@@ -172,7 +172,7 @@ function(lvforge_add_image target image)
                   raw raw-alpha raw-chroma-keyed)
   # A raw image is the file as it is, and the premultiplying target draws true colour only.
   if(A_FORMAT MATCHES "^raw" AND (DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY))
-    _lvforge_fail(${fn} "FORMAT ${A_FORMAT} keeps the file as it is; WIDTH, HEIGHT and PREMULTIPLY do not apply")
+    _lvforge_fail(${fn} "FORMAT ${A_FORMAT} keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply")
   endif()
   if(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha)")
     _lvforge_fail(${fn} "PREMULTIPLY does not support FORMAT ${A_FORMAT}")

@@ -378,7 +378,7 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
          "indexed-1, indexed-2, indexed-4, indexed-8, alpha-1, alpha-2, alpha-4, alpha-8, raw, raw-alpha, "
          "raw-chroma-keyed, not 'rgb565'"},
         {"lvforge_add_image(app logo.png FORMAT raw WIDTH 4)",
-         "lvforge_add_image: FORMAT raw keeps the file as it is; WIDTH, HEIGHT and PREMULTIPLY do not apply"},
+         "lvforge_add_image: FORMAT raw keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply"},
         {"lvforge_add_image(app logo.png FORMAT alpha-2 PREMULTIPLY)",
          "lvforge_add_image: PREMULTIPLY does not support FORMAT alpha-2"},
         {"lvforge_add_image(app logo.png DEPTH 32)",
