@@ -23,6 +23,10 @@ std::string command_line_failure_message(CommandLineFailure failure) {
     return usage_text();
 }
 
+std::string same_file_message(std::string_view out_path) {
+    return std::string("Error: the output file ").append(out_path).append(" is the input file.\n");
+}
+
 std::string read_failure_message(lvforge::ReadStatus status, std::string_view path) {
     return lvforge::read_failure_message(status, path, "json_data");
 }

@@ -10,6 +10,7 @@
 #include "failure_text.h"
 #include "hex_writer.h"
 #include "messages.h"
+#include "path_ops.h"
 #include "safe_output.h"
 #include "whole_file.h"
 
@@ -46,6 +47,10 @@ int run(int argc, char** argv) {
     }
     job.banner_year = year.value();
     job.names = lvforge::derive_names(options.input_path, options.name);
+    if (lvforge::is_same_file(options.input_path, job.names.out_path)) {
+        print(same_file_message(job.names.out_path));
+        return 1;
+    }
 
     lvforge::WholeFile input;
     const lvforge::ReadStatus status = lvforge::read_whole_file(options.input_path.c_str(), input);

@@ -2,7 +2,8 @@
 # nothing leaks into a project that includes lvforge or links its libraries.
 #
 #   lvforge::warnings    the project's warning set; -Werror in the strict (test) build
-#   lvforge::sanitizers  ASan + UBSan in the strict build, nothing otherwise
+#   lvforge::sanitizers  ASan + UBSan in the strict build, nothing otherwise (and in the fuzz
+#                        build also libFuzzer's coverage)
 add_library(lvforge_warnings INTERFACE)
 target_compile_options(lvforge_warnings INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wformat=2 -Wnull-dereference -Wundef
@@ -13,6 +14,12 @@ add_library(lvforge_sanitizers INTERFACE)
 if(LVFORGE_STRICT)
   target_compile_options(lvforge_sanitizers INTERFACE
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(lvforge_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()
+if(LVFORGE_FUZZ)
+  # The fuzz build (clang, fuzz/run.sh): libFuzzer's coverage too, in everything the targets link.
+  target_compile_options(lvforge_sanitizers INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(lvforge_sanitizers INTERFACE -fsanitize=address,undefined)
 endif()
 add_library(lvforge::sanitizers ALIAS lvforge_sanitizers)

@@ -4,10 +4,6 @@
 
 namespace lvforge {
 
-std::string cut_to_name_length(std::string_view text) {
-    return std::string(text.substr(0, kMaxNameLength));
-}
-
 std::string stem_from_input(std::string_view path) {
     std::size_t sep = path.rfind('\\');
     if (sep == std::string_view::npos) sep = path.rfind('/');
@@ -16,7 +12,7 @@ std::string stem_from_input(std::string_view path) {
     // name; a dot in a directory name leaves the base name whole.
     const std::size_t dot = path.rfind('.');
     const std::size_t end = (dot != std::string_view::npos && dot >= base) ? dot : path.size();
-    return cut_to_name_length(path.substr(base, end - base));
+    return std::string(path.substr(base, end - base));
 }
 
 std::string c_identifier(std::string_view name) {
@@ -32,12 +28,12 @@ std::string c_identifier(std::string_view name) {
 
 OutputNames finish_names(std::string_view stem, std::string_view var_name) {
     OutputNames names;
-    names.var_name = cut_to_name_length(c_identifier(var_name));
+    names.var_name = c_identifier(var_name);
     names.attr_name = names.var_name;
     for (char& c : names.attr_name) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    names.out_path = cut_to_name_length(std::string(cut_to_name_length(stem)) + ".c");
+    names.out_path = std::string(stem) + ".c";
     return names;
 }
 

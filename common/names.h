@@ -2,7 +2,6 @@
 // the same for pixmint and animpack.
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +15,8 @@ struct OutputNames {
     std::string attr_name;  // var_name upper-cased, for the LV_ATTRIBUTE_ guards
 };
 
-// The one length rule for names: a stem, a variable name and an output path each keep at most
-// this many bytes.
-inline constexpr std::size_t kMaxNameLength = 99;
-
-// `text` cut to kMaxNameLength bytes.
-std::string cut_to_name_length(std::string_view text);
+// Names have no length limit of their own: a name or path is as long as it is given, and one
+// the system can't take fails where the file is created.
 
 // Stem of an input path: the base name (after the last '\\' if any, else after the last '/')
 // up to its last '.'. A base name without a dot is taken whole.
@@ -32,7 +27,7 @@ std::string stem_from_input(std::string_view path);
 std::string c_identifier(std::string_view name);
 
 // The names for a stem (out_path = stem + ".c", the stem kept as given) and a variable name
-// (var_name = c_identifier of it, attr_name = var_name upper-cased), each within the length rule.
+// (var_name = c_identifier of it, attr_name = var_name upper-cased).
 OutputNames finish_names(std::string_view stem, std::string_view var_name);
 
 // The names the command line asks for: from `name_option` (the -n argument, whose last component

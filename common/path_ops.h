@@ -24,4 +24,9 @@ std::optional<OutputFailure> create_parent_directories(std::string_view path);
 // The path under which a file named `path` is opened: backslashes read as directory separators.
 std::string open_path_of(std::string_view path);
 
+// True when writing the output `out_path` (opened as open_path_of says) would write over the
+// file `input_path`: both name the same file (device and inode), through any spelling or link.
+// An output that does not exist yet is no input.
+bool is_same_file(const std::string& input_path, std::string_view out_path);
+
 }  // namespace lvforge

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <new>
+#include <string>
 
 namespace lvforge {
 
@@ -50,14 +51,26 @@ void TextSink::putf(const char* fmt, ...) {
     char line[1024];
     va_list ap;
     va_start(ap, fmt);
+    va_list again;
+    va_copy(again, ap);
     const int n = std::vsnprintf(line, sizeof line, fmt, ap);
     va_end(ap);
     if (n < 0) {
+        va_end(again);
         ok_ = false;
         return;
     }
-    put(std::string_view(line, static_cast<std::size_t>(n) < sizeof line ? static_cast<std::size_t>(n)
-                                                                             : sizeof line - 1));
+    const auto len = static_cast<std::size_t>(n);
+    if (len < sizeof line) {
+        va_end(again);
+        put(std::string_view(line, len));
+        return;
+    }
+    // A line longer than the stack buffer (a long name in it) is formatted again, whole.
+    std::string long_line(len, '\0');
+    std::vsnprintf(long_line.data(), len + 1, fmt, again);
+    va_end(again);
+    put(long_line);
 }
 
 }  // namespace lvforge

@@ -32,7 +32,8 @@ public:
     void advance(char* new_pos) { pos_ = new_pos; }
     // Appends a literal text of any length.
     void put(std::string_view text);
-    // Appends a printf-formatted line; meant for the few header lines, not for per-byte text.
+    // Appends a printf-formatted line of any length; meant for the few header lines, not for
+    // per-byte text.
     void putf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     // Writes out what is buffered; false once any write has failed.
     bool flush();

@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <utility>
 
 namespace lvforge {
 
@@ -22,6 +24,9 @@ struct FdCloser {
 // Large inputs go into memory backed by 2 MiB pages where the kernel grants them: filling a
 // buffer of 4 KiB pages costs one page fault per page, which dominates reading a big file.
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// The smallest buffer a read that outgrows the reported size moves to.
+constexpr std::size_t kMinGrowth = 64 * 1024;
 
 // A buffer of `n` bytes that std::free() releases.
 char* allocate_buffer(std::size_t n) {
@@ -48,25 +53,35 @@ ReadStatus read_whole_file(const char* path, WholeFile& out) {
     if (S_ISDIR(st.st_mode)) return ReadStatus::open_failed;
     if (!S_ISREG(st.st_mode) || st.st_size < 0) return ReadStatus::length_failed;
 
-    const auto length = static_cast<unsigned long long>(st.st_size);
-    if (length >= std::numeric_limits<std::size_t>::max()) return ReadStatus::alloc_failed;
-    const auto size = static_cast<std::size_t>(length);
-    out.data.reset(allocate_buffer(size + 1));
-    if (!out.data) return ReadStatus::alloc_failed;
+    // The reported size is only where reading starts: files under /proc report 0, and a file
+    // may grow meanwhile. The buffer has room for that size, one more byte to find the end of
+    // the file without growing, and the terminator; it grows when the file goes on.
+    const auto reported = static_cast<unsigned long long>(st.st_size);
+    if (reported > std::numeric_limits<std::size_t>::max() - 2) return ReadStatus::alloc_failed;
+    std::size_t capacity = static_cast<std::size_t>(reported) + 2;
+    std::unique_ptr<char[], FreeDeleter> data(allocate_buffer(capacity));
+    if (!data) return ReadStatus::alloc_failed;
 
     std::size_t got = 0;
-    while (got < size) {
-        const ssize_t r = ::read(fd, out.data.get() + got, size - got);
+    for (;;) {
+        if (got + 1 == capacity) {
+            if (capacity > std::numeric_limits<std::size_t>::max() / 2) return ReadStatus::alloc_failed;
+            const std::size_t larger = capacity < kMinGrowth ? kMinGrowth : capacity * 2;
+            std::unique_ptr<char[], FreeDeleter> grown(allocate_buffer(larger));
+            if (!grown) return ReadStatus::alloc_failed;
+            std::memcpy(grown.get(), data.get(), got);
+            data = std::move(grown);
+            capacity = larger;
+        }
+        const ssize_t r = ::read(fd, data.get() + got, capacity - 1 - got);
         if (r < 0 && errno == EINTR) continue;
-        if (r <= 0) break;
+        if (r < 0) return ReadStatus::read_failed;
+        if (r == 0) break;
         got += static_cast<std::size_t>(r);
     }
-    if (got < size) {
-        out.data.reset();
-        return ReadStatus::read_failed;
-    }
-    out.data[size] = '\0';
-    out.size = size;
+    data[got] = '\0';
+    out.data = std::move(data);
+    out.size = got;
     return ReadStatus::ok;
 }
 

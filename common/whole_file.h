@@ -21,12 +21,13 @@ struct WholeFile {
 enum class ReadStatus {
     ok,
     open_failed,    // missing, unreadable, or a directory
-    length_failed,  // not a regular file (FIFO, device, ...): its length can't be known
-    alloc_failed,   // no memory for size + 1 bytes
-    read_failed,    // fewer bytes arrived than the length promised
+    length_failed,  // not a regular file (FIFO, device, ...): its end can't be relied on
+    alloc_failed,   // no memory for the whole file and its terminator
+    read_failed,    // reading failed before the end of the file
 };
 
-// Reads the regular file `path` whole into `out`. Never blocks on a FIFO.
+// Reads the regular file `path` whole into `out`, up to its end whatever size it reports (files
+// under /proc report 0). Never blocks on a FIFO; refuses devices and FIFOs.
 ReadStatus read_whole_file(const char* path, WholeFile& out);
 
 }  // namespace lvforge

@@ -4,10 +4,13 @@
 #include <stb_image_resize.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <cstdlib>
 
+#include "raster_guard.h"
 #include "size_plan.h"
 #include "svg_render.h"
+#include "whole_file.h"
 
 namespace pixmint {
 
@@ -42,19 +45,31 @@ Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
     return std::move(rendered.value());
 }
 
-// Decodes a raster file, whatever its extension claims: the declared size from the header
-// decides before any pixel is decoded.
+// Decodes a raster file, whatever its extension claims: the raster guard sees the bytes first,
+// and the declared size from the header decides before any pixel is decoded.
 Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
     const std::string& path = options.image_path;
+    lvforge::WholeFile file;
+    if (!is_regular_file(path) || lvforge::read_whole_file(path.c_str(), file) != lvforge::ReadStatus::ok ||
+        file.size > INT_MAX) {
+        return fatal(FailureKind::image_load);
+    }
+    const auto* bytes = reinterpret_cast<const stbi_uc*>(file.data.get());
+    const int length = static_cast<int>(file.size);
+    // Reading the header already builds a JPEG's Huffman tables, so an oversized one is refused
+    // first; a declared size too large to decode is a better reason than missing data, though.
+    const RasterVerdict verdict = check_raster({bytes, file.size});
     int w = 0, h = 0, comp = 0;
-    if (!is_regular_file(path) || stbi_info(path.c_str(), &w, &h, &comp) == 0 || w < 0 || h < 0) {
+    if (verdict == RasterVerdict::jpeg_huffman_overflow || stbi_info_from_memory(bytes, length, &w, &h, &comp) == 0 ||
+        w < 0 || h < 0) {
         return fatal(FailureKind::image_load);
     }
     auto planned = plan_size(options, {static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)});
     if (!planned.ok()) return planned.error();
+    if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
 
     Image image;
-    image.pixels = PixelBuffer(stbi_load(path.c_str(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
+    image.pixels = PixelBuffer(stbi_load_from_memory(bytes, length, &w, &h, &comp, 0), PixelRelease{stbi_image_free});
     if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) return fatal(FailureKind::image_load);
     image.width = static_cast<std::uint32_t>(w);
     image.height = static_cast<std::uint32_t>(h);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fixtures.h"
+#include "lvforge_version.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -477,7 +478,7 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
 
     const std::string arch = sh({"/usr/bin/env", "dpkg", "--print-architecture"}).text;
     EXPECT_EQ(sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Package", "Version", "Architecture"}).text,
-              "Package: lvforge\nVersion: 0.1\nArchitecture: " + arch);
+              "Package: lvforge\nVersion: " LVFORGE_VERSION "\nArchitecture: " + arch);
     const std::string depends = sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Depends"}).text;
     for (const char* lib :
          {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=", "librsvg2-2 (>= 2.52)"})

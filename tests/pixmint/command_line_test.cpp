@@ -129,8 +129,8 @@ const Case kCases[] = {
     {{"-p", "logo.png", "-n", "a/b\\c.d"}, "color depth: 0\n", 0, "a/b/c.d.c", "c_d"},
     {{"-p", "logo.png", "-n", "my-logo"}, "color depth: 0\n", 0, "my-logo.c", "my_logo"},
     {{"-p", "logo.png", "-n", "2x"}, "color depth: 0\n", 0, "2x.c", "_2x"},
-    {{"-p", "logo.png", "-n", k150}, "color depth: 0\n", 0, k99, k99},
-    {{"-p", "logo.png", "-n", k99.substr(0, 98)}, "color depth: 0\n", 0, k99.substr(0, 98) + ".", k99.substr(0, 98)},
+    {{"-p", "logo.png", "-n", k150}, "color depth: 0\n", 0, k150 + ".c", k150},
+    {{"-p", "logo.png", "-n", k99}, "color depth: 0\n", 0, k99 + ".c", k99},
     {{"-p", "logo.svg.png"}, "color depth: 0\n", 0, "logo.svg.c", "logo_svg"},
     {{"-p", "bmpdata.png"}, "color depth: 0\n", 0, "bmpdata.c", "bmpdata"},
 };

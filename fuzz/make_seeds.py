@@ -1,0 +1,267 @@
+#!/usr/bin/env python3
+"""Writes the hand-made seed inputs of the fuzz targets into fuzz/corpus/.
+
+Seeds are small, valid (or deliberately broken) inputs that start each
+target's exploration where the interesting code is. Inputs the fuzzer finds
+later are added by fuzz/run.sh's merge step, not by this script. Re-running
+it rewrites the same files byte for byte.
+
+JPEG seeds come from the system's stb_image_write (libstb), loaded through
+ctypes, so no image tool is needed.
+"""
+import ctypes
+import ctypes.util
+import os
+import struct
+import sys
+import tempfile
+import zlib
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+
+
+def put(target, name, data):
+    d = os.path.join(ROOT, target)
+    os.makedirs(d, exist_ok=True)
+    with open(os.path.join(d, name), "wb") as f:
+        f.write(data.encode() if isinstance(data, str) else data)
+
+
+def pattern(w, h, comp):
+    return bytes((x * 37 + y * 91 + c * 53 + 11) & 255 for y in range(h) for x in range(w) for c in range(comp))
+
+
+# ---- PNG ------------------------------------------------------------------
+
+def png_chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+
+def png(w, h, color_type, depth, rows, extra=b"", interlace=0):
+    ihdr = struct.pack(">IIBBBBB", w, h, depth, color_type, 0, 0, interlace)
+    raw = b"".join(b"\x00" + r for r in rows)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", ihdr) + extra +
+            png_chunk(b"IDAT", zlib.compress(raw, 9)) + png_chunk(b"IEND", b""))
+
+
+def png_plain(w, h, comp, color_type):
+    px = pattern(w, h, comp)
+    return png(w, h, color_type, 8, [px[y * w * comp:(y + 1) * w * comp] for y in range(h)])
+
+
+def png_seeds():
+    put("pixmint_image", "rgba.png", png_plain(3, 2, 4, 6))
+    put("pixmint_image", "rgb.png", png_plain(2, 2, 3, 2))
+    put("pixmint_image", "grey.png", png_plain(4, 1, 1, 0))
+    put("pixmint_image", "grey_alpha.png", png_plain(2, 2, 2, 4))
+    palette = png_chunk(b"PLTE", bytes([255, 0, 0, 0, 255, 0, 0, 0, 255])) + png_chunk(b"tRNS", b"\x80")
+    put("pixmint_image", "palette.png", png(2, 2, 3, 8, [b"\x00\x01", b"\x02\x00"], palette))
+    put("pixmint_image", "grey16.png", png(2, 1, 0, 16, [b"\x12\x34\xfe\xdc"]))
+    put("pixmint_image", "interlaced.png",
+        png(3, 3, 2, 8, [b"\x01\x02\x03"], interlace=1))  # too little data: a corrupt one too
+
+
+# ---- BMP ------------------------------------------------------------------
+
+def bmp(w, h, bpp, header_size=40, compression=0, palette=b"", masks=b"", rows=None):
+    stride = ((w * bpp + 31) // 32) * 4
+    if rows is None:
+        rows = pattern(stride, abs(h), 1)
+    if header_size == 12:
+        info = struct.pack("<IHHHH", 12, w, h, 1, bpp)
+    else:
+        info = struct.pack("<IiiHHIIiiII", header_size, w, h, 1, bpp, compression, len(rows), 2835, 2835, 0, 0)
+        info += b"\x00" * (header_size - len(info))
+        if header_size >= 108 and masks:
+            info = info[:40] + masks + info[40 + len(masks):]
+            masks = b""
+    offset = 14 + header_size + len(masks) + len(palette)
+    head = b"BM" + struct.pack("<IHHI", offset + len(rows), 0, 0, offset)
+    return head + info + masks + palette + rows
+
+
+def bmp_seeds():
+    put("pixmint_image", "rgb24.bmp", bmp(3, 2, 24))
+    put("pixmint_image", "top_down.bmp", bmp(2, -2, 24))
+    put("pixmint_image", "os2_rgb24.bmp", bmp(2, 2, 24, header_size=12))
+    put("pixmint_image", "pal8.bmp", bmp(3, 2, 8, palette=b"".join(bytes([i, 255 - i, i // 2, 0]) for i in range(256))))
+    put("pixmint_image", "pal4.bmp", bmp(5, 2, 4, palette=b"".join(bytes([i * 16, 0, 255 - i * 16, 0]) for i in range(16))))
+    put("pixmint_image", "mono.bmp", bmp(9, 2, 1, palette=b"\x00\x00\x00\x00\xff\xff\xff\x00"))
+    put("pixmint_image", "rgb565.bmp", bmp(2, 2, 16, compression=3, masks=struct.pack("<III", 0xF800, 0x07E0, 0x001F)))
+    put("pixmint_image", "argb_v4.bmp",
+        bmp(2, 2, 32, header_size=108, compression=3,
+            masks=struct.pack("<IIII", 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000)))
+    full = bmp(4, 3, 24)
+    put("pixmint_image", "cut_rows.bmp", full[:len(full) - 5])  # refused: rows missing
+
+
+# ---- GIF ------------------------------------------------------------------
+
+def lzw_literal(indices, min_code=2):
+    """LZW data that emits every index as a literal, with a clear code often enough that
+    the code size never grows: valid, if not compact."""
+    clear, end, size = 1 << min_code, (1 << min_code) + 1, min_code + 1
+    codes, since_clear = [clear], 0
+    for i in indices:
+        if since_clear == (1 << size) - (clear + 2) - 1:
+            codes.append(clear)
+            since_clear = 0
+        codes.append(i)
+        since_clear += 1
+    codes.append(end)
+    bits = nbits = 0
+    out = bytearray()
+    for c in codes:
+        bits |= c << nbits
+        nbits += size
+        while nbits >= 8:
+            out.append(bits & 255)
+            bits >>= 8
+            nbits -= 8
+    if nbits:
+        out.append(bits & 255)
+    blocks = b"".join(bytes([len(out[i:i + 255])]) + out[i:i + 255] for i in range(0, len(out), 255))
+    return bytes([min_code]) + blocks + b"\x00"
+
+
+def gif(w, h, frames, global_table=True, gce=None, comment=None, interlace=False, local_table=False):
+    table = bytes([0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255])  # 4 colours, flag size 1
+    out = b"GIF89a" + struct.pack("<HHBBB", w, h, 0x81 if global_table else 0, 0, 0)
+    if global_table:
+        out += table
+    if comment is not None:
+        out += b"\x21\xfe" + bytes([len(comment)]) + comment + b"\x00"
+    for indices in frames:
+        if gce is not None:
+            out += b"\x21\xf9\x04" + bytes([gce, 10, 0, 1]) + b"\x00"
+        flags = (0x40 if interlace else 0) | (0x81 if local_table else 0)
+        out += b"\x2c" + struct.pack("<HHHHB", 0, 0, w, h, flags)
+        if local_table:
+            out += table
+        out += lzw_literal(indices)
+    return out + b"\x3b"
+
+
+def gif_seeds():
+    put("pixmint_image", "one_frame.gif", gif(2, 2, [[0, 1, 2, 3]]))
+    put("pixmint_image", "two_frames.gif", gif(3, 1, [[0, 1, 2], [3, 3, 1]], gce=0x09, comment=b"hi"))
+    put("pixmint_image", "interlaced.gif", gif(1, 5, [[0, 1, 2, 3, 0]], interlace=True, local_table=True,
+                                               global_table=False))
+    full = gif(4, 4, [list(range(4)) * 4])
+    put("pixmint_image", "cut_frame.gif", full[:len(full) - 3])  # refused: frame unterminated
+
+
+# ---- JPEG -----------------------------------------------------------------
+
+def jpeg_seeds():
+    stb = ctypes.CDLL(ctypes.util.find_library("stb") or "libstb.so.0")
+    with tempfile.TemporaryDirectory() as tmp:
+        for name, w, h, comp, quality in (("grey.jpg", 8, 8, 1, 50), ("rgb.jpg", 16, 8, 3, 90),
+                                          ("rgb_full.jpg", 9, 9, 3, 95)):
+            path = os.path.join(tmp, name)
+            px = pattern(w, h, comp)
+            if not stb.stbi_write_jpg(path.encode(), w, h, comp, px, quality):
+                sys.exit("stbi_write_jpg failed")
+            with open(path, "rb") as f:
+                data = f.read()
+            put("pixmint_image", name, data)
+            if name == "rgb.jpg":
+                put("pixmint_image", "dht_overflow.jpg", oversized_huffman_table(data))
+
+
+def oversized_huffman_table(jpeg):
+    """The same image with its last Huffman table declaring 1,539 codes instead of at most
+    256 (code lengths 10 to 16), and the segment length made to match, so the decoder goes on
+    to use the table it has just written past the end of."""
+    i = 2
+    while i < len(jpeg):
+        marker, length = jpeg[i + 1], struct.unpack(">H", jpeg[i + 2:i + 4])[0]
+        if marker == 0xC4:
+            j, end, tables = i + 4, i + 2 + length, []
+            while j < end:
+                n = sum(jpeg[j + 1:j + 17])
+                tables.append(jpeg[j:j + 17 + n])
+                j += 17 + n
+            counts = [0] * 9 + [9] + [255] * 6
+            tables[-1] = tables[-1][:1] + bytes(counts) + bytes(k & 255 for k in range(sum(counts)))
+            body = b"".join(tables)
+            return jpeg[:i] + b"\xff\xc4" + struct.pack(">H", len(body) + 2) + body + jpeg[end:]
+        i += 2 + length
+    sys.exit("no DHT segment in the JPEG seed")
+
+
+# ---- SVG ------------------------------------------------------------------
+
+def svg_seeds():
+    put("pixmint_image", "rect.svg",
+        '<svg xmlns="http://www.w3.org/2000/svg" width="4" height="3">'
+        '<rect width="4" height="3" fill="#3a7"/></svg>\n')
+    put("pixmint_image", "viewbox.svg",
+        '<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 5.5 2">'
+        '<circle cx="2" cy="1" r="1" fill-opacity="0.5"/></svg>\n')
+    put("pixmint_image", "gradient.svg",
+        '<svg xmlns="http://www.w3.org/2000/svg" width="3.7" height="2">'
+        '<defs><linearGradient id="g"><stop offset="0" stop-color="red"/>'
+        '<stop offset="1" stop-color="blue" stop-opacity="0"/></linearGradient></defs>'
+        '<path d="M0 0L3 2H0z" fill="url(#g)"/></svg>\n')
+
+
+# ---- setwright's conf.json ------------------------------------------------
+
+def conf_seeds():
+    t = "setwright_conf"
+    put(t, "empty_list.json", '{"lvconf":[]}')
+    put(t, "no_list.json", '{"other":1}')
+    put(t, "items.json",
+        '{"lvconf":[{"offset":0,"name":"LV_HOR_RES_MAX","board_value":"480","simulator_value":"~~"},'
+        '{"offset":2,"name":"LV_COLOR_DEPTH","board_value":"16","simulator_value":"32"},'
+        '{"offset":3,"name":"LV_COLOR_16_SWAP","board_value":"true","simulator_value":"false"}]}')
+    put(t, "version_name.json",
+        '{"lvconf":[{"Offset":49,"NAME":"LV_USE_GPU_VORLIX_QVB_DEFAULT_OSA",'
+        '"board_value":1,"simulator_value":null}]}')
+    put(t, "mismatch.json", '{"lvconf":[{"offset":5,"name":"nope","board_value":"1","simulator_value":"1"}]}')
+    put(t, "bad_items.json", '{"lvconf":[7,{"offset":-1},{"offset":999,"name":"x"},{"offset":1.9}]}')
+    put(t, "object_list.json", '{"lvconf":{"a":{"offset":0}}}')
+    put(t, "trailing.json", '{"lvconf":[]} x')
+    put(t, "newline_value.json",
+        '{"lvconf":[{"offset":0,"name":"LV_HOR_RES_MAX","board_value":"1\\n#define X","simulator_value":"2"}]}')
+    put(t, "not_json.json", "{")
+
+
+# ---- command lines: arguments separated by NUL bytes ----------------------
+
+def argv_seeds():
+    def args(*a):
+        return "\0".join(a)
+    p = "pixmint_options"
+    put(p, "plain", args("-p", "logo.png"))
+    put(p, "all", args("-p", "dir/sub/logo.jpg", "-f", "true-color-alpha", "-d", "16", "-w", "8", "-h", "9",
+                       "-n", "icons\\my-icon.1"))
+    put(p, "zintra", args("-v", "-p", "a.GIF", "-d", "24", "-f", "true-color-chroma-keyed"))
+    put(p, "bad_format", args("-p", "x.bmp", "-f", "rgb"))
+    put(p, "missing_arg", args("-p"))
+    put(p, "unknown", args("-x", "-p", "a.svg"))
+    put(p, "empty_name", args("-p", "a.png", "-n", "dir/"))
+    put(p, "no_ext", args("-p", "noext", "-n", ""))
+    a = "animpack_options"
+    put(a, "plain", args("-p", "anim/intro.json"))
+    put(a, "name", args("-p", "x.json", "-n", "out\\sub\\9lives.x"))
+    put(a, "help", args("-h", "-p", "a"))
+    put(a, "empty", args("-p", ""))
+    put(a, "bad_name", args("-p", "a.json", "-n", "a/"))
+    put(a, "dots", args("-p", "..", "-n", "."))
+    s = "setwright_options"
+    put(s, "version", args("-v", "7.0.1"))
+    put(s, "other", args("-v", "7.0.1 ", "-v", "7.11"))
+    put(s, "unknown_first", args("-q", "-v", "7.0.1"))
+    put(s, "missing", args("-v"))
+
+
+if __name__ == "__main__":
+    png_seeds()
+    bmp_seeds()
+    gif_seeds()
+    jpeg_seeds()
+    svg_seeds()
+    conf_seeds()
+    argv_seeds()

@@ -1,0 +1,30 @@
+// setwright from the bytes of conf.json to simulator.h and board.h: the
+// merge into the configuration, both headers rendered, and the message of a
+// refused document. An odd-sized input runs as with -v 7.0.1, so both
+// spellings of the version-dependent entry are reached without giving a byte
+// of the document over to option choice.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "configuration.h"
+#include "header_template.h"
+#include "merge.h"
+#include "messages.h"
+#include "scratch.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);  // zero-terminated, as read
+    setwright::Configuration config(size % 2 == 1);
+    if (const auto failure = setwright::merge_conf_text(text.c_str(), text.size(), config)) {
+        const std::string message = setwright::merge_message(*failure);
+        if (message.empty() || message.back() != '\n') lvforge::fuzz::abort_because("a message without its line end");
+        return 0;
+    }
+    for (const auto mode : {setwright::Mode::simulator, setwright::Mode::board}) {
+        const std::optional<std::string> header = setwright::render_header(config, mode);
+        if (!header) lvforge::fuzz::abort_because("no memory for a header");
+    }
+    return 0;
+}

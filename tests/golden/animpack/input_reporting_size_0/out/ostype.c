@@ -1,0 +1,23 @@
+/*
+ * Generated in 2026 by animpack from a data file.
+ * The file's bytes as a C array, followed by one zero byte.
+ * Do not edit by hand; regenerate it from the source file.
+ */
+
+#include "lvgl.h"
+
+#ifndef LV_ATTRIBUTE_MEM_ALIGN
+#define LV_ATTRIBUTE_MEM_ALIGN
+#endif
+
+#ifndef LV_ATTRIBUTE_LARGE_CONST
+#define LV_ATTRIBUTE_LARGE_CONST
+#endif
+
+#ifndef LV_ATTRIBUTE_OSTYPE
+#define LV_ATTRIBUTE_OSTYPE
+#endif
+
+const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_OSTYPE uint8_t ostype[] = {
+  0x4c, 0x69, 0x6e, 0x75, 0x78, 0x0a, 0x00
+};
