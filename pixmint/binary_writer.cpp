@@ -7,18 +7,13 @@
 #include "c_source.h"
 #include "depth_reduction.h"
 #include "formats.h"
-#include "names.h"
 
 namespace pixmint {
 
 std::string bin_path_of(const std::string& out_path) {
     std::string stem = out_path;
-    if (stem.ends_with(".c")) {
-        stem.resize(stem.size() - 2);
-    } else if (stem.size() == lvforge::kMaxNameLength && stem.ends_with(".")) {
-        stem.pop_back();  // a stem one short of the limit kept only the dot of ".c"
-    }
-    return lvforge::cut_to_name_length(stem + ".bin");
+    if (stem.ends_with(".c")) stem.resize(stem.size() - 2);
+    return stem + ".bin";
 }
 
 std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image, const PackedImage* packed) {

@@ -13,8 +13,7 @@
 
 namespace pixmint {
 
-// The .bin path for a C file path: its ".c" (or what the length rule left of it) replaced by
-// ".bin", again within the length rule.
+// The .bin path for a C file path: its ".c" replaced by ".bin".
 std::string bin_path_of(const std::string& out_path);
 
 // The file's bytes: the header word, then the block of `packed`, or for a true-colour format the
