@@ -16,7 +16,7 @@ std::optional<OutputFailure> write_generated_file(std::string_view out_path,
     bool body_ok;
     {
         TextSink sink(out);
-        body(sink);
+        if (sink.ok()) body(sink);
         body_ok = sink.flush();
     }
     // The sink can fail on its own (no buffer, a line it could not format) without the file

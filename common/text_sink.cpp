@@ -7,22 +7,14 @@
 
 namespace lvforge {
 
-namespace {
-// Used only when the real buffer could not be had: text formatted into it is
-// thrown away, and the sink reports the failure.
-char g_scratch[TextSink::kMaxReserve + 64];
-}  // namespace
-
 TextSink::TextSink(SafeOutput& out) : out_(out) {
     buf_.reset(new (std::nothrow) char[kChunk + kMaxReserve]);
-    if (buf_) {
-        begin_ = buf_.get();
-        end_ = begin_ + kChunk + kMaxReserve;
-    } else {
+    if (!buf_) {
         ok_ = false;
-        begin_ = g_scratch;
-        end_ = g_scratch + sizeof g_scratch;
+        return;
     }
+    begin_ = buf_.get();
+    end_ = begin_ + kChunk + kMaxReserve;
     pos_ = begin_;
 }
 

@@ -19,6 +19,8 @@ public:
     // CPU cache between formatting and the write, large enough for few syscalls.
     static constexpr std::size_t kChunk = 512 * 1024;
 
+    // A sink for `out`; when its buffer can't be had, ok() is false from the start and nothing
+    // may be appended.
     explicit TextSink(SafeOutput& out);
     TextSink(const TextSink&) = delete;
     TextSink& operator=(const TextSink&) = delete;

@@ -37,6 +37,10 @@ std::string help_text() {
 
 std::string depth_line(Depth depth) { return "color depth: " + std::to_string(static_cast<int>(depth)) + "\n"; }
 
+std::string same_file_message(std::string_view out_path) {
+    return std::string("Error: the output file ").append(out_path).append(" is the input file.\n");
+}
+
 std::string message(FailureKind kind) {
     switch (kind) {
         case FailureKind::usage: return usage_text();

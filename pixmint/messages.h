@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "command_line.h"
 #include "failure.h"
@@ -16,6 +17,9 @@ std::string help_text();
 
 // The line a conversion prints once the output file is open: "color depth: %d\n".
 std::string depth_line(Depth depth);
+
+// The refusal of an output `out_path` that is the input image itself.
+std::string same_file_message(std::string_view out_path);
 
 // The exact text printed for `kind`, line feeds included.
 std::string message(FailureKind kind);

@@ -11,6 +11,7 @@
 #include "failure_text.h"
 #include "messages.h"
 #include "packed_image.h"
+#include "path_ops.h"
 #include "preview_writer.h"
 #include "writer.h"
 
@@ -38,6 +39,14 @@ int run(int argc, char** argv) {
     if (!year.ok()) {
         print(lvforge::source_date_failure_message(year.error()));
         return 1;
+    }
+    // No output may replace the very image it is made from: the C file (or the .bin), nor the preview.
+    const std::string out_path = options.binary ? bin_path_of(options.names.out_path) : options.names.out_path;
+    for (const std::string* path : {&out_path, options.preview_path ? &*options.preview_path : nullptr}) {
+        if (path != nullptr && lvforge::is_same_file(options.image_path, *path)) {
+            print(same_file_message(*path));
+            return 1;
+        }
     }
 
     Acquired acquired = acquire_image(options);

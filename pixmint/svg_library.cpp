@@ -24,12 +24,10 @@ bool load(SvgLibrary& l) {
            resolve(lib, "rsvg_handle_get_intrinsic_dimensions", l.intrinsic_dimensions) &&
            resolve(lib, "rsvg_handle_render_document", l.render_document) &&
            resolve(lib, "g_object_unref", l.object_unref) && resolve(lib, "g_error_free", l.error_free) &&
-           resolve(lib, "cairo_image_surface_create", l.image_surface_create) &&
+           resolve(lib, "cairo_image_surface_create_for_data", l.image_surface_create_for_data) &&
            resolve(lib, "cairo_surface_status", l.surface_status) &&
            resolve(lib, "cairo_surface_flush", l.surface_flush) &&
            resolve(lib, "cairo_surface_destroy", l.surface_destroy) &&
-           resolve(lib, "cairo_image_surface_get_data", l.image_surface_get_data) &&
-           resolve(lib, "cairo_image_surface_get_stride", l.image_surface_get_stride) &&
            resolve(lib, "cairo_create", l.create) && resolve(lib, "cairo_status", l.status) &&
            resolve(lib, "cairo_destroy", l.destroy);
 }

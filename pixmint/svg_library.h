@@ -16,12 +16,10 @@ struct SvgLibrary {
     decltype(&::rsvg_handle_render_document) render_document;
     decltype(&::g_object_unref) object_unref;
     decltype(&::g_error_free) error_free;
-    decltype(&::cairo_image_surface_create) image_surface_create;
+    decltype(&::cairo_image_surface_create_for_data) image_surface_create_for_data;
     decltype(&::cairo_surface_status) surface_status;
     decltype(&::cairo_surface_flush) surface_flush;
     decltype(&::cairo_surface_destroy) surface_destroy;
-    decltype(&::cairo_image_surface_get_data) image_surface_get_data;
-    decltype(&::cairo_image_surface_get_stride) image_surface_get_stride;
     decltype(&::cairo_create) create;
     decltype(&::cairo_status) status;
     decltype(&::cairo_destroy) destroy;

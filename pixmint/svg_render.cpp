@@ -77,15 +77,19 @@ Result<Image, SvgFailure> SvgDocument::render() const {
     auto* handle = static_cast<RsvgHandle*>(handle_.get());
     const std::uint32_t w = width_, h = height_;
 
+    // Cairo draws straight into the image's own (zeroed) buffer, which is then
+    // turned in place from premultiplied native-endian ARGB into straight RGBA:
+    // one buffer of the image's size rather than two.
+    const std::size_t bytes = std::size_t{w} * h * 4;
+    Image image{w, h, 4, PixelBuffer(static_cast<std::uint8_t*>(std::calloc(bytes == 0 ? 1 : bytes, 1)))};
+    if (image.pixels == nullptr) return SvgFailure::alloc_failed;
+
     CairoOwner canvas{lib};
-    canvas.surface = lib.image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h));
+    canvas.surface = lib.image_surface_create_for_data(image.pixels.get(), CAIRO_FORMAT_ARGB32, static_cast<int>(w),
+                                                       static_cast<int>(h), static_cast<int>(w * 4));
     if (lib.surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgFailure::rasterizer_failed;
     canvas.cr = lib.create(canvas.surface);
     if (lib.status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgFailure::rasterizer_failed;
-
-    const std::size_t bytes = std::size_t{w} * h * 4;
-    Image image{w, h, 4, PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes == 0 ? 1 : bytes)))};
-    if (image.pixels == nullptr) return SvgFailure::alloc_failed;
 
     // The viewport is the document's own unrounded size at the origin, so it
     // renders at scale 1; whatever lies past the truncated edge is cut off.
@@ -97,21 +101,15 @@ Result<Image, SvgFailure> SvgDocument::render() const {
     }
     lib.surface_flush(canvas.surface);
 
-    const unsigned char* src = lib.image_surface_get_data(canvas.surface);
-    const int stride = lib.image_surface_get_stride(canvas.surface);
-    for (std::uint32_t y = 0; y < h; ++y) {
-        const unsigned char* row = src + static_cast<std::size_t>(stride) * y;
-        std::uint8_t* dst = image.pixels.get() + std::size_t{y} * w * 4;
-        for (std::uint32_t x = 0; x < w; ++x) {
-            std::uint32_t argb;
-            std::memcpy(&argb, row + std::size_t{x} * 4, 4);  // native-endian 0xAARRGGBB
-            const std::uint32_t a = argb >> 24;
-            dst[0] = unpremultiply((argb >> 16) & 0xFF, a);
-            dst[1] = unpremultiply((argb >> 8) & 0xFF, a);
-            dst[2] = unpremultiply(argb & 0xFF, a);
-            dst[3] = static_cast<std::uint8_t>(a);
-            dst += 4;
-        }
+    std::uint8_t* px = image.pixels.get();
+    for (std::size_t i = 0; i < std::size_t{w} * h; ++i, px += 4) {
+        std::uint32_t argb;
+        std::memcpy(&argb, px, 4);  // native-endian 0xAARRGGBB
+        const std::uint32_t a = argb >> 24;
+        px[0] = unpremultiply((argb >> 16) & 0xFF, a);
+        px[1] = unpremultiply((argb >> 8) & 0xFF, a);
+        px[2] = unpremultiply(argb & 0xFF, a);
+        px[3] = static_cast<std::uint8_t>(a);
     }
     return image;
 }

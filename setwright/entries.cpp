@@ -97,7 +97,7 @@ extern constexpr std::array<Entry, kEntryCount> kEntries = {{
     /*  69 */ row(Kind::number, "LV_EXPORT_CONST_INT(int_value)", "struct _silence_gcc_warning"),
     /*  70 */ row(Kind::bare, "LV_ATTRIBUTE_DMA", ""),
     /*  71 */ row(Kind::number, "LV_TICK_CUSTOM", "0"),
-    /*  72 */ row(Kind::symbol, "LV_TICK_CUSTOM_INCLUDE", "Arduino.h"),
+    /*  72 */ row(Kind::include, "LV_TICK_CUSTOM_INCLUDE", "Arduino.h"),
     /*  73 */ row(Kind::symbol, "LV_TICK_CUSTOM_SYS_TIME_EXPR", "(millis())"),
     /*  74 */ row(Kind::type_alias, "void *", "lv_disp_drv_user_data_t"),
     /*  75 */ row(Kind::type_alias, "void *", "lv_indev_drv_user_data_t"),

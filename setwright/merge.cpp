@@ -1,7 +1,9 @@
 #include "merge.h"
 
 #include <cJSON.h>
+#include <sys/stat.h>
 
+#include <cstring>
 #include <memory>
 #include <new>
 #include <utility>
@@ -24,6 +26,19 @@ MergeError item_error(MergeFailure failure, int position) {
     MergeError err = failed(failure);
     err.position = position;
     return err;
+}
+
+// cJSON ends a decoded string at an escaped NUL, so a value holding \u0000 would be cut short
+// without a word. Each such escape becomes \u000a, of the same length, which the check for line
+// breaks in values then refuses with the item's offset. Escapes are stepped over as pairs, so
+// "\\u0000" (an escaped backslash, then the text u0000) stays as it is.
+void expose_escaped_nuls(char* text, std::size_t size) {
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        if (text[i] != '\\') continue;
+        if (text[i + 1] == 'u' && size - i >= 6 && std::memcmp(text + i + 2, "0000", 4) == 0)
+            text[i + 5] = 'a';
+        ++i;
+    }
 }
 
 // The value an item gives one header: absent when the member is missing, is not a string, or
@@ -68,6 +83,17 @@ std::optional<MergeError> merge_item(const cJSON* item, int position, Configurat
         err.expected_name = config.name(offset);
         return err;
     }
+    for (const char* key : {"simulator_value", "board_value"}) {
+        // One of these would end the entry's line early and put the rest of the value, or
+        // whatever it chooses to say, on lines of its own.
+        const cJSON* member = cJSON_GetObjectItem(item, key);
+        if (cJSON_IsString(member) && std::strpbrk(member->valuestring, "\n\r") != nullptr) {
+            MergeError err = item_error(MergeFailure::line_break, position);
+            err.offset = offset;
+            err.member = key;
+            return err;
+        }
+    }
     try {
         config.set(offset,
                    Override{header_value(item, "simulator_value"), header_value(item, "board_value")});
@@ -81,11 +107,18 @@ std::optional<MergeError> merge_item(const cJSON* item, int position, Configurat
 
 }  // namespace
 
-std::optional<MergeError> merge_conf_text(const char* text, std::size_t /*size*/, Configuration& config) {
-    const std::unique_ptr<cJSON, JsonDeleter> doc(cJSON_Parse(text));
-    if (!doc) return failed(MergeFailure::parse);
+std::optional<MergeError> merge_conf_text(char* text, std::size_t size, Configuration& config) {
+    // JSON text never holds a NUL byte, and cJSON would quietly stop reading at one.
+    if (std::memchr(text, '\0', size) != nullptr) return failed(MergeFailure::parse);
+    expose_escaped_nuls(text, size);
+    // Text after the document is refused, not ignored: it is most likely a second half that
+    // was meant to count.
+    const std::unique_ptr<cJSON, JsonDeleter> doc(cJSON_ParseWithOpts(text, nullptr, true));
+    if (!cJSON_IsObject(doc.get())) return failed(MergeFailure::parse);
     const cJSON* lvconf = cJSON_GetObjectItem(doc.get(), "lvconf");
     if (lvconf == nullptr) return std::nullopt;
+    // The members of an object are no list of items, however alike they look.
+    if (!cJSON_IsArray(lvconf)) return failed(MergeFailure::parse);
     int position = 0;
     for (const cJSON* item = lvconf->child; item != nullptr; item = item->next, ++position) {
         if (std::optional<MergeError> err = merge_item(item, position, config)) return err;
@@ -94,6 +127,11 @@ std::optional<MergeError> merge_conf_text(const char* text, std::size_t /*size*/
 }
 
 std::optional<MergeError> merge_conf_json(const char* path, Configuration& config) {
+    // Refused before it is read when its size already says so; a file that reports no size (or
+    // grows meanwhile) is measured once read.
+    struct stat st {};
+    if (::stat(path, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) > kMaxConfSize)
+        return failed(MergeFailure::too_large);
     lvforge::WholeFile file;
     if (const lvforge::ReadStatus status = lvforge::read_whole_file(path, file);
         status != lvforge::ReadStatus::ok) {
@@ -101,6 +139,7 @@ std::optional<MergeError> merge_conf_json(const char* path, Configuration& confi
         err.read = status;
         return err;
     }
+    if (file.size > kMaxConfSize) return failed(MergeFailure::too_large);
     return merge_conf_text(file.data.get(), file.size, config);
 }
 

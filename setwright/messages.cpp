@@ -19,6 +19,8 @@ std::string merge_message(const MergeError& err) {
     switch (err.failure) {
         case MergeFailure::read:
             return lvforge::read_failure_message(err.read, "conf.json", "json_date");
+        case MergeFailure::too_large:
+            return "Error: conf.json is too large.\n";
         case MergeFailure::parse:
             return "Parse json content failed\n";
         case MergeFailure::item_not_object:
@@ -41,6 +43,10 @@ std::string merge_message(const MergeError& err) {
             return "\"" + err.given_name + "\"(offset=" + std::to_string(err.offset) +
                    ") isn't match with full_conf list, it's name should be \"" +
                    std::string(err.expected_name) + "\"\n";
+        case MergeFailure::line_break:
+            return item_message(err.position, "\"" + std::string(err.member) +
+                                                  "\" of offset=" + std::to_string(err.offset) +
+                                                  " holds a line feed, carriage return or NUL");
         case MergeFailure::out_of_memory:
             return "allocate memory for the values of offset " + std::to_string(err.offset) + " failed\n";
     }

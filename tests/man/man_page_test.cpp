@@ -45,13 +45,14 @@ const Page kPages[] = {
      setwright::kOptionString,
      {"open conf.json failed", "allocate memory for json_date failed",
       "lvconf[N]: \"offset\" is not a number",
+      "lvconf[N]: \"member\" of offset=index holds a line feed, carriage return or NUL",
       "\"given\"(offset=index) isn't match with full_conf list, it's name should be \"expected\"",
       "ERR: write header failed!"}},
     {"animpack",
      animpack::kOptionString,
      {"animpack: generate hex array source file from json file for lvgl.", "Error: Unsupported filename!",
       "open file failed", "allocate memory for json_data failed", "ERR: write path failed!",
-      "Error: SOURCE_DATE_EPOCH is not a valid timestamp."}},
+      "Error: SOURCE_DATE_EPOCH is not a valid timestamp.", "Error: the output file path is the input file."}},
 };
 
 void PrintTo(const Page& page, std::ostream* os) {

@@ -3,6 +3,7 @@
 // files, headers that can't be written, and the headers compiled for real.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -14,7 +15,8 @@ using namespace lvforge::test;
 namespace {
 
 // The default headers, as the golden case of a run with an empty conf.json holds them.
-const std::string kGolden = std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/setwright/defaults_empty_object/out/";
+const std::string kGolden =
+    std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/setwright/defaults_empty_object/out/";
 
 std::string golden(const std::string& name) {
     return read_file(kGolden + name);
@@ -94,6 +96,30 @@ TEST_F(setwright_fail, ConfThatIsNotARegularFile) {
     // A FIFO has no length to read up to; the run must not wait for a writer.
     ASSERT_EQ(::mkfifo((dir / "conf.json").c_str(), 0644), 0);
     expect_rejected(run_here(), "Fail to get the file length\n");
+}
+
+TEST_F(setwright_fail, ConfOverSixteenMebibytesIsRefused) {
+    // A valid document padded with blanks to exactly the limit is still read.
+    const std::size_t limit = std::size_t{16} << 20;
+    const std::string doc = "{\"lvconf\": []}";
+    ASSERT_EQ(run_with(doc + std::string(limit - doc.size(), ' ')).status, 0);
+    EXPECT_EQ(sim(), golden("simulator.h"));
+
+    // One byte more is refused before anything is written, the earlier headers kept; so is a
+    // sparse file that would take a gigabyte of memory to read.
+    for (const long long size : {static_cast<long long>(limit) + 1, 1LL << 30}) {
+        SCOPED_TRACE(size);
+        write_file(dir / "simulator.h", "old simulator");
+        write_file(dir / "board.h", "old board");
+        write_file(dir / "conf.json", doc);
+        ASSERT_EQ(::truncate((dir / "conf.json").c_str(), size), 0);
+        const RunResult r = run_here();
+        EXPECT_EQ(r.out, "Error: conf.json is too large.\n");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(sim(), "old simulator");
+        EXPECT_EQ(board(), "old board");
+        EXPECT_EQ(list_dir(dir.path()), (std::vector<std::string>{"board.h", "conf.json", "simulator.h"}));
+    }
 }
 
 TEST_F(setwright_fail, UnwritableHeaderDoesNotStopTheOther) {

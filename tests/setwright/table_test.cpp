@@ -32,7 +32,7 @@ Kind listed_kind(int index) {
     if (in({{19, 20},
             {23, 25},
             {66, 66},
-            {72, 73},
+            {73, 73},
             {77, 77},
             {122, 132},
             {136, 136},
@@ -45,7 +45,7 @@ Kind listed_kind(int index) {
     if (in({{12, 12}, {36, 36}, {46, 46}, {52, 52}, {60, 60}, {74, 75}, {117, 117}, {146, 146}}))
         return Kind::type_alias;
     if (in({{15, 15}, {62, 64}, {67, 68}, {70, 70}, {112, 112}, {209, 209}})) return Kind::bare;
-    if (index == 18) return Kind::include;
+    if (index == 18 || index == 72) return Kind::include;
     if (index == 14) return Kind::kibibytes;  // a number, rendered as a size in KiB
     if (index == 26 || index == 27) return Kind::none;
     return Kind::number;
@@ -56,8 +56,8 @@ const Entry& entry(int index) {
 }
 
 // `config` after merging the conf.json text `json`, which must be accepted.
-void merge_ok(const std::string& json, Configuration& config) {
-    const std::optional<MergeError> err = merge_conf_text(json.c_str(), json.size(), config);
+void merge_ok(std::string json, Configuration& config) {
+    const std::optional<MergeError> err = merge_conf_text(json.data(), json.size(), config);
     ASSERT_FALSE(err.has_value()) << json;
 }
 
@@ -107,10 +107,10 @@ TEST(setwright_table, WideInvariantsOfTheListing) {
     }
     EXPECT_EQ(kind_counts[static_cast<int>(Kind::number)] + kind_counts[static_cast<int>(Kind::kibibytes)],
               162);
-    EXPECT_EQ(kind_counts[static_cast<int>(Kind::symbol)], 29);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::symbol)], 28);
     EXPECT_EQ(kind_counts[static_cast<int>(Kind::type_alias)], 9);
     EXPECT_EQ(kind_counts[static_cast<int>(Kind::bare)], 9);
-    EXPECT_EQ(kind_counts[static_cast<int>(Kind::include)], 1);
+    EXPECT_EQ(kind_counts[static_cast<int>(Kind::include)], 2);
     EXPECT_EQ(kind_counts[static_cast<int>(Kind::none)], 2);
     EXPECT_EQ(differing, (std::set<int>{65, 66, 112, 211}));
 }

@@ -104,7 +104,7 @@ typedef void * lv_img_decoder_user_data_t;
 #define LV_TICK_CUSTOM 0
 
 #if LV_TICK_CUSTOM == 1
-#define LV_TICK_CUSTOM_INCLUDE Arduino.h
+#define LV_TICK_CUSTOM_INCLUDE "Arduino.h"
 #define LV_TICK_CUSTOM_SYS_TIME_EXPR (millis())
 #endif /* LV_TICK_CUSTOM */
 

@@ -2,7 +2,6 @@
 #define LV_CONF_H
 
 #include <stdint.h>
-#include "brenvik_glue.h"
 
 #define LV_HOR_RES_MAX (480)
 #define LV_VER_RES_MAX (272)
@@ -93,8 +92,8 @@ typedef void * lv_img_decoder_user_data_t;
 #define LV_ATTRIBUTE_TICK_INC
 #define LV_ATTRIBUTE_TASK_HANDLER
 #define LV_ATTRIBUTE_FLUSH_READY
-#define LV_ATTRIBUTE_MEM_ALIGN_SIZE 64
-#define LV_ATTRIBUTE_MEM_ALIGN __attribute__((aligned(LV_ATTRIBUTE_MEM_ALIGN_SIZE)))
+#define LV_ATTRIBUTE_MEM_ALIGN_SIZE 
+#define LV_ATTRIBUTE_MEM_ALIGN 
 
 #ifndef LV_ATTRIBUTE_LARGE_CONST
 #define LV_ATTRIBUTE_LARGE_CONST
@@ -106,7 +105,7 @@ typedef void * lv_img_decoder_user_data_t;
 #define LV_TICK_CUSTOM 0
 
 #if LV_TICK_CUSTOM == 1
-#define LV_TICK_CUSTOM_INCLUDE Arduino.h
+#define LV_TICK_CUSTOM_INCLUDE "Arduino.h"
 #define LV_TICK_CUSTOM_SYS_TIME_EXPR (millis())
 #endif /* LV_TICK_CUSTOM */
 
@@ -180,7 +179,7 @@ typedef void * lv_font_user_data_t;
 #define LV_THEME_DEFAULT_FONT_SUBTITLE &lv_font_montserrat_20
 #define LV_THEME_DEFAULT_FONT_TITLE &lv_font_montserrat_24
 #define LV_TXT_ENC LV_TXT_ENC_UTF8
-#define LV_TXT_BREAK_CHARS " ,.;:-_"
+#define LV_TXT_BREAK_CHARS "\u0000"
 #define LV_TXT_LINE_BREAK_LONG_LEN 0
 #define LV_TXT_LINE_BREAK_LONG_PRE_MIN_LEN 3
 #define LV_TXT_LINE_BREAK_LONG_POST_MIN_LEN 3
@@ -337,6 +336,6 @@ typedef void * lv_obj_user_data_t;
 #endif
 
 #define LV_USE_ANIM_IMG 0
-#define LV_USE_KELDRAN_SIMULATOR 0
+#define LV_USE_KELDRAN_SIMULATOR 1
 
 #endif
