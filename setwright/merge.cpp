@@ -6,7 +6,6 @@
 #include <cstring>
 #include <memory>
 #include <new>
-#include <utility>
 
 namespace setwright {
 
