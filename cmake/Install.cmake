@@ -34,3 +34,6 @@ foreach(tool pixmint setwright animpack)
 endforeach()
 add_custom_target(lvforge_man ALL DEPENDS ${man_pages})
 install(FILES ${man_pages} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
+# The licence statement, where Debian keeps one per package.
+install(FILES cmake/copyright DESTINATION "${CMAKE_INSTALL_DOCDIR}")

@@ -5,8 +5,11 @@
 # and CMake 3.18 (the package's config file says so to an older CMake).
 #
 #   lvforge_add_image(<target> <image> [NAME <name>]
-#                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed]
-#                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY])
+#                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed|
+#                             indexed-1|indexed-2|indexed-4|indexed-8|
+#                             alpha-1|alpha-2|alpha-4|alpha-8|
+#                             raw|raw-alpha|raw-chroma-keyed]
+#                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY] [DITHER])
 #   lvforge_add_data(<target> <file> [NAME <name>])
 #   lvforge_add_conf(<target> <conf.json> [VERSION <v>] [MODE simulator|board])
 #
@@ -158,13 +161,22 @@ endfunction()
 
 function(lvforge_add_image target image)
   set(fn lvforge_add_image)
-  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
+  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
   _lvforge_check_call(${fn} "${target}" "${image}" A target input)
   # pixmint tells the kind of image by these extensions alone.
   if(NOT input MATCHES "\\.(png|PNG|bmp|BMP|jpg|JPG|gif|GIF|svg|SVG)$")
     _lvforge_fail(${fn} "'${input}' does not end in .png, .bmp, .jpg, .gif or .svg")
   endif()
-  _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" true-color true-color-alpha true-color-chroma-keyed)
+  _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" true-color true-color-alpha true-color-chroma-keyed
+                  indexed-1 indexed-2 indexed-4 indexed-8 alpha-1 alpha-2 alpha-4 alpha-8
+                  raw raw-alpha raw-chroma-keyed)
+  # A raw image is the file as it is, and the premultiplying target draws true colour only.
+  if(A_FORMAT MATCHES "^raw" AND (DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY))
+    _lvforge_fail(${fn} "FORMAT ${A_FORMAT} keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply")
+  endif()
+  if(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha)")
+    _lvforge_fail(${fn} "PREMULTIPLY does not support FORMAT ${A_FORMAT}")
+  endif()
   _lvforge_one_of(${fn} DEPTH "${A_DEPTH}" 8 16 24)
   foreach(key WIDTH HEIGHT)
     if(DEFINED A_${key})
@@ -203,6 +215,9 @@ function(lvforge_add_image target image)
   endif()
   if(A_PREMULTIPLY)
     list(APPEND args -v)
+  endif()
+  if(A_DITHER)
+    list(APPEND args --dither)
   endif()
   _lvforge_step(pixmint ${target} "${output}" "${input}" "${name}.c" ARGS ${args})
 endfunction()

@@ -1,11 +1,12 @@
 #include "command_line.h"
 
-#include "path_ops.h"
-
 #include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
+
+#include "formats.h"
+#include "path_ops.h"
 
 namespace pixmint {
 
@@ -40,10 +41,20 @@ bool zintra_supports(Depth depth, ColorFormat format) {
     return false;
 }
 
-std::optional<ColorFormat> color_format_of(const char* word) {
-    if (std::strcmp(word, "true-color") == 0) return ColorFormat::true_color;
-    if (std::strcmp(word, "true-color-alpha") == 0) return ColorFormat::true_color_alpha;
-    if (std::strcmp(word, "true-color-chroma-keyed") == 0) return ColorFormat::true_color_chroma_keyed;
+// The combinations of the new formats and options that can't be honoured, checked once every
+// option has been read.
+std::optional<Failure> refusal(const Options& o) {
+    const FormatFamily family = family_of(o.format);
+    if (family == FormatFamily::raw && (o.width || o.height || o.premultiply)) return fatal(FailureKind::raw_resize);
+    if (family == FormatFamily::raw && o.binary) return fatal(FailureKind::raw_binary);
+    // The zintra GPU draws true-colour images only.
+    if (o.premultiply && family != FormatFamily::true_color) return fatal(FailureKind::zintra_combination);
+    if (o.binary && family == FormatFamily::true_color && o.depth == Depth::all) {
+        return fatal(FailureKind::binary_needs_depth);
+    }
+    if (o.swap && !(o.binary && family == FormatFamily::true_color && o.depth == Depth::bits16)) {
+        return fatal(FailureKind::swap_needs_16bit_binary);
+    }
     return std::nullopt;
 }
 
@@ -67,7 +78,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
-    for (int opt; (opt = ::getopt(argc, argv, kOptionString)) != -1;) {
+    for (int opt; (opt = ::getopt_long(argc, argv, kOptionString, kLongOptions, nullptr)) != -1;) {
         switch (opt) {
             case 'p':
                 if (optarg[0] == '\0') return fatal(FailureKind::usage);
@@ -76,7 +87,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 break;
             case 'f': {
                 if (optarg[0] == '\0') break;
-                const auto format = color_format_of(optarg);
+                const auto format = format_of_word(optarg);
                 if (!format) return fatal(FailureKind::unsupported_color_format);
                 options.format = *format;
                 break;
@@ -92,6 +103,14 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
             case 'h': options.height = std::atoi(optarg); break;
             case 'd': options.depth = depth_of(optarg); break;
             case 'v': options.premultiply = true; break;
+            case kBin: options.binary = true; break;
+            case kSwap: options.swap = true; break;
+            case kDither: options.dither = true; break;
+            case kPreview:
+                if (optarg[0] == '\0') return fatal(FailureKind::usage);
+                options.preview_path = optarg;
+                break;
+            case kHelp: options.help = true; return options;
             default: return fatal(FailureKind::usage);
         }
     }
@@ -100,6 +119,7 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
     const auto kind = image_kind_of(options.image_path);
     if (!kind) return fatal(FailureKind::unsupported_image_format);
     options.kind = *kind;
+    if (const auto refused = refusal(options)) return *refused;
     if (options.premultiply && !zintra_supports(options.depth, options.format)) {
         return fatal(FailureKind::zintra_combination);
     }

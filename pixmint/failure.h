@@ -11,6 +11,10 @@ enum class FailureKind {
     no_image_path,             // no -p
     unsupported_image_format,  // no known extension in the image path
     zintra_combination,        // -v with a depth / format pair the zintra GPU can't draw
+    raw_resize,                // a raw format with -w, -h or -v
+    raw_binary,                // a raw format with --bin
+    binary_needs_depth,        // --bin with a true-colour format and no single -d
+    swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
     // Acquisition.
     svg_open,        // SVG missing, unreadable or invalid
     svg_rasterizer,  // no SVG renderer
@@ -20,6 +24,8 @@ enum class FailureKind {
     size_limit,           // the final image would be wider or taller than the limit
     too_large_to_decode,  // the source is too large to decode at all
     resize_alloc,         // no memory (or no success) for the resampled image
+    binary_too_large,     // --bin and an image wider or taller than its header can hold
+    palette_failed,       // the quantizer ran out of memory
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "binary_image.h"
 #include "lvforge_version.h"
 #include "size_plan.h"
 
@@ -17,6 +18,23 @@ std::string usage_text() {
            "depth\n\t-v\t\t\t Specify if zintra is enabled\n\n";
 }
 
+std::string help_text() {
+    return usage_text() +
+           "More color formats for -f (one block of data whatever LV_COLOR_DEPTH is):\n"
+           "\t\tindexed-1, indexed-2, indexed-4, indexed-8: a palette of 2, 4, 16 or 256 colors, then 1, 2, 4 or "
+           "8 bit indices\n"
+           "\t\talpha-1, alpha-2, alpha-4, alpha-8: the alpha channel only, in 1, 2, 4 or 8 bits; LVGL recolors "
+           "it\n"
+           "\t\traw, raw-alpha, raw-chroma-keyed: the image file as it is, for a decoder registered at run time\n"
+           "More options:\n"
+           "\t--bin\t\t\t Write <name>.bin for LVGL's file system instead of <name>.c; true-color formats need "
+           "-d 8, 16 or 24\n"
+           "\t--swap\t\t\t With --bin and -d 16: the two color bytes swapped (LV_COLOR_16_SWAP)\n"
+           "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
+           "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
+           "\t--help\t\t\t Print this help\n";
+}
+
 std::string depth_line(Depth depth) { return "color depth: " + std::to_string(static_cast<int>(depth)) + "\n"; }
 
 std::string same_file_message(std::string_view out_path) {
@@ -32,6 +50,13 @@ std::string message(FailureKind kind) {
         case FailureKind::unsupported_image_format: return "Error: unsupported image format.\n";
         case FailureKind::zintra_combination:
             return "Err: color depth or alpha channel is not supported on this board.\n\n";
+        case FailureKind::raw_resize:
+            return "Error: raw formats keep the file as it is; -w, -h and -v do not apply.\n";
+        case FailureKind::raw_binary: return "Error: raw formats keep the file as it is; --bin does not apply.\n";
+        case FailureKind::binary_needs_depth:
+            return "Error: --bin with a true-color format needs one depth: -d 8, -d 16 or -d 24.\n";
+        case FailureKind::swap_needs_16bit_binary:
+            return "Error: --swap needs --bin, a true-color format and -d 16.\n";
         case FailureKind::svg_open: return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer: return "Could not init rasterizer.\n";
         case FailureKind::svg_alloc: return "Could not alloc image buffer.\n";
@@ -43,6 +68,9 @@ std::string message(FailureKind kind) {
             // The second text ends in a line feed and a blank, so the next line printed starts with it.
             return "Error: Image size out of limit. The width and height should not exceed " +
                    std::to_string(kMaxImageSide) + " !\n ";
+        case FailureKind::binary_too_large:
+            return "Error: a binary image is at most " + std::to_string(kBinMaxSide) + " pixels wide and high.\n";
+        case FailureKind::palette_failed: return "Error: Failed to build the palette.\n";
     }
     return {};
 }

@@ -12,6 +12,9 @@ namespace pixmint {
 // The usage text, both pieces, ending in its empty line.
 std::string usage_text();
 
+// What --help prints: the usage text, then the formats and options it does not list.
+std::string help_text();
+
 // The line a conversion prints once the output file is open: "color depth: %d\n".
 std::string depth_line(Depth depth);
 

@@ -5,10 +5,14 @@
 
 #include "acquire.h"
 #include "banner_year.h"
+#include "binary_image.h"
+#include "binary_writer.h"
 #include "command_line.h"
 #include "failure_text.h"
 #include "messages.h"
+#include "packed_image.h"
 #include "path_ops.h"
+#include "preview_writer.h"
 #include "writer.h"
 
 namespace pixmint {
@@ -26,16 +30,23 @@ int run(int argc, char** argv) {
         return 1;
     }
     const Options& options = parsed.value();
+    if (options.help) {
+        print(help_text());
+        return 0;
+    }
     // Settled before any work, so that a bad value leaves every file as it was.
     const auto year = lvforge::banner_year();
     if (!year.ok()) {
         print(lvforge::source_date_failure_message(year.error()));
         return 1;
     }
-    // The output would replace the very image it is made from.
-    if (lvforge::is_same_file(options.image_path, options.names.out_path)) {
-        print(same_file_message(options.names.out_path));
-        return 1;
+    // No output may replace the very image it is made from: the C file (or the .bin), nor the preview.
+    const std::string out_path = options.binary ? bin_path_of(options.names.out_path) : options.names.out_path;
+    for (const std::string* path : {&out_path, options.preview_path ? &*options.preview_path : nullptr}) {
+        if (path != nullptr && lvforge::is_same_file(options.image_path, *path)) {
+            print(same_file_message(*path));
+            return 1;
+        }
     }
 
     Acquired acquired = acquire_image(options);
@@ -45,7 +56,23 @@ int run(int argc, char** argv) {
         if (!acquired.failure->file_still_written) return 1;
         failed = true;
     }
-    const auto written = create_c_src(options, acquired.image, year.value(), [&] { print(depth_line(options.depth)); });
+    const Image& image = acquired.image;
+    // The binary header holds 11 bits of width and height; nothing is written beyond them.
+    if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
+        print(message(FailureKind::binary_too_large));
+        return 1;
+    }
+    auto block = pack_image(options, image);
+    if (!block.ok()) {
+        print(message(block.error().kind));
+        return 1;
+    }
+    const PackedImage* packed = block.value() ? &*block.value() : nullptr;
+    const auto opened = [&] { print(depth_line(options.depth)); };
+    auto written = options.binary ? create_bin_file(options, image, packed, opened)
+                                  : create_c_src(options, image, packed, year.value(), opened);
+    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+    if (!written && options.preview_path && image.pixels != nullptr) written = create_preview(options, image, packed);
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
 }

@@ -368,6 +368,7 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
     write_file(src + "/call.cmake",
                "lvforge_add_image(app logo.png NAME a FORMAT true-color-alpha DEPTH 24 WIDTH 4 HEIGHT 2500 "
                "PREMULTIPLY)\nlvforge_add_image(app my-logo.png NAME b)\nlvforge_add_data(app data.json)\n"
+               "lvforge_add_image(app logo.png NAME c FORMAT indexed-4 DITHER)\n"
                "lvforge_add_conf(app conf.json VERSION 7.0.1 MODE board)\n");
     const Cmd ok = configure(src, dir / "build", prefix);
     ASSERT_EQ(ok.status, 0) << ok.text;
@@ -375,8 +376,12 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"lvforge_add_image(app logo.png FORMAT rgb565)",
          "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, "
-         "not "
-         "'rgb565'"},
+         "indexed-1, indexed-2, indexed-4, indexed-8, alpha-1, alpha-2, alpha-4, alpha-8, raw, raw-alpha, "
+         "raw-chroma-keyed, not 'rgb565'"},
+        {"lvforge_add_image(app logo.png FORMAT raw WIDTH 4)",
+         "lvforge_add_image: FORMAT raw keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply"},
+        {"lvforge_add_image(app logo.png FORMAT alpha-2 PREMULTIPLY)",
+         "lvforge_add_image: PREMULTIPLY does not support FORMAT alpha-2"},
         {"lvforge_add_image(app logo.png DEPTH 32)",
          "lvforge_add_image: DEPTH must be one of 8, 16, 24, not '32'"},
         {"lvforge_add_image(app logo.png WIDTH 0)",
@@ -490,7 +495,8 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
               (std::set<std::string>{
                   "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
                   "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
-                  "./usr/share/man/man1/setwright.1.gz", cm + "LvforgeFunctions.cmake",
+                  "./usr/share/man/man1/setwright.1.gz", "./usr/share/doc/lvforge/copyright",
+                  cm + "LvforgeFunctions.cmake",
                   cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake", cm + "lvforgeConfigVersion.cmake",
                   cm + "lvforgeTargets.cmake", cm + "lvforgeTargets-release.cmake"}));
 

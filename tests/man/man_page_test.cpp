@@ -26,6 +26,7 @@ struct Page {
     const char* tool;
     const char* option_string;          // what the tool hands to getopt
     std::vector<std::string> messages;  // exact output, placeholders as the page names them
+    const option* long_options = nullptr;  // what the tool hands to getopt_long, if it reads long options
 };
 
 // Messages chosen for what roff tends to mangle: quotes, apostrophes, brackets, long lines.
@@ -35,7 +36,11 @@ const Page kPages[] = {
      {"pixmint (V" LVFORGE_VERSION "): generate C array source file from image for lvgl.", "Error: Unsupported filename!",
       "Error: Please select a gif file.", "Err: color depth or alpha channel is not supported on this board.",
       "Error: Image size out of limit. The width and height should not exceed 2500 !",
-      "ERR: create dir failed!", "ERR: open path failed!"}},
+      "ERR: create dir failed!", "ERR: open path failed!",
+      "Error: raw formats keep the file as it is; -w, -h and -v do not apply.",
+      "Error: --bin with a true-color format needs one depth: -d 8, -d 16 or -d 24.",
+      "Error: --swap needs --bin, a true-color format and -d 16."},
+     pixmint::kLongOptions},
     {"setwright",
      setwright::kOptionString,
      {"open conf.json failed", "allocate memory for json_date failed",
@@ -114,6 +119,20 @@ TEST_P(ManPage, OptionsAreExactlyThoseGetoptTakes) {
     }
     EXPECT_EQ(documented, wanted) << "(letter, takes an argument) pairs differ from \""
                                   << GetParam().option_string << "\"";
+
+    // Long options the same way: ".B \-\-name" or ".BI \-\-name ...".
+    std::map<std::string, bool> wanted_long, documented_long;
+    for (const option* o = GetParam().long_options; o != nullptr && o->name != nullptr; ++o) {
+        wanted_long[o->name] = o->has_arg == required_argument;
+    }
+    const std::regex long_entry(R"(^\.(B|BI) \\-\\-([a-z][a-z-]*)(\s.*)?$)");
+    for (std::size_t i = 0; i + 1 < options.size(); ++i) {
+        std::smatch m;
+        if (options[i].rfind(".TP", 0) != 0 || !std::regex_match(options[i + 1], m, long_entry)) continue;
+        EXPECT_EQ(documented_long.count(m[2]), 0u) << "--" << m[2] << " documented twice";
+        documented_long[m[2]] = m[1] == "BI";
+    }
+    EXPECT_EQ(documented_long, wanted_long) << "(long option, takes an argument) pairs differ";
 }
 
 // Rendered as a terminal shows it, but unwrapped and plain, each message is a line of its own.

@@ -30,7 +30,28 @@ enum {
     LV_IMG_CF_TRUE_COLOR,
     LV_IMG_CF_TRUE_COLOR_ALPHA,
     LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED,
+
+    LV_IMG_CF_INDEXED_1BIT,
+    LV_IMG_CF_INDEXED_2BIT,
+    LV_IMG_CF_INDEXED_4BIT,
+    LV_IMG_CF_INDEXED_8BIT,
+
+    LV_IMG_CF_ALPHA_1BIT,
+    LV_IMG_CF_ALPHA_2BIT,
+    LV_IMG_CF_ALPHA_4BIT,
+    LV_IMG_CF_ALPHA_8BIT,
 };
+
+/* A palette entry of the indexed formats. */
+typedef union {
+    struct {
+        uint8_t blue;
+        uint8_t green;
+        uint8_t red;
+        uint8_t alpha;
+    } ch;
+    uint32_t full;
+} lv_color32_t;
 
 typedef struct {
     uint32_t cf : 5;

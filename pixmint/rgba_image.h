@@ -1,0 +1,24 @@
+// Pixels as four 8-bit components each (red, green, blue, alpha): the one
+// shape the palette, packing, dithering and preview code works on.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace pixmint {
+
+// `height` rows of `width` pixels, rows packed, top row first, 4 bytes a pixel.
+struct RgbaImage {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::vector<std::uint8_t> px;
+
+    // Number of pixels.
+    std::size_t size() const { return std::size_t{width} * height; }
+};
+
+// Widens a buffer of `channels` (1 grey; 2 grey, alpha; 3 RGB; 4 RGBA) components a pixel to
+// RGBA: grey stands for equal red, green and blue, a missing alpha is 255.
+RgbaImage to_rgba(const std::uint8_t* pixels, std::uint32_t width, std::uint32_t height, int channels);
+
+}  // namespace pixmint
