@@ -16,7 +16,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ $# -lt 2 ]; then
-    sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
 fi
 target=$1
