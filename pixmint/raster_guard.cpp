@@ -21,6 +21,10 @@ public:
         const std::uint32_t hi = u8();
         return (hi << 8) | u8();
     }
+    std::uint32_t u32be() {
+        const std::uint32_t hi = u16be();
+        return (hi << 16) | u16be();
+    }
     std::uint32_t u16le() {
         const std::uint32_t lo = u8();
         return lo | (std::uint32_t{u8()} << 8);
@@ -37,7 +41,9 @@ public:
     std::size_t pos() const { return pos_; }
     std::size_t size() const { return file_.size(); }
     bool starts_with(std::string_view magic) const {
-        return file_.size() >= magic.size() && std::equal(magic.begin(), magic.end(), file_.begin());
+        return file_.size() >= magic.size() &&
+               std::equal(magic.begin(), magic.end(), file_.begin(),
+                          [](char m, std::uint8_t b) { return static_cast<std::uint8_t>(m) == b; });
     }
 
 private:
@@ -282,12 +288,32 @@ RasterVerdict check_gif(Bytes in) {
     return RasterVerdict::decodable;
 }
 
+// ---- PNG ----------------------------------------------------------------
+//
+// The decoder grows its buffer for the compressed data to a data chunk's
+// declared length before reading it: a file of a few bytes declaring a 2 GiB
+// chunk makes it reserve 2 GiB, only to find the data missing. It reads
+// chunks up to the end-of-image chunk; past the end of the file it fails.
+
+RasterVerdict check_png(Bytes in) {
+    constexpr std::uint32_t kEnd = 0x49454e44;  // "IEND"
+    in.skip(8);                                 // signature
+    while (!in.at_end()) {
+        const std::uint32_t length = in.u32be();
+        if (in.u32be() == kEnd) return RasterVerdict::decodable;
+        if (length > in.size() - in.pos()) return RasterVerdict::png_chunk_overrun;
+        in.skip(std::int64_t{length} + 4);  // data and checksum
+    }
+    return RasterVerdict::decodable;
+}
+
 }  // namespace
 
 RasterVerdict check_raster(std::span<const std::uint8_t> file) {
     const Bytes bytes(file);
     // Recognised in the decoder's order: PNG is tried before BMP, BMP before GIF, and JPEG
     // only after formats whose signatures can't begin with 0xff.
+    if (bytes.starts_with("\x89PNG\r\n\x1a\n")) return check_png(bytes);
     if (bytes.starts_with("BM")) {
         Bytes probe = bytes;
         probe.skip(14);

@@ -1,7 +1,8 @@
 // Checks a raster file's bytes before stb_image sees them. The decoder is a
 // system library we can't patch: some crafted files make it write past its
-// own tables, and some truncated files decode "successfully" with the
-// missing pixels filled in. Such files are refused here instead.
+// own tables, some truncated files decode "successfully" with the missing
+// pixels filled in, and a tiny file can make it reserve gigabytes for data
+// that isn't there. Such files are refused here instead.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@ enum class RasterVerdict {
     jpeg_huffman_overflow,   // a JPEG Huffman table declares more than 256 codes
     bmp_pixels_missing,      // a BMP ends before the pixel rows its header declares
     gif_frame_unterminated,  // a GIF ends before its first frame's data is terminated
+    png_chunk_overrun,       // a PNG chunk declares more data than the file holds
 };
 
 // Walks `file` the way the decoder will (format recognised from the content, as the decoder

@@ -43,6 +43,8 @@ TEST(RasterGuard, SeedImages) {
         V verdict;
     } cases[] = {
         {"rgba.png", V::decodable},        {"palette.png", V::decodable},
+        {"rgb.png", V::decodable},         {"grey16.png", V::decodable},
+        {"grey_alpha.png", V::decodable},
         {"rgb24.bmp", V::decodable},       {"top_down.bmp", V::decodable},
         {"os2_rgb24.bmp", V::decodable},   {"pal8.bmp", V::decodable},
         {"pal4.bmp", V::decodable},        {"mono.bmp", V::decodable},
@@ -52,6 +54,7 @@ TEST(RasterGuard, SeedImages) {
         {"rgb.jpg", V::decodable},         {"rgb_full.jpg", V::decodable},
         {"dht_overflow.jpg", V::jpeg_huffman_overflow},
         {"cut_rows.bmp", V::bmp_pixels_missing},
+        {"idat_overrun.png", V::png_chunk_overrun},
         {"cut_frame.gif", V::gif_frame_unterminated},
     };
     for (const auto& c : cases) {
