@@ -73,16 +73,18 @@ rm -f big.c cp.out
 rss=$(peak_rss "$pixmint" -p big.png -f true-color-alpha)
 
 # Hostile inputs: a 35-byte GIF declaring 23000 x 23000, a 54-byte BMP
-# header declaring 100000 x 100000 and an SVG declaring 30000 x 30000, as
-# they are and scaled down with -w/-h. Each must be refused from its declared
+# header declaring 100000 x 100000, an SVG declaring 30000 x 30000 and noise
+# named .png, as they are and scaled down with -w/-h. Each must be refused from its declared
 # size, before any decoding: status 1, no file, a few MiB at most.
 printf 'GIF89a\330\131\330\131\200\0\0\0\0\0\377\377\377,\0\0\0\0\330\131\330\131\0\2\2\104\1\0;' > hostile.gif
 printf 'BM\066\0\0\0\0\0\0\0\066\0\0\0\050\0\0\0\240\206\1\0\240\206\1\0\1\0\030\0' > hostile.bmp
 head -c 24 /dev/zero >> hostile.bmp
 echo '<svg xmlns="http://www.w3.org/2000/svg" width="30000" height="30000"><rect width="30000" height="30000"/></svg>' > hostile.svg
+# And 256 MiB of noise named like an image: refused from its head, never read whole.
+head -c 268435456 /dev/urandom > hostile.png
 hostile_ok=1
 printf 'hostile inputs (peak RSS, status; no file may appear)\n'
-for f in hostile.gif hostile.bmp hostile.svg; do
+for f in hostile.gif hostile.bmp hostile.svg hostile.png; do
     for size in "" "-w 100 -h 100"; do
         # shellcheck disable=SC2086
         /usr/bin/time -f %M -o peak_rss.txt "$pixmint" -p "$f" $size >/dev/null 2>&1 && st=0 || st=$?

@@ -4,13 +4,19 @@
 #include <stb_image_resize.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <optional>
+#include <new>
+#include <span>
 
 #include "raster_guard.h"
 #include "size_plan.h"
 #include "svg_render.h"
-#include "whole_file.h"
 
 namespace pixmint {
 
@@ -45,31 +51,85 @@ Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
     return std::move(rendered.value());
 }
 
-// Decodes a raster file, whatever its extension claims: the raster guard sees the bytes first,
-// and the declared size from the header decides before any pixel is decoded.
+// Bytes of a raster file looked at before its declared size is known: far more than any format
+// needs before it states its size (a JPEG's segments ahead of its frame are at most 64 KiB each),
+// and little enough that a huge file is not read whole before its size has been checked.
+constexpr std::size_t kHeadBytes = std::size_t{4} << 20;
+
+// Bytes a raster file may hold per declared pixel, beyond its head: twice what 16-bit RGBA
+// stored without compression takes. A longer file is no image the decoder would read to its end.
+constexpr std::uint64_t kMaxBytesPerPixel = 16;
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+using Bytes = std::unique_ptr<std::uint8_t[]>;
+
+// `n` bytes read from `f` into a new buffer; null when there is no memory or fewer arrive.
+Bytes read_bytes(std::FILE* f, std::size_t n) {
+    Bytes bytes(new (std::nothrow) std::uint8_t[n == 0 ? 1 : n]);
+    if (bytes == nullptr || std::fread(bytes.get(), 1, n, f) != n) return nullptr;
+    return bytes;
+}
+
+// The size the raster file whose bytes (or first bytes) are `bytes` declares. Reading the header
+// already builds a JPEG's Huffman tables, so the raster guard's verdict on those very bytes comes
+// first.
+Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes, RasterVerdict verdict) {
+    int w = 0, h = 0, comp = 0;
+    if (verdict == RasterVerdict::jpeg_huffman_overflow || bytes.size() > INT_MAX ||
+        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0 || w < 0 || h < 0) {
+        return fatal(FailureKind::image_load);
+    }
+    return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
+}
+
+// Decodes a raster file, whatever its extension claims. The size declared in the file's head
+// decides before the file is read whole; the raster guard then sees all of its bytes before the
+// decoder does. The decoder reads the same open file again rather than a copy in memory, so the
+// file's bytes and the decoder's own buffers are never held at once.
 Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
     const std::string& path = options.image_path;
-    lvforge::WholeFile file;
-    if (!is_regular_file(path) || lvforge::read_whole_file(path.c_str(), file) != lvforge::ReadStatus::ok ||
-        file.size > INT_MAX) {
+    if (!is_regular_file(path)) return fatal(FailureKind::image_load);
+    File f(std::fopen(path.c_str(), "rb"), std::fclose);
+    struct stat st {};
+    if (f == nullptr || ::fstat(::fileno(f.get()), &st) != 0 || st.st_size < 0 || st.st_size > INT_MAX) {
         return fatal(FailureKind::image_load);
     }
-    const auto* bytes = reinterpret_cast<const stbi_uc*>(file.data.get());
-    const int length = static_cast<int>(file.size);
-    // Reading the header already builds a JPEG's Huffman tables, so an oversized one is refused
-    // first; a declared size too large to decode is a better reason than missing data, though.
-    const RasterVerdict verdict = check_raster({bytes, file.size});
-    int w = 0, h = 0, comp = 0;
-    if (verdict == RasterVerdict::jpeg_huffman_overflow || stbi_info_from_memory(bytes, length, &w, &h, &comp) == 0 ||
-        w < 0 || h < 0) {
+    const auto length = static_cast<std::size_t>(st.st_size);
+    const std::size_t head_length = std::min(length, kHeadBytes);
+    Bytes head = read_bytes(f.get(), head_length);
+    if (head == nullptr) return fatal(FailureKind::image_load);
+    const std::span<const std::uint8_t> head_bytes(head.get(), head_length);
+    auto declared = declared_size(head_bytes, check_raster(head_bytes));
+    if (!declared.ok()) return declared.error();
+    auto planned = plan_size(options, declared.value());
+    if (!planned.ok()) return planned.error();
+    if (length > kHeadBytes + kMaxBytesPerPixel * declared.value().width * declared.value().height) {
         return fatal(FailureKind::image_load);
     }
-    auto planned = plan_size(options, {static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)});
+
+    Bytes whole(new (std::nothrow) std::uint8_t[length == 0 ? 1 : length]);
+    if (whole == nullptr) return fatal(FailureKind::image_load);
+    std::copy_n(head.get(), head_length, whole.get());
+    head.reset();
+    // The file must end where its length said, or the decoder would read bytes the guard did not.
+    if (std::fread(whole.get() + head_length, 1, length - head_length, f.get()) != length - head_length ||
+        std::fgetc(f.get()) != EOF) {
+        return fatal(FailureKind::image_load);
+    }
+    const std::span<const std::uint8_t> bytes(whole.get(), length);
+    // A declared size too large to decode is a better reason than missing data, though.
+    const RasterVerdict verdict = check_raster(bytes);
+    declared = declared_size(bytes, verdict);
+    if (!declared.ok()) return declared.error();
+    planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
     if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
+    whole.reset();
 
+    int w = 0, h = 0, comp = 0;
     Image image;
-    image.pixels = PixelBuffer(stbi_load_from_memory(bytes, length, &w, &h, &comp, 0), PixelRelease{stbi_image_free});
+    std::rewind(f.get());
+    image.pixels = PixelBuffer(stbi_load_from_file(f.get(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
     if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) return fatal(FailureKind::image_load);
     image.width = static_cast<std::uint32_t>(w);
     image.height = static_cast<std::uint32_t>(h);
