@@ -83,11 +83,16 @@ std::optional<MergeError> merge_item(const cJSON* item, int position, Configurat
         return err;
     }
     for (const char* key : {"simulator_value", "board_value"}) {
-        // One of these would end the entry's line early and put the rest of the value, or
+        // A line break would end the entry's line early and put the rest of the value, or
         // whatever it chooses to say, on lines of its own.
+        // A final backslash would splice the next line of the header onto the entry's own
+        // (or escape the closing quote of a quoted value): the next entry would silently vanish.
         const cJSON* member = cJSON_GetObjectItem(item, key);
-        if (cJSON_IsString(member) && std::strpbrk(member->valuestring, "\n\r") != nullptr) {
-            MergeError err = item_error(MergeFailure::line_break, position);
+        if (!cJSON_IsString(member)) continue;
+        const std::string_view value(member->valuestring);
+        const bool breaks = value.find_first_of("\n\r") != std::string_view::npos;
+        if (breaks || (!value.empty() && value.back() == '\\')) {
+            MergeError err = item_error(breaks ? MergeFailure::line_break : MergeFailure::trailing_backslash, position);
             err.offset = offset;
             err.member = key;
             return err;

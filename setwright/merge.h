@@ -26,6 +26,7 @@ enum class MergeFailure {
     name_not_string,      // its "name" is not a string
     name_mismatch,        // its "name" (`given_name`) is not the name of entry `offset`
     line_break,           // its `member` holds a line feed, carriage return or NUL
+    trailing_backslash,   // its `member` ends with a backslash
     out_of_memory,        // the values for entry `offset` could not be stored
 };
 
