@@ -5,7 +5,8 @@
 namespace animpack {
 
 std::string usage_text() {
-    // Two lines as puts() printed them, each with its own line feed added.
+    // Two texts, each followed by a line feed of its own: the first already ends in one, so
+    // a blank line follows it.
     return "animpack: generate hex array source file from json file for lvgl.\n\n"
            "Usage: animpack.exe [options]\nOptions:\n"
            "\t-p <json file>    Json file name.\n"

@@ -11,7 +11,7 @@ namespace pixmint {
 
 namespace {
 
-constexpr int kQuantizerSpeed = 6;
+constexpr int kQuantizerSpeed = 7;
 
 std::uint32_t key_of(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
@@ -48,8 +48,8 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
     omp_set_num_threads(1);
     std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
     if (!attr || liq_set_max_colors(attr.get(), 1 << bits) != LIQ_OK) return std::nullopt;
-    // Speed 6 of 10 halves the time of the default 4 at the same error, which keeps a
-    // 2500 x 2500 image within seconds.
+    // Speed 7 of 10 takes a third of the time of the default 4 for a fraction of a dB, which keeps
+    // a 2500 x 2500 image well within seconds.
     if (liq_set_speed(attr.get(), kQuantizerSpeed) != LIQ_OK) return std::nullopt;
     std::unique_ptr<liq_image, ImageDeleter> image(liq_image_create_rgba(
         attr.get(), img.px.data(), static_cast<int>(img.width), static_cast<int>(img.height), 0));
