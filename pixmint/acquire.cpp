@@ -155,28 +155,57 @@ int alpha_component(const Image& image) {
     return STBIR_ALPHA_CHANNEL_NONE;
 }
 
-// Resamples `source` to `size` (planned, so within the size limit). A failed resampling is a
-// pending failure: the result then has the target size but no pixels.
-Acquired resize(Image source, Size size) {
-    Acquired out;
-    out.image.width = size.width;
-    out.image.height = size.height;
-    out.image.channels = source.channels;
-    const std::size_t bytes = std::size_t{size.width} * size.height * static_cast<std::size_t>(source.channels);
-    out.image.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes)));
+// Working memory the resampler may take for one pass. When it shrinks rows it keeps a ring of
+// float rows as tall as its filter, and the filter widens with the shrink: about
+// 16 x channels x output width x (rows in / rows out) bytes, which for a tall image squeezed to
+// a few rows runs to gigabytes (and past what its own int arithmetic can count).
+constexpr std::uint64_t kResampleBudget = std::uint64_t{64} << 20;
+
+// The height the next pass may shrink `from` rows to, on its way to `to`, with rows of
+// `width` x `channels` staying within kResampleBudget; `to` itself whenever it fits, as it does
+// for every ordinary resize, which therefore takes exactly one pass.
+std::uint32_t next_pass_height(std::uint32_t from, std::uint32_t to, std::uint32_t width, int channels) {
+    const std::uint64_t row_cost = std::uint64_t{16} * static_cast<std::uint64_t>(channels) * width;
+    const std::uint64_t max_ratio = std::max<std::uint64_t>(2, kResampleBudget / row_cost);
+    if (to >= from || (from + to - 1) / to <= max_ratio) return to;
+    return static_cast<std::uint32_t>((from + max_ratio - 1) / max_ratio);
+}
+
+// One resampling pass from `source` to width x height; no pixels when it failed.
+Image resample(const Image& source, std::uint32_t width, std::uint32_t height) {
+    Image out;
+    out.width = width;
+    out.height = height;
+    out.channels = source.channels;
+    const std::size_t bytes = std::size_t{width} * height * static_cast<std::size_t>(source.channels);
+    out.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes)));
     const bool resampled =
-        out.image.pixels != nullptr &&
+        out.pixels != nullptr &&
         stbir_resize(source.pixels.get(), static_cast<int>(source.width), static_cast<int>(source.height), 0,
-                     out.image.pixels.get(), static_cast<int>(size.width), static_cast<int>(size.height), 0,
-                     STBIR_TYPE_UINT8, source.channels, alpha_component(source), 0, STBIR_EDGE_CLAMP,
-                     STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB,
-                     nullptr) != 0;
-    if (!resampled) {
-        // No memory, or the resampler failed (its own working memory): the
-        // writer gets no pixels rather than undefined ones.
-        out.image.pixels.reset();
+                     out.pixels.get(), static_cast<int>(width), static_cast<int>(height), 0, STBIR_TYPE_UINT8,
+                     source.channels, alpha_component(source), 0, STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP,
+                     STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB, nullptr) != 0;
+    // No memory, or the resampler failed (its own working memory): no pixels rather than
+    // undefined ones.
+    if (!resampled) out.pixels.reset();
+    return out;
+}
+
+// Resamples `source` to `size` (planned, so within the size limit), in as many passes as keep the
+// resampler's working memory bounded. A failed resampling is a pending failure: the result then
+// has the target size but no pixels.
+Acquired resize(Image source, Size size) {
+    Image current = std::move(source);
+    do {
+        const std::uint32_t height = next_pass_height(current.height, size.height, size.width, current.channels);
+        current = resample(current, size.width, height);
+    } while (current.pixels != nullptr && current.height != size.height);
+    Acquired out;
+    if (current.pixels == nullptr) {
+        current.height = size.height;
         out.failure = pending(FailureKind::resize_alloc);
     }
+    out.image = std::move(current);
     return out;
 }
 
