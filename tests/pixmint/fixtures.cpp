@@ -29,13 +29,6 @@ void write_bmp(const std::string& path, int w, int h) {
     if (stbi_write_bmp(path.c_str(), w, h, 3, px.data()) == 0) throw std::runtime_error(path);
 }
 
-void write_jpg(const std::string& path, int w, int h) {
-    const auto px = pattern(w, h, 3);
-    if (stbi_write_jpg(path.c_str(), w, h, 3, px.data(), 90) == 0) throw std::runtime_error(path);
-}
-
-std::string data_file(const std::string& name) { return std::string(LVFORGE_TEST_DATA) + "/data/" + name; }
-
 lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
                                      long long file_size_limit) {
     args.insert(args.begin(), PIXMINT_BIN);

@@ -13,13 +13,9 @@ namespace pixmint::test {
 // differs in every component, so swapped or shifted bytes show.
 std::vector<std::uint8_t> pattern(int w, int h, int comp);
 
-// Writes `pattern(w, h, comp)` as PNG / BMP / JPG (quality 90) at `path`.
+// Writes `pattern(w, h, comp)` as PNG / BMP at `path`.
 void write_png(const std::string& path, int w, int h, int comp);
 void write_bmp(const std::string& path, int w, int h);
-void write_jpg(const std::string& path, int w, int h);
-
-// Path of a committed test input under tests/pixmint/data.
-std::string data_file(const std::string& name);
 
 // Runs the pixmint binary under test with `args` in directory `cwd`, optionally under a file-size
 // limit in bytes (-1: none).
