@@ -20,7 +20,8 @@ std::string c_identifier(std::string_view name) {
     id.reserve(name.size() + 1);
     if (name.empty() || (name.front() >= '0' && name.front() <= '9')) id += '_';
     for (const char c : name) {
-        const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+        const bool keep =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
         id += keep ? c : '_';
     }
     return id;

@@ -42,7 +42,8 @@ std::string open_path_of(std::string_view path) {
 bool is_same_file(const std::string& input_path, std::string_view out_path) {
     struct stat in {};
     struct stat out {};
-    if (::stat(input_path.c_str(), &in) != 0 || ::stat(open_path_of(out_path).c_str(), &out) != 0) return false;
+    if (::stat(input_path.c_str(), &in) != 0 || ::stat(open_path_of(out_path).c_str(), &out) != 0)
+        return false;
     return in.st_dev == out.st_dev && in.st_ino == out.st_ino;
 }
 

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -62,7 +62,9 @@ bool name_too_long(const std::string& path) {
 
 }  // namespace
 
-SafeOutput::~SafeOutput() { discard(); }
+SafeOutput::~SafeOutput() {
+    discard();
+}
 
 bool SafeOutput::open(const char* path) {
     discard();
@@ -167,6 +169,8 @@ void SafeOutput::remove_temp() {
     temp_path_.clear();
 }
 
-void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }
+void ignore_file_size_signal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 }  // namespace lvforge

@@ -8,7 +8,7 @@
 namespace lvforge {
 
 class SafeOutput {
-public:
+   public:
     enum class Status { ok, open_failed, write_failed };
 
     SafeOutput() = default;
@@ -31,7 +31,7 @@ public:
     // Abandons the output and removes the temporary file.
     void discard();
 
-private:
+   private:
     // Opens path_ itself, truncating it; false when it can't be opened.
     bool open_in_place();
     // Removes the temporary file, if any.

@@ -12,7 +12,7 @@
 namespace lvforge {
 
 class TextSink {
-public:
+   public:
     // Largest request reserve() accepts.
     static constexpr std::size_t kMaxReserve = 64 * 1024;
     // Bytes gathered before they are written out: small enough to stay in the
@@ -42,7 +42,7 @@ public:
     // True while no write (or the buffer allocation) has failed.
     bool ok() const { return ok_; }
 
-private:
+   private:
     void make_room();
 
     SafeOutput& out_;

@@ -28,7 +28,8 @@ void add_options(const std::uint8_t* data, std::size_t size, std::vector<std::st
     if (size == 0) return;
     const unsigned pick = data[size - 1];
     const int length = size >= 2 ? data[size - 2] % 50 - 1 : 7;
-    static const char* const kFormats[] = {"true-color", "true-color-alpha", "true-color-chroma-keyed", nullptr};
+    static const char* const kFormats[] = {"true-color", "true-color-alpha", "true-color-chroma-keyed",
+                                           nullptr};
     static const char* const kDepths[] = {nullptr, "8", "16", "24"};
     if (const char* f = kFormats[pick & 3]) args.insert(args.end(), {"-f", f});
     if (const char* d = kDepths[(pick >> 2) & 3]) args.insert(args.end(), {"-d", d});
@@ -37,7 +38,8 @@ void add_options(const std::uint8_t* data, std::size_t size, std::vector<std::st
                            ((pick & 0x0c) == 0x0c && (pick & 3) != 0 && (pick & 3) != 3);
     if ((pick & 0x10) != 0 && zintra_ok) args.emplace_back("-v");
     if ((pick & 0x20) != 0) args.insert(args.end(), {"-w", std::to_string(length)});
-    if ((pick & 0x40) != 0) args.insert(args.end(), {"-h", std::to_string(length + static_cast<int>(pick >> 7))});
+    if ((pick & 0x40) != 0)
+        args.insert(args.end(), {"-h", std::to_string(length + static_cast<int>(pick >> 7))});
 }
 
 }  // namespace

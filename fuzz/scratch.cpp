@@ -81,7 +81,8 @@ Argv::Argv(const char* tool, const std::uint8_t* data, std::size_t size) {
     std::size_t start = 0;
     while (words_.size() <= kMaxWords) {
         const std::size_t end = bytes.find('\0', start);
-        words_.emplace_back(bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        words_.emplace_back(
+            bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos) break;
         start = end + 1;
     }

@@ -33,7 +33,7 @@ void expect_consistent(const OutputNames& names);
 
 // A command line: argv[0] is the tool, then the words given.
 class Argv {
-public:
+   public:
     explicit Argv(std::vector<std::string> words);
     // The tool name, then the fuzzer's bytes split at each NUL byte (at most 64 words).
     Argv(const char* tool, const std::uint8_t* data, std::size_t size);
@@ -41,7 +41,7 @@ public:
     // A fresh, writable argv each call (getopt may permute it), terminated by a null pointer.
     char** argv();
 
-private:
+   private:
     std::vector<std::string> words_;
     std::vector<std::string> copies_;
     std::vector<char*> pointers_;

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     setwright::Configuration config(size % 2 == 1);
     if (const auto failure = setwright::merge_conf_text(text.data(), text.size(), config)) {
         const std::string message = setwright::merge_message(*failure);
-        if (message.empty() || message.back() != '\n') lvforge::fuzz::abort_because("a message without its line end");
+        if (message.empty() || message.back() != '\n')
+            lvforge::fuzz::abort_because("a message without its line end");
         return 0;
     }
     for (const auto mode : {setwright::Mode::simulator, setwright::Mode::board}) {

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <optional>
 #include <new>
+#include <optional>
 #include <span>
 
 #include "raster_guard.h"
@@ -31,9 +31,12 @@ bool is_regular_file(const std::string& path) {
 
 Failure svg_failure(SvgFailure failure) {
     switch (failure) {
-        case SvgFailure::open_failed: return fatal(FailureKind::svg_open);
-        case SvgFailure::rasterizer_failed: return fatal(FailureKind::svg_rasterizer);
-        case SvgFailure::alloc_failed: return fatal(FailureKind::svg_alloc);
+        case SvgFailure::open_failed:
+            return fatal(FailureKind::svg_open);
+        case SvgFailure::rasterizer_failed:
+            return fatal(FailureKind::svg_rasterizer);
+        case SvgFailure::alloc_failed:
+            return fatal(FailureKind::svg_alloc);
     }
     return fatal(FailureKind::svg_open);
 }
@@ -76,7 +79,8 @@ Bytes read_bytes(std::FILE* f, std::size_t n) {
 Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes, RasterVerdict verdict) {
     int w = 0, h = 0, comp = 0;
     if (verdict == RasterVerdict::jpeg_huffman_overflow || bytes.size() > INT_MAX ||
-        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0 || w < 0 || h < 0) {
+        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0 || w < 0 ||
+        h < 0) {
         return fatal(FailureKind::image_load);
     }
     return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
@@ -130,7 +134,8 @@ Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
     Image image;
     std::rewind(f.get());
     image.pixels = PixelBuffer(stbi_load_from_file(f.get(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
-    if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4) return fatal(FailureKind::image_load);
+    if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4)
+        return fatal(FailureKind::image_load);
     image.width = static_cast<std::uint32_t>(w);
     image.height = static_cast<std::uint32_t>(h);
     image.channels = comp;
@@ -197,7 +202,8 @@ Image resample(const Image& source, std::uint32_t width, std::uint32_t height) {
 Acquired resize(Image source, Size size) {
     Image current = std::move(source);
     do {
-        const std::uint32_t height = next_pass_height(current.height, size.height, size.width, current.channels);
+        const std::uint32_t height =
+            next_pass_height(current.height, size.height, size.width, current.channels);
         current = resample(current, size.width, height);
     } while (current.pixels != nullptr && current.height != size.height);
     Acquired out;

@@ -16,7 +16,9 @@ std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::
 
 std::vector<std::uint8_t> true_color_bytes(const RgbaImage& img, const TrueColorLayout& layout) {
     std::vector<std::uint8_t> out;
-    const std::size_t per_pixel = layout.depth == 32 ? 4 : layout.depth == 16 ? 2 + layout.alpha : 1 + layout.alpha;
+    const std::size_t per_pixel = layout.depth == 32   ? 4
+                                  : layout.depth == 16 ? 2 + layout.alpha
+                                                       : 1 + layout.alpha;
     out.reserve(img.size() * per_pixel);
     for (std::size_t i = 0; i < img.px.size(); i += 4) {
         const unsigned r = img.px[i], g = img.px[i + 1], b = img.px[i + 2], a = img.px[i + 3];

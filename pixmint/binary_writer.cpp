@@ -16,7 +16,8 @@ std::string bin_path_of(const std::string& out_path) {
     return stem + ".bin";
 }
 
-std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image, const PackedImage* packed) {
+std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image,
+                                            const PackedImage* packed) {
     const std::uint32_t header = bin_header(cf_value(options.format), image.width, image.height);
     if (packed != nullptr) return bin_file(header, packed->bytes);
     if (image.pixels == nullptr) return bin_file(header, {});
@@ -29,7 +30,8 @@ std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image&
 }
 
 std::optional<lvforge::OutputFailure> create_bin_file(const Options& options, const Image& image,
-                                                      const PackedImage* packed, const std::function<void()>& opened) {
+                                                      const PackedImage* packed,
+                                                      const std::function<void()>& opened) {
     return lvforge::write_generated_file(bin_path_of(options.names.out_path), [&](lvforge::TextSink& out) {
         opened();
         const std::vector<std::uint8_t> bytes = binary_file_bytes(options, image, packed);

@@ -18,11 +18,13 @@ std::string bin_path_of(const std::string& out_path);
 
 // The file's bytes: the header word, then the block of `packed`, or for a true-colour format the
 // pixels at the one depth -d gives (dithered with --dither, swapped with --swap).
-std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image, const PackedImage* packed);
+std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image,
+                                            const PackedImage* packed);
 
 // Writes the .bin file as safely as the C file; `opened` runs once it is open. Returns nothing
 // when written, else why not.
 std::optional<lvforge::OutputFailure> create_bin_file(const Options& options, const Image& image,
-                                                      const PackedImage* packed, const std::function<void()>& opened);
+                                                      const PackedImage* packed,
+                                                      const std::function<void()>& opened);
 
 }  // namespace pixmint

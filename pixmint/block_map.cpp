@@ -16,8 +16,11 @@ void add_block_map(ColorFormat format, const PackedImage& packed, lvforge::TextS
         case FormatFamily::alpha:
             out.putf("  /*Pixel format: Alpha %d bit, every row starting on a byte boundary*/\n", bits);
             break;
-        case FormatFamily::raw: out.put("  /*The image file as it is*/\n"); break;
-        case FormatFamily::true_color: return;
+        case FormatFamily::raw:
+            out.put("  /*The image file as it is*/\n");
+            break;
+        case FormatFamily::true_color:
+            return;
     }
     put_hex_lines(out, packed.bytes.data() + packed.palette_bytes, packed.bytes.size() - packed.palette_bytes,
                   packed.line_bytes);

@@ -33,10 +33,14 @@ std::optional<ImageKind> image_kind_of(const std::string& path) {
 // Under -v the zintra GPU handles only some depth / format pairs.
 bool zintra_supports(Depth depth, ColorFormat format) {
     switch (depth) {
-        case Depth::all: return true;
-        case Depth::bits16: return format != ColorFormat::true_color_alpha;
-        case Depth::bits24: return format != ColorFormat::true_color;
-        case Depth::bits8: return false;
+        case Depth::all:
+            return true;
+        case Depth::bits16:
+            return format != ColorFormat::true_color_alpha;
+        case Depth::bits24:
+            return format != ColorFormat::true_color;
+        case Depth::bits8:
+            return false;
     }
     return false;
 }
@@ -45,7 +49,8 @@ bool zintra_supports(Depth depth, ColorFormat format) {
 // option has been read.
 std::optional<Failure> refusal(const Options& o) {
     const FormatFamily family = family_of(o.format);
-    if (family == FormatFamily::raw && (o.width || o.height || o.premultiply)) return fatal(FailureKind::raw_resize);
+    if (family == FormatFamily::raw && (o.width || o.height || o.premultiply))
+        return fatal(FailureKind::raw_resize);
     if (family == FormatFamily::raw && o.binary) return fatal(FailureKind::raw_binary);
     // The zintra GPU draws true-colour images only.
     if (o.premultiply && family != FormatFamily::true_color) return fatal(FailureKind::zintra_combination);
@@ -61,10 +66,14 @@ std::optional<Failure> refusal(const Options& o) {
 // Any other number selects every depth.
 Depth depth_of(const char* word) {
     switch (std::atoi(word)) {
-        case 8: return Depth::bits8;
-        case 16: return Depth::bits16;
-        case 24: return Depth::bits24;
-        default: return Depth::all;
+        case 8:
+            return Depth::bits8;
+        case 16:
+            return Depth::bits16;
+        case 24:
+            return Depth::bits24;
+        default:
+            return Depth::all;
     }
 }
 
@@ -99,19 +108,36 @@ Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 }
                 name = optarg;
                 break;
-            case 'w': options.width = std::atoi(optarg); break;
-            case 'h': options.height = std::atoi(optarg); break;
-            case 'd': options.depth = depth_of(optarg); break;
-            case 'v': options.premultiply = true; break;
-            case kBin: options.binary = true; break;
-            case kSwap: options.swap = true; break;
-            case kDither: options.dither = true; break;
+            case 'w':
+                options.width = std::atoi(optarg);
+                break;
+            case 'h':
+                options.height = std::atoi(optarg);
+                break;
+            case 'd':
+                options.depth = depth_of(optarg);
+                break;
+            case 'v':
+                options.premultiply = true;
+                break;
+            case kBin:
+                options.binary = true;
+                break;
+            case kSwap:
+                options.swap = true;
+                break;
+            case kDither:
+                options.dither = true;
+                break;
             case kPreview:
                 if (optarg[0] == '\0') return fatal(FailureKind::usage);
                 options.preview_path = optarg;
                 break;
-            case kHelp: options.help = true; return options;
-            default: return fatal(FailureKind::usage);
+            case kHelp:
+                options.help = true;
+                return options;
+            default:
+                return fatal(FailureKind::usage);
         }
     }
 

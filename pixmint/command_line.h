@@ -51,19 +51,19 @@ enum class ImageKind { png, bmp, jpg, gif, svg };
 
 // What the command line asks for, settled before any image is read.
 struct Options {
-    std::string image_path;                     // the last -p
-    ImageKind kind = ImageKind::png;            // from the image path; svg takes the SVG route
+    std::string image_path;           // the last -p
+    ImageKind kind = ImageKind::png;  // from the image path; svg takes the SVG route
     ColorFormat format = ColorFormat::true_color;
     Depth depth = Depth::all;
-    std::optional<int> width;                   // -w as atoi reads it
-    std::optional<int> height;                  // -h as atoi reads it
-    bool premultiply = false;                   // -v: the target renders with the zintra GPU
-    lvforge::OutputNames names;                 // output path and C names, from -n or the image path
-    bool binary = false;                        // --bin: <name>.bin instead of <name>.c
-    bool swap = false;                          // --swap: the LV_COLOR_16_SWAP byte order in a 16-bit .bin
-    bool dither = false;                        // --dither: error diffusion wherever colours are reduced
-    std::optional<std::string> preview_path;    // --preview: where to write the PNG of what the device shows
-    bool help = false;                          // --help: print the help text and stop
+    std::optional<int> width;                 // -w as atoi reads it
+    std::optional<int> height;                // -h as atoi reads it
+    bool premultiply = false;                 // -v: the target renders with the zintra GPU
+    lvforge::OutputNames names;               // output path and C names, from -n or the image path
+    bool binary = false;                      // --bin: <name>.bin instead of <name>.c
+    bool swap = false;                        // --swap: the LV_COLOR_16_SWAP byte order in a 16-bit .bin
+    bool dither = false;                      // --dither: error diffusion wherever colours are reduced
+    std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
+    bool help = false;                        // --help: print the help text and stop
 };
 
 // Reads the options left to right, then settles the kind of image, the zintra combination and

@@ -26,7 +26,8 @@ struct Levels {
 
     explicit Levels(const ChannelBits& cb) : bits{cb.r, cb.g, cb.b} {
         for (std::size_t c = 0; c < 3; ++c)
-            for (unsigned code = 0; code < (1u << bits[c]); ++code) shown[c][code] = expand_bits(code, bits[c]);
+            for (unsigned code = 0; code < (1u << bits[c]); ++code)
+                shown[c][code] = expand_bits(code, bits[c]);
     }
 };
 

@@ -56,16 +56,25 @@ void walk_rows(const PixelView& px, TextSink& out, Encode encode) {
 
 // Writes one whole section: guard, comment, rows, "#endif".
 template <class Encode>
-void write_section(const PixelView& px, TextSink& out, const char* guard, const char* comment, Encode encode) {
+void write_section(const PixelView& px, TextSink& out, const char* guard, const char* comment,
+                   Encode encode) {
     if (px.data == nullptr) return;
     out.put(guard);
     out.put(comment);
     out.put("\n");
     switch (px.channels) {
-        case 1: walk_rows<1>(px, out, encode); break;
-        case 2: walk_rows<2>(px, out, encode); break;
-        case 3: walk_rows<3>(px, out, encode); break;
-        default: walk_rows<4>(px, out, encode); break;
+        case 1:
+            walk_rows<1>(px, out, encode);
+            break;
+        case 2:
+            walk_rows<2>(px, out, encode);
+            break;
+        case 3:
+            walk_rows<3>(px, out, encode);
+            break;
+        default:
+            walk_rows<4>(px, out, encode);
+            break;
     }
     out.put("#endif\n");
 }
@@ -74,14 +83,18 @@ void write_section(const PixelView& px, TextSink& out, const char* guard, const 
 inline std::uint8_t low565(const Rgba& c) {
     return static_cast<std::uint8_t>((((c.g >> 2) & 7) << 5) | (c.b >> 3));
 }
-inline std::uint8_t high565(const Rgba& c) { return static_cast<std::uint8_t>((c.r & 0xF8) | (c.g >> 5)); }
+inline std::uint8_t high565(const Rgba& c) {
+    return static_cast<std::uint8_t>((c.r & 0xF8) | (c.g >> 5));
+}
 
 }  // namespace
 
 void add_8bit_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
     const bool alpha = format == ColorFormat::true_color_alpha;
-    write_section(pixels, out, "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n", cf_info(format).comment_8bit, [alpha](char* o, Rgba c) {
-                      const auto v8 = static_cast<std::uint8_t>(((c.r >> 5) << 5) | ((c.g >> 5) << 2) | (c.b >> 6));
+    write_section(pixels, out, "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n",
+                  cf_info(format).comment_8bit, [alpha](char* o, Rgba c) {
+                      const auto v8 =
+                          static_cast<std::uint8_t>(((c.r >> 5) << 5) | ((c.g >> 5) << 2) | (c.b >> 6));
                       o = put_unit(o, kPixelHex, v8);
                       if (alpha) o = put_unit(o, kPixelHex, c.a);
                       return o;

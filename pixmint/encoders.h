@@ -10,14 +10,16 @@ namespace pixmint {
 
 // Signature shared by the encoders: pixels, -f format, -v premultiply, destination.
 // Each writes nothing at all when `pixels` holds no data.
-using Encoder = void (*)(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+using Encoder = void (*)(const PixelView& pixels, ColorFormat format, bool premultiply,
+                         lvforge::TextSink& out);
 
 // 8-bit section (RGB 3-3-2, plus alpha for true-color-alpha).
 void add_8bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
 // 16-bit section (RGB 5-6-5, low byte first, plus alpha for true-color-alpha).
 void add_16bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
 // 16-bit section with the two colour bytes swapped.
-void add_16bit_swap_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+void add_16bit_swap_depth(const PixelView& pixels, ColorFormat format, bool premultiply,
+                          lvforge::TextSink& out);
 // 32-bit section (blue, green, red, alpha; colour premultiplied under -v).
 void add_32bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
 

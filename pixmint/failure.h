@@ -16,10 +16,10 @@ enum class FailureKind {
     binary_needs_depth,        // --bin with a true-colour format and no single -d
     swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
     // Acquisition.
-    svg_open,        // SVG missing, unreadable or invalid
-    svg_rasterizer,  // no SVG renderer
-    svg_alloc,       // no memory for the rendered SVG
-    image_load,      // raster file missing, unknown or corrupt
+    svg_open,             // SVG missing, unreadable or invalid
+    svg_rasterizer,       // no SVG renderer
+    svg_alloc,            // no memory for the rendered SVG
+    image_load,           // raster file missing, unknown or corrupt
     invalid_size,         // an empty image, or a resize target below one pixel
     size_limit,           // the final image would be wider or taller than the limit
     too_large_to_decode,  // the source is too large to decode at all
@@ -35,8 +35,12 @@ struct Failure {
 };
 
 // A failure that ends the run before anything is written.
-inline Failure fatal(FailureKind kind) { return {kind, false}; }
+inline Failure fatal(FailureKind kind) {
+    return {kind, false};
+}
 // A failure reported first; the file is written anyway and the run then ends with status 1.
-inline Failure pending(FailureKind kind) { return {kind, true}; }
+inline Failure pending(FailureKind kind) {
+    return {kind, true};
+}
 
 }  // namespace pixmint

@@ -31,7 +31,8 @@ constexpr FormatRow kFormats[] = {
     {ColorFormat::alpha_8, "alpha-8", FormatFamily::alpha, 8, 14, "LV_IMG_CF_ALPHA_8BIT"},
     {ColorFormat::raw, "raw", FormatFamily::raw, 0, 1, "LV_IMG_CF_RAW"},
     {ColorFormat::raw_alpha, "raw-alpha", FormatFamily::raw, 0, 2, "LV_IMG_CF_RAW_ALPHA"},
-    {ColorFormat::raw_chroma_keyed, "raw-chroma-keyed", FormatFamily::raw, 0, 3, "LV_IMG_CF_RAW_CHROMA_KEYED"},
+    {ColorFormat::raw_chroma_keyed, "raw-chroma-keyed", FormatFamily::raw, 0, 3,
+     "LV_IMG_CF_RAW_CHROMA_KEYED"},
 };
 
 const FormatRow& row_of(ColorFormat format) {
@@ -48,9 +49,17 @@ std::optional<ColorFormat> format_of_word(const char* word) {
     return std::nullopt;
 }
 
-FormatFamily family_of(ColorFormat format) { return row_of(format).family; }
-int bits_of(ColorFormat format) { return row_of(format).bits; }
-unsigned cf_value(ColorFormat format) { return row_of(format).cf; }
-const char* cf_constant(ColorFormat format) { return row_of(format).constant; }
+FormatFamily family_of(ColorFormat format) {
+    return row_of(format).family;
+}
+int bits_of(ColorFormat format) {
+    return row_of(format).bits;
+}
+unsigned cf_value(ColorFormat format) {
+    return row_of(format).cf;
+}
+const char* cf_constant(ColorFormat format) {
+    return row_of(format).constant;
+}
 
 }  // namespace pixmint

@@ -13,7 +13,8 @@ constexpr std::size_t kRawLineBytes = 16;
 
 Result<std::optional<PackedImage>, Failure> raw_block(const std::string& path) {
     lvforge::WholeFile file;
-    if (lvforge::read_whole_file(path.c_str(), file) != lvforge::ReadStatus::ok) return fatal(FailureKind::image_load);
+    if (lvforge::read_whole_file(path.c_str(), file) != lvforge::ReadStatus::ok)
+        return fatal(FailureKind::image_load);
     PackedImage out;
     const auto* data = reinterpret_cast<const std::uint8_t*>(file.data.get());
     out.bytes.assign(data, data + file.size);

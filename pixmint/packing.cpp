@@ -6,7 +6,8 @@ std::size_t packed_row_bytes(std::uint32_t width, int bits) {
     return (std::size_t{width} * static_cast<std::size_t>(bits) + 7) / 8;
 }
 
-std::vector<std::uint8_t> pack_rows(const std::uint8_t* values, std::uint32_t width, std::uint32_t height, int bits) {
+std::vector<std::uint8_t> pack_rows(const std::uint8_t* values, std::uint32_t width, std::uint32_t height,
+                                    int bits) {
     const std::size_t stride = packed_row_bytes(width, bits);
     std::vector<std::uint8_t> out(stride * height);
     for (std::size_t y = 0; y < height; ++y) {

@@ -14,7 +14,8 @@ namespace pixmint {
 std::size_t packed_row_bytes(std::uint32_t width, int bits);
 
 // Packs `width` x `height` values (each below 2^bits), row by row, most significant bit first.
-std::vector<std::uint8_t> pack_rows(const std::uint8_t* values, std::uint32_t width, std::uint32_t height, int bits);
+std::vector<std::uint8_t> pack_rows(const std::uint8_t* values, std::uint32_t width, std::uint32_t height,
+                                    int bits);
 
 // Indexed data: 2^bits palette entries of blue, green, red, alpha (unused entries zero), then
 // the packed indices.

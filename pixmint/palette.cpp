@@ -14,7 +14,8 @@ namespace {
 constexpr int kQuantizerSpeed = 7;
 
 std::uint32_t key_of(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
+    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+           std::uint32_t{p[3]} << 24;
 }
 
 // Owning handles for the quantizer's objects.

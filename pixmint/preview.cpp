@@ -33,12 +33,14 @@ RgbaImage indexed_preview(const IndexedImage& img, std::uint32_t width, std::uin
 
 RgbaImage alpha_preview(const RgbaImage& img, int bits) {
     RgbaImage out{img.width, img.height, std::vector<std::uint8_t>(img.px.size())};
-    for (std::size_t i = 3; i < img.px.size(); i += 4) out.px[i] = expand_bits(reduce_alpha(img.px[i], bits), bits);
+    for (std::size_t i = 3; i < img.px.size(); i += 4)
+        out.px[i] = expand_bits(reduce_alpha(img.px[i], bits), bits);
     return out;
 }
 
 std::optional<std::vector<std::uint8_t>> encode_png(const RgbaImage& img) {
-    if (img.width == 0 || img.height == 0 || img.width > INT_MAX / 4 || img.height > INT_MAX) return std::nullopt;
+    if (img.width == 0 || img.height == 0 || img.width > INT_MAX / 4 || img.height > INT_MAX)
+        return std::nullopt;
     std::vector<std::uint8_t> png;
     const auto append = [](void* ctx, void* data, int size) {
         auto* out = static_cast<std::vector<std::uint8_t>*>(ctx);

@@ -13,10 +13,13 @@ namespace {
 // The colour depth the preview shows.
 int shown_depth(Depth depth) {
     switch (depth) {
-        case Depth::bits8: return 8;
-        case Depth::bits24: return 32;
+        case Depth::bits8:
+            return 8;
+        case Depth::bits24:
+            return 32;
         case Depth::bits16:
-        case Depth::all: break;
+        case Depth::all:
+            break;
     }
     return 16;
 }
@@ -34,14 +37,17 @@ RgbaImage shown_image(const Options& options, const Image& image, const PackedIm
     const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
     const int depth = shown_depth(options.depth);
     switch (family_of(options.format)) {
-        case FormatFamily::true_color: return true_color_preview(rgba, alpha_of(options.format), depth, options.dither);
+        case FormatFamily::true_color:
+            return true_color_preview(rgba, alpha_of(options.format), depth, options.dither);
         case FormatFamily::indexed:
             if (packed != nullptr && packed->indexed) {
                 return indexed_preview(*packed->indexed, image.width, image.height, depth);
             }
             break;
-        case FormatFamily::alpha: return alpha_preview(rgba, bits_of(options.format));
-        case FormatFamily::raw: break;
+        case FormatFamily::alpha:
+            return alpha_preview(rgba, bits_of(options.format));
+        case FormatFamily::raw:
+            break;
     }
     return rgba;
 }

@@ -13,7 +13,7 @@ namespace {
 // skip past the end (or backwards) lands on the end. Keeping those rules is
 // what keeps the walks below in step with the decoder on malformed input.
 class Bytes {
-public:
+   public:
     explicit Bytes(std::span<const std::uint8_t> file) : file_(file) {}
 
     std::uint8_t u8() { return pos_ < file_.size() ? file_[pos_++] : 0; }
@@ -35,7 +35,8 @@ public:
     }
     void skip(std::int64_t n) {
         const std::size_t left = file_.size() - pos_;
-        pos_ = (n < 0 || static_cast<std::uint64_t>(n) >= left) ? file_.size() : pos_ + static_cast<std::size_t>(n);
+        pos_ = (n < 0 || static_cast<std::uint64_t>(n) >= left) ? file_.size()
+                                                                : pos_ + static_cast<std::size_t>(n);
     }
     bool at_end() const { return pos_ >= file_.size(); }
     std::size_t pos() const { return pos_; }
@@ -46,7 +47,7 @@ public:
                           [](char m, std::uint8_t b) { return static_cast<std::uint8_t>(m) == b; });
     }
 
-private:
+   private:
     std::span<const std::uint8_t> file_;
     std::size_t pos_ = 0;
 };
@@ -62,11 +63,15 @@ private:
 constexpr int kNoMarker = 0xff;  // what the decoder's marker read gives when no marker is there
 constexpr int kSoi = 0xd8, kEoi = 0xd9, kSos = 0xda, kDnl = 0xdc, kDht = 0xc4, kDqt = 0xdb, kDri = 0xdd;
 
-bool is_frame_start(int m) { return m == 0xc0 || m == 0xc1 || m == 0xc2; }
-bool is_restart(int m) { return m >= 0xd0 && m <= 0xd7; }
+bool is_frame_start(int m) {
+    return m == 0xc0 || m == 0xc1 || m == 0xc2;
+}
+bool is_restart(int m) {
+    return m >= 0xd0 && m <= 0xd7;
+}
 
 class JpegWalk {
-public:
+   public:
     explicit JpegWalk(std::span<const std::uint8_t> file) : in_(file) {}
 
     RasterVerdict run() {
@@ -95,7 +100,7 @@ public:
         return verdict_;
     }
 
-private:
+   private:
     // A marker: 0xff, any fill bytes 0xff, then the code; kNoMarker when the next byte isn't 0xff.
     int next_marker() {
         if (pending_ != kNoMarker) return std::exchange(pending_, kNoMarker);
@@ -201,8 +206,7 @@ RasterVerdict check_bmp(Bytes in) {
     std::uint32_t compression = 0;
     if (hsz != 12) compression = in.u32le();
     // Bit-field masks follow the short headers; the longer ones hold them inside.
-    const bool masks_after_header =
-        (hsz == 40 || hsz == 56) && compression == 3 && (bpp == 16 || bpp == 32);
+    const bool masks_after_header = (hsz == 40 || hsz == 56) && compression == 3 && (bpp == 16 || bpp == 32);
     const std::int64_t header_end = 14 + std::int64_t{hsz} + (masks_after_header ? 12 : 0);
 
     // Palette entries the decoder reads (3 bytes each after the short header, else 4).
@@ -214,7 +218,7 @@ RasterVerdict check_bmp(Bytes in) {
         const std::int64_t room = offset - header_end;
         palette = room >= 0 ? room / 4 : -((-room + 3) / 4);  // floor, as its shift does
     }
-    if (palette == 0 && offset != header_end) return RasterVerdict::decodable;  // it refuses
+    if (palette == 0 && offset != header_end) return RasterVerdict::decodable;         // it refuses
     if (bpp < 16 && (palette == 0 || palette > 256)) return RasterVerdict::decodable;  // it refuses
     // A negative count reads no entry, but still enters the skip to the rows.
     const std::int64_t palette_bytes = std::max<std::int64_t>(palette, 0) * entry;
@@ -222,14 +226,24 @@ RasterVerdict check_bmp(Bytes in) {
 
     std::int64_t row = 0;  // bytes of one row, its padding to 4 bytes included
     switch (bpp) {
-        case 1: row = (width + 7) >> 3; break;
-        case 4: row = (width + 1) >> 1; break;
-        case 8: row = width; break;
-        case 16: row = 2 * width; break;
-        case 24: row = 3 * width; break;
+        case 1:
+            row = (width + 7) >> 3;
+            break;
+        case 4:
+            row = (width + 1) >> 1;
+            break;
+        case 8:
+            row = width;
+            break;
+        case 16:
+            row = 2 * width;
+            break;
+        case 24:
+            row = 3 * width;
+            break;
         default:
             if (bpp < 16) return RasterVerdict::decodable;  // it refuses other palette depths
-            row = 4 * width;  // read in 32-bit units, never padded
+            row = 4 * width;                                // read in 32-bit units, never padded
     }
     row += (-row) & 3;
     const std::int64_t rows = row * height;
@@ -238,7 +252,7 @@ RasterVerdict check_bmp(Bytes in) {
     if (gap < 0) return RasterVerdict::bmp_pixels_missing;
     const std::int64_t start = header_end + palette_bytes + gap;
     return start + rows > static_cast<std::int64_t>(in.size()) ? RasterVerdict::bmp_pixels_missing
-                                                                : RasterVerdict::decodable;
+                                                               : RasterVerdict::decodable;
 }
 
 // ---- GIF ----------------------------------------------------------------

@@ -19,7 +19,9 @@ namespace pixmint {
 
 namespace {
 
-void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void print(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 }  // namespace
 
@@ -41,7 +43,8 @@ int run(int argc, char** argv) {
         return 1;
     }
     // No output may replace the very image it is made from: the C file (or the .bin), nor the preview.
-    const std::string out_path = options.binary ? bin_path_of(options.names.out_path) : options.names.out_path;
+    const std::string out_path =
+        options.binary ? bin_path_of(options.names.out_path) : options.names.out_path;
     for (const std::string* path : {&out_path, options.preview_path ? &*options.preview_path : nullptr}) {
         if (path != nullptr && lvforge::is_same_file(options.image_path, *path)) {
             print(same_file_message(*path));
@@ -72,7 +75,8 @@ int run(int argc, char** argv) {
     auto written = options.binary ? create_bin_file(options, image, packed, opened)
                                   : create_c_src(options, image, packed, year.value(), opened);
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (!written && options.preview_path && image.pixels != nullptr) written = create_preview(options, image, packed);
+    if (!written && options.preview_path && image.pixels != nullptr)
+        written = create_preview(options, image, packed);
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
 }

@@ -2,7 +2,9 @@
 
 namespace pixmint {
 
-bool wants_resize(const Options& options) { return options.width || options.height || options.premultiply; }
+bool wants_resize(const Options& options) {
+    return options.width || options.height || options.premultiply;
+}
 
 Result<Size, Failure> plan_size(const Options& options, Size source) {
     // An empty image would become an array of no bytes, which does not compile.

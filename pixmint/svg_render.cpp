@@ -85,8 +85,9 @@ Result<Image, SvgFailure> SvgDocument::render() const {
     if (image.pixels == nullptr) return SvgFailure::alloc_failed;
 
     CairoOwner canvas{lib};
-    canvas.surface = lib.image_surface_create_for_data(image.pixels.get(), CAIRO_FORMAT_ARGB32, static_cast<int>(w),
-                                                       static_cast<int>(h), static_cast<int>(w * 4));
+    canvas.surface =
+        lib.image_surface_create_for_data(image.pixels.get(), CAIRO_FORMAT_ARGB32, static_cast<int>(w),
+                                          static_cast<int>(h), static_cast<int>(w * 4));
     if (lib.surface_status(canvas.surface) != CAIRO_STATUS_SUCCESS) return SvgFailure::rasterizer_failed;
     canvas.cr = lib.create(canvas.surface);
     if (lib.status(canvas.cr) != CAIRO_STATUS_SUCCESS) return SvgFailure::rasterizer_failed;

@@ -24,7 +24,7 @@ struct SvgHandleRelease {
 
 // A parsed SVG document, sized but not yet rendered.
 class SvgDocument {
-public:
+   public:
     // Parses `path` at 96 dpi; fails when the renderer can't be loaded or the document has no
     // usable size (its width and height, or failing those its viewBox).
     static Result<SvgDocument, SvgFailure> open(const std::string& path);
@@ -36,7 +36,7 @@ public:
     // Renders at scale 1, offset (0, 0), into width() x height() 4-component straight RGBA pixels.
     Result<Image, SvgFailure> render() const;
 
-private:
+   private:
     std::unique_ptr<void, SvgHandleRelease> handle_;
     double exact_width_ = 0, exact_height_ = 0;  // unrounded, for the viewport
     std::uint32_t width_ = 0, height_ = 0;

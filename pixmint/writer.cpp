@@ -39,10 +39,12 @@ void add_head(const Options& options, lvforge::BannerYear year, lvforge::TextSin
     lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name, year);
 }
 
-void add_img_map(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out) {
+void add_img_map(const Options& options, const Image& image, const PackedImage* packed,
+                 lvforge::TextSink& out) {
     const auto& names = options.names;
-    out.putf("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
-             names.attr_name.c_str(), names.var_name.c_str());
+    out.putf(
+        "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
+        names.attr_name.c_str(), names.var_name.c_str());
     if (packed != nullptr) {
         add_block_map(options.format, *packed, out);
         out.put("};\n\n");
@@ -64,7 +66,8 @@ void add_img_map(const Options& options, const Image& image, const PackedImage* 
     out.put("};\n\n");
 }
 
-void add_var_def(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out) {
+void add_var_def(const Options& options, const Image& image, const PackedImage* packed,
+                 lvforge::TextSink& out) {
     const char* var_name = options.names.var_name.c_str();
     out.putf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
     // header.always_zero is always 0 for an image held in memory.

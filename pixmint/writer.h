@@ -26,8 +26,10 @@ std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const
 // Banner with `year`, include and attribute guards (nothing at all when there is no year).
 void add_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out);
 // The map array: the sections that -d selects, or the one block of `packed` when not null.
-void add_img_map(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out);
+void add_img_map(const Options& options, const Image& image, const PackedImage* packed,
+                 lvforge::TextSink& out);
 // The descriptor pointing at the map array; a block's data size is its exact byte count.
-void add_var_def(const Options& options, const Image& image, const PackedImage* packed, lvforge::TextSink& out);
+void add_var_def(const Options& options, const Image& image, const PackedImage* packed,
+                 lvforge::TextSink& out);
 
 }  // namespace pixmint

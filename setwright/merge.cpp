@@ -92,7 +92,8 @@ std::optional<MergeError> merge_item(const cJSON* item, int position, Configurat
         const std::string_view value(member->valuestring);
         const bool breaks = value.find_first_of("\n\r") != std::string_view::npos;
         if (breaks || (!value.empty() && value.back() == '\\')) {
-            MergeError err = item_error(breaks ? MergeFailure::line_break : MergeFailure::trailing_backslash, position);
+            MergeError err =
+                item_error(breaks ? MergeFailure::line_break : MergeFailure::trailing_backslash, position);
             err.offset = offset;
             err.member = key;
             return err;

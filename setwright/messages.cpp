@@ -48,9 +48,8 @@ std::string merge_message(const MergeError& err) {
                                                   "\" of offset=" + std::to_string(err.offset) +
                                                   " holds a line feed, carriage return or NUL");
         case MergeFailure::trailing_backslash:
-            return item_message(err.position, "\"" + std::string(err.member) +
-                                                  "\" of offset=" + std::to_string(err.offset) +
-                                                  " ends with a backslash");
+            return item_message(err.position, "\"" + std::string(err.member) + "\" of offset=" +
+                                                  std::to_string(err.offset) + " ends with a backslash");
         case MergeFailure::out_of_memory:
             return "allocate memory for the values of offset " + std::to_string(err.offset) + " failed\n";
     }

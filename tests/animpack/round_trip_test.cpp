@@ -67,11 +67,12 @@ TEST(RoundTrip, NamesThatAreNoIdentifiersStillCompile) {
         TempDir d;
         write_file(d / "in.json", "{}");
         write_file(d / "lvgl.h", "#include <stdint.h>\n");
-        const auto conv = lvforge::test::run({ANIMPACK_BIN, "-p", "in.json", "-n", c.name}, {.cwd = d.path()});
+        const auto conv =
+            lvforge::test::run({ANIMPACK_BIN, "-p", "in.json", "-n", c.name}, {.cwd = d.path()});
         EXPECT_EQ(conv.status, 0) << c.name;
-        const auto cc = lvforge::test::run({"/usr/bin/cc", "-std=c11", "-Wall", "-Werror", "-I.", "-c", "-o", "gen.o",
-                                            c.name + ".c"},
-                                           {.cwd = d.path()});
+        const auto cc = lvforge::test::run(
+            {"/usr/bin/cc", "-std=c11", "-Wall", "-Werror", "-I.", "-c", "-o", "gen.o", c.name + ".c"},
+            {.cwd = d.path()});
         EXPECT_EQ(cc.status, 0) << c.name << cc.out << cc.err;
         const auto nm = lvforge::test::run({"/usr/bin/nm", "gen.o"}, {.cwd = d.path()});
         EXPECT_NE(nm.out.find(" R " + c.symbol + "\n"), std::string::npos) << c.name << nm.out;

@@ -1,7 +1,6 @@
 // Runs of the real animpack binary where the golden cases (tests/golden/animpack)
 // can't reach: a FIFO as input, an absolute output name, writes that fail.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,7 +83,8 @@ TEST(Output, WithoutATemporaryFileTheEarlierFileIsKeptAndNothingWritten) {
     ::chmod((d / "ro/anim.c").c_str(), 0666);
     std::vector<std::string> argv{ANIMPACK_BIN, "-p", "anim.json", "-n", "ro/anim"};
     if (::geteuid() == 0) {
-        if (!lvforge::test::exists("/usr/bin/setpriv")) GTEST_SKIP() << "no setpriv to run as an unprivileged user";
+        if (!lvforge::test::exists("/usr/bin/setpriv"))
+            GTEST_SKIP() << "no setpriv to run as an unprivileged user";
         argv.insert(argv.begin(), {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
     } else {
         ::chmod((d / "ro").c_str(), 0555);

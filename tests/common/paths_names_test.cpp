@@ -62,9 +62,18 @@ TEST(Names, EveryByteOutsideAnIdentifierBecomesAnUnderscore) {
         std::string_view name;
         const char* id;
     } cases[] = {
-        {"my_logo", "my_logo"}, {"my-logo", "my_logo"}, {"2x", "_2x"},         {"a b", "a_b"},
-        {"_9", "_9"},           {"9", "_9"},            {"", "_"},             {"a\nb", "a_b"},
-        {"\"", "_"},            {"\xff", "_"},          {{"a\0b", 3}, "a_b"}, {"Zz09", "Zz09"},
+        {"my_logo", "my_logo"},
+        {"my-logo", "my_logo"},
+        {"2x", "_2x"},
+        {"a b", "a_b"},
+        {"_9", "_9"},
+        {"9", "_9"},
+        {"", "_"},
+        {"a\nb", "a_b"},
+        {"\"", "_"},
+        {"\xff", "_"},
+        {{"a\0b", 3}, "a_b"},
+        {"Zz09", "Zz09"},
     };
     for (const auto& c : cases) EXPECT_EQ(c_identifier(c.name), c.id) << c.name;
 }

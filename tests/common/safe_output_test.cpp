@@ -1,8 +1,9 @@
 // The output path every generator writes through: SafeOutput and the shared
 // write procedure. The point of both is that a failed run leaves the earlier
 // file as it was and no temporary file behind.
-#include <gtest/gtest.h>
+#include "safe_output.h"
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -16,7 +17,6 @@
 #include <vector>
 
 #include "c_source.h"
-#include "safe_output.h"
 #include "test_support.h"
 
 namespace lvforge {
@@ -85,7 +85,8 @@ TEST(SafeOutput, AWriteBeyondTheFileSizeLimitFailsCleanly) {
     EXPECT_EQ(read_file(t / "out.c"), "old");
     EXPECT_EQ(list_dir(t.path()), Names{"out.c"});
     // Within the limit the same child succeeds, so it was the limit that failed it.
-    EXPECT_EQ(commit_under_file_size_limit(t / "out.c", 1000, 4096), static_cast<int>(SafeOutput::Status::ok));
+    EXPECT_EQ(commit_under_file_size_limit(t / "out.c", 1000, 4096),
+              static_cast<int>(SafeOutput::Status::ok));
     EXPECT_EQ(read_file(t / "out.c"), std::string(1000, 'n'));
 }
 

@@ -1,13 +1,13 @@
 // read_whole_file: the input side of the generators, including the inputs
 // that are not regular files and must be refused without blocking.
-#include <gtest/gtest.h>
+#include "whole_file.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <string>
 
 #include "test_support.h"
-#include "whole_file.h"
 
 namespace lvforge {
 namespace {

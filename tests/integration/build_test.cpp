@@ -379,7 +379,8 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
          "indexed-1, indexed-2, indexed-4, indexed-8, alpha-1, alpha-2, alpha-4, alpha-8, raw, raw-alpha, "
          "raw-chroma-keyed, not 'rgb565'"},
         {"lvforge_add_image(app logo.png FORMAT raw WIDTH 4)",
-         "lvforge_add_image: FORMAT raw keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply"},
+         "lvforge_add_image: FORMAT raw keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not "
+         "apply"},
         {"lvforge_add_image(app logo.png FORMAT alpha-2 PREMULTIPLY)",
          "lvforge_add_image: PREMULTIPLY does not support FORMAT alpha-2"},
         {"lvforge_add_image(app logo.png DEPTH 32)",
@@ -491,14 +492,13 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     for (std::string line; std::getline(listing, line);)
         if (line[0] == '-') files.insert(line.substr(line.rfind(' ') + 1));
     const std::string cm = "./usr/lib/cmake/lvforge/";
-    EXPECT_EQ(files,
-              (std::set<std::string>{
-                  "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
-                  "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
-                  "./usr/share/man/man1/setwright.1.gz", "./usr/share/doc/lvforge/copyright",
-                  cm + "LvforgeFunctions.cmake",
-                  cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake", cm + "lvforgeConfigVersion.cmake",
-                  cm + "lvforgeTargets.cmake", cm + "lvforgeTargets-release.cmake"}));
+    EXPECT_EQ(files, (std::set<std::string>{
+                         "./usr/bin/animpack", "./usr/bin/pixmint", "./usr/bin/setwright",
+                         "./usr/share/man/man1/animpack.1.gz", "./usr/share/man/man1/pixmint.1.gz",
+                         "./usr/share/man/man1/setwright.1.gz", "./usr/share/doc/lvforge/copyright",
+                         cm + "LvforgeFunctions.cmake", cm + "LvforgeRun.cmake", cm + "lvforgeConfig.cmake",
+                         cm + "lvforgeConfigVersion.cmake", cm + "lvforgeTargets.cmake",
+                         cm + "lvforgeTargets-release.cmake"}));
 
     // Unpacked anywhere, the package is a working install.
     ASSERT_EQ(sh({"/usr/bin/env", "dpkg-deb", "-x", deb, dir / "root"}).status, 0);

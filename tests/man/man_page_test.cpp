@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "../../pixmint/command_line.h"  // pixmint::kOptionString
-#include "../../animpack/command_line.h"  // animpack::kOptionString (every tool has a command_line.h)
+#include "../../animpack/command_line.h"   // animpack::kOptionString (every tool has a command_line.h)
+#include "../../pixmint/command_line.h"    // pixmint::kOptionString
 #include "../../setwright/command_line.h"  // setwright::kOptionString
 #include "lvforge_version.h"
 #include "test_support.h"
@@ -24,8 +24,8 @@ using lvforge::test::run;
 
 struct Page {
     const char* tool;
-    const char* option_string;          // what the tool hands to getopt
-    std::vector<std::string> messages;  // exact output, placeholders as the page names them
+    const char* option_string;             // what the tool hands to getopt
+    std::vector<std::string> messages;     // exact output, placeholders as the page names them
     const option* long_options = nullptr;  // what the tool hands to getopt_long, if it reads long options
 };
 
@@ -33,8 +33,9 @@ struct Page {
 const Page kPages[] = {
     {"pixmint",
      pixmint::kOptionString,
-     {"pixmint (V" LVFORGE_VERSION "): generate C array source file from image for lvgl.", "Error: Unsupported filename!",
-      "Error: Please select a gif file.", "Err: color depth or alpha channel is not supported on this board.",
+     {"pixmint (V" LVFORGE_VERSION "): generate C array source file from image for lvgl.",
+      "Error: Unsupported filename!", "Error: Please select a gif file.",
+      "Err: color depth or alpha channel is not supported on this board.",
       "Error: Image size out of limit. The width and height should not exceed 2500 !",
       "ERR: create dir failed!", "ERR: open path failed!",
       "Error: raw formats keep the file as it is; -w, -h and -v do not apply.",
@@ -52,7 +53,8 @@ const Page kPages[] = {
      animpack::kOptionString,
      {"animpack: generate hex array source file from json file for lvgl.", "Error: Unsupported filename!",
       "open file failed", "allocate memory for json_data failed", "ERR: write path failed!",
-      "Error: SOURCE_DATE_EPOCH is not a valid timestamp.", "Error: the output file path is the input file."}},
+      "Error: SOURCE_DATE_EPOCH is not a valid timestamp.",
+      "Error: the output file path is the input file."}},
 };
 
 void PrintTo(const Page& page, std::ostream* os) {

@@ -20,18 +20,24 @@ using lvforge::test::TempDir;
 
 const std::string kUsage =
     "pixmint (V0.1): generate C array source file from image for lvgl.\n"
-    "\nUsage: pixmint.exe [options]\nOptions:\n\t-p <image file>\t\t Image file name.\n\t-f <color-format>\tSpecify "
-    "the color format, it must be one of following options:\n\t\ttrue-color: true color format, it's the default "
-    "format\n\t\ttrue-color-alpha: same as true-color but every pixel has an alpha byte\n\t\ttrue-color-chroma-keyed: "
-    "same as true-color but LV_COLOR_TRANSP pixels will be transparent\n\t-n <variable-name>\t Specify the name of the "
-    "image variable\n\t-w <new-width>\t\t Resize the width of the image. If not provided, the original width will be "
-    "used\n\t-h <new-height>\t\t Resize the height of the image. If not provided, the original height will be "
+    "\nUsage: pixmint.exe [options]\nOptions:\n\t-p <image file>\t\t Image file name.\n\t-f "
+    "<color-format>\tSpecify "
+    "the color format, it must be one of following options:\n\t\ttrue-color: true color format, it's the "
+    "default "
+    "format\n\t\ttrue-color-alpha: same as true-color but every pixel has an alpha "
+    "byte\n\t\ttrue-color-chroma-keyed: "
+    "same as true-color but LV_COLOR_TRANSP pixels will be transparent\n\t-n <variable-name>\t Specify the "
+    "name of the "
+    "image variable\n\t-w <new-width>\t\t Resize the width of the image. If not provided, the original width "
+    "will be "
+    "used\n\t-h <new-height>\t\t Resize the height of the image. If not provided, the original height will "
+    "be "
     "used\n\t-d <8,16,24>\t\t Specify RGB color depth\n\t-v\t\t\t Specify if zintra is enabled\n\n";
 const std::string kCombination = "Err: color depth or alpha channel is not supported on this board.\n\n";
 
 struct Case {
     std::vector<std::string> args;
-    std::string out;     // exact standard output
+    std::string out;  // exact standard output
     int status;
     std::string output;  // file that must exist afterwards ("" when none may be written)
     std::string var;     // variable name expected inside it
@@ -110,7 +116,11 @@ const Case kCases[] = {
     {{"-p", "logo.png", "-v", "-d", "8", "-f", "true-color-alpha"}, kCombination, 1, "", ""},
     {{"-p", "logo.png", "-v", "-d", "16", "-f", "true-color-alpha"}, kCombination, 1, "", ""},
     {{"-p", "logo.png", "-v", "-d", "24"}, kCombination, 1, "", ""},
-    {{"-p", "logo.png", "-v", "-d", "24", "-f", "true-color-chroma-keyed"}, "color depth: 24\n", 0, "logo.c", "logo"},
+    {{"-p", "logo.png", "-v", "-d", "24", "-f", "true-color-chroma-keyed"},
+     "color depth: 24\n",
+     0,
+     "logo.c",
+     "logo"},
     {{"-p", "logo.png", "-v", "-d", "16"}, "color depth: 16\n", 0, "logo.c", "logo"},
     {{"-p", "logo.png", "-v", "-f", "true-color-alpha"}, "color depth: 0\n", 0, "logo.c", "logo"},
     // Depth words.
@@ -124,7 +134,11 @@ const Case kCases[] = {
     {{"extra", "-p", "logo.png", "more"}, "color depth: 0\n", 0, "logo.c", "logo"},
     // Names.
     {{"-p", "C:\\art\\my_logo.png"}, "color depth: 0\n", 0, "my_logo.c", "my_logo"},
-    {{"-p", "C:\\art\\my_logo.png", "-n", "out/images/logo"}, "color depth: 0\n", 0, "out/images/logo.c", "logo"},
+    {{"-p", "C:\\art\\my_logo.png", "-n", "out/images/logo"},
+     "color depth: 0\n",
+     0,
+     "out/images/logo.c",
+     "logo"},
     {{"-p", "logo.png", "-n", "out\\img\\logo"}, "color depth: 0\n", 0, "out/img/logo.c", "logo"},
     {{"-p", "logo.png", "-n", "a/b\\c.d"}, "color depth: 0\n", 0, "a/b/c.d.c", "c_d"},
     {{"-p", "logo.png", "-n", "my-logo"}, "color depth: 0\n", 0, "my-logo.c", "my_logo"},
@@ -182,13 +196,24 @@ TEST(Resize, TargetSizesFollowTheOptions) {
         const char* size;
     };
     const R cases[] = {
-        {100, 80, {"-w", "50"}, "  .header.w = 50,\n  .header.h = 80,\n  .data_size = 4000 * LV_COLOR_SIZE / 8,\n"},
+        {100,
+         80,
+         {"-w", "50"},
+         "  .header.w = 50,\n  .header.h = 80,\n  .data_size = 4000 * LV_COLOR_SIZE / 8,\n"},
         {100, 8, {"-v"}, "  .header.w = 112,\n  .header.h = 8,\n  .data_size = 896 * LV_COLOR_SIZE / 8,\n"},
         {128, 2, {"-v"}, "  .header.w = 144,\n  .header.h = 2,\n  .data_size = 288 * LV_COLOR_SIZE / 8,\n"},
-        {100, 2, {"-v", "-w", "64"}, "  .header.w = 80,\n  .header.h = 2,\n  .data_size = 160 * LV_COLOR_SIZE / 8,\n"},
-        {10, 10, {"-h", "3"}, "  .header.w = 10,\n  .header.h = 3,\n  .data_size = 30 * LV_COLOR_SIZE / 8,\n"},
+        {100,
+         2,
+         {"-v", "-w", "64"},
+         "  .header.w = 80,\n  .header.h = 2,\n  .data_size = 160 * LV_COLOR_SIZE / 8,\n"},
+        {10,
+         10,
+         {"-h", "3"},
+         "  .header.w = 10,\n  .header.h = 3,\n  .data_size = 30 * LV_COLOR_SIZE / 8,\n"},
         // The limit applies after the resize.
-        {2600, 2, {"-w", "2500", "-d", "8"},
+        {2600,
+         2,
+         {"-w", "2500", "-d", "8"},
          "  .header.w = 2500,\n  .header.h = 2,\n  .data_size = 5000 * LV_COLOR_SIZE / 8,\n"},
     };
     for (const auto& c : cases) {

@@ -1,6 +1,8 @@
 // The pixel encoders: the documented pixel values, the row layout, grey
 // input, and a cross-check of every section against a plain snprintf
 // formatter on random pixels of every channel count.
+#include "encoders.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "encoders.h"
 #include "sink_capture.h"
 
 namespace pixmint {
@@ -28,7 +29,8 @@ struct Job {
     bool premultiply;
 };
 
-Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTrueColor, bool premultiply = false) {
+Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTrueColor,
+            bool premultiply = false) {
     return {w, h, channels, cf, premultiply};
 }
 
@@ -96,7 +98,8 @@ TEST(PixelValues, AlphaByteOnlyForTrueColorAlpha) {
 TEST(PixelValues, PremultiplyTouchesOnlyThe32BitSection) {
     const Bytes px = {200, 100, 50, 128};
     EXPECT_EQ(one_pixel(add_32bit_depth, px, kTrueColorAlpha, true), "  0x19, 0x32, 0x64, 0x80, \n");
-    EXPECT_EQ(one_pixel(add_8bit_depth, px, kTrueColorAlpha, true), one_pixel(add_8bit_depth, px, kTrueColorAlpha));
+    EXPECT_EQ(one_pixel(add_8bit_depth, px, kTrueColorAlpha, true),
+              one_pixel(add_8bit_depth, px, kTrueColorAlpha));
     EXPECT_EQ(one_pixel(add_16bit_depth, px, kTrueColorAlpha, true),
               one_pixel(add_16bit_depth, px, kTrueColorAlpha));
     // Opaque pixels lose one step: the divisor is 256.
@@ -120,13 +123,14 @@ TEST(SectionLayout, GuardCommentRowsEndif) {
               "  /*Pixel format: Red: 3 bit, Green: 3 bit, Blue: 2 bit*/\n"
               "  0xe0, 0x1c, \n"
               "#endif\n");
-    EXPECT_EQ(section(add_16bit_swap_depth, job_for(1, 2, 3, kTrueColorAlpha), &px),
-              "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
-              "  /*Pixel format: Alpha 8 bit, Red: 5 bit, Green: 6 bit, Blue: 5 bit  BUT the 2  color bytes are "
-              "swapped*/\n"
-              "  0xf8, 0x00, 0xff, \n"
-              "  0x07, 0xe0, 0xff, \n"
-              "#endif\n");
+    EXPECT_EQ(
+        section(add_16bit_swap_depth, job_for(1, 2, 3, kTrueColorAlpha), &px),
+        "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
+        "  /*Pixel format: Alpha 8 bit, Red: 5 bit, Green: 6 bit, Blue: 5 bit  BUT the 2  color bytes are "
+        "swapped*/\n"
+        "  0xf8, 0x00, 0xff, \n"
+        "  0x07, 0xe0, 0xff, \n"
+        "#endif\n");
 }
 
 TEST(SectionLayout, EmptyDimensionsAndMissingBuffer) {
@@ -195,7 +199,8 @@ TEST(SectionLayout, MatchesReferenceFormatterForEveryCombination) {
                 const Job job = job_for(w, h, channels, cf, premultiply);
                 for (Encoder enc : {add_8bit_depth, add_16bit_depth, add_16bit_swap_depth, add_32bit_depth}) {
                     ASSERT_EQ(rows_of(section(enc, job, &px)), reference_rows(enc, job, px))
-                        << "channels " << channels << " cf " << static_cast<int>(cf) << " premultiply " << premultiply;
+                        << "channels " << channels << " cf " << static_cast<int>(cf) << " premultiply "
+                        << premultiply;
                 }
             }
         }

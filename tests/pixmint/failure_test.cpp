@@ -1,7 +1,6 @@
 // Failed runs lose nothing: the message and status are exact, an earlier
 // output stays byte for byte, and no temporary file is left behind.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,7 +22,8 @@ using Names = std::vector<std::string>;
 
 const std::string kEarlier = "/* an earlier, good output */\n";
 
-lvforge::test::RunResult pixmint(const TempDir& dir, std::vector<std::string> args, long long fsize_limit = -1) {
+lvforge::test::RunResult pixmint(const TempDir& dir, std::vector<std::string> args,
+                                 long long fsize_limit = -1) {
     return run_pixmint(dir.path(), std::move(args), fsize_limit);
 }
 

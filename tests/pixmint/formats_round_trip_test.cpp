@@ -40,8 +40,9 @@ void write_gradient(const std::string& path) {
     Bytes px;
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
-            px.insert(px.end(), {static_cast<std::uint8_t>(x * 7), static_cast<std::uint8_t>(y * 28),
-                                 static_cast<std::uint8_t>(x * 3 + y * 11), static_cast<std::uint8_t>(255 - x * 2)});
+            px.insert(px.end(),
+                      {static_cast<std::uint8_t>(x * 7), static_cast<std::uint8_t>(y * 28),
+                       static_cast<std::uint8_t>(x * 3 + y * 11), static_cast<std::uint8_t>(255 - x * 2)});
     EXPECT_NE(stbi_write_png(path.c_str(), kW, kH, 4, px.data(), kW * 4), 0);
 }
 
@@ -58,18 +59,24 @@ Compiled compile(const TempDir& dir, const std::string& var, int depth = 16, int
                               read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/firmware/lvgl/lvgl.h"));
     lvforge::test::write_file(dir / "lv_conf.h", "");
     const std::string src = var + "_dump.c", exe = dir / (var + "_dump");
-    lvforge::test::write_file(dir / src, "#include <stdio.h>\n#include \"" + var + ".c\"\nint main(void) {\n"
-                              "    printf(\"%u %u %u %u\\n\", (unsigned)" + var + ".header.w, (unsigned)" + var +
-                              ".header.h, (unsigned)" + var + ".header.cf, (unsigned)" + var + ".data_size);\n"
-                              "    fwrite(" + var + ".data, 1, sizeof " + var + "_map, stdout);\n"
-                              "    return " + var + ".header.cf < LV_IMG_CF_TRUE_COLOR || " + var +
-                              ".header.cf > LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED ? " + var +
-                              ".data_size != sizeof " + var + "_map : 0;\n}\n");
-    const auto cc = lvforge::test::run({"/bin/sh", "-c",
-                                        "cc -std=c99 -Wall -Wextra -Wpedantic -Werror -DLV_COLOR_DEPTH=" +
-                                            std::to_string(depth) + " -DLV_COLOR_16_SWAP=" + std::to_string(swap) +
-                                            " -o " + exe + " " + src},
-                                       {.cwd = dir.path()});
+    lvforge::test::write_file(dir / src, "#include <stdio.h>\n#include \"" + var +
+                                             ".c\"\nint main(void) {\n"
+                                             "    printf(\"%u %u %u %u\\n\", (unsigned)" +
+                                             var + ".header.w, (unsigned)" + var + ".header.h, (unsigned)" +
+                                             var + ".header.cf, (unsigned)" + var +
+                                             ".data_size);\n"
+                                             "    fwrite(" +
+                                             var + ".data, 1, sizeof " + var +
+                                             "_map, stdout);\n"
+                                             "    return " +
+                                             var + ".header.cf < LV_IMG_CF_TRUE_COLOR || " + var +
+                                             ".header.cf > LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED ? " + var +
+                                             ".data_size != sizeof " + var + "_map : 0;\n}\n");
+    const auto cc = lvforge::test::run(
+        {"/bin/sh", "-c",
+         "cc -std=c99 -Wall -Wextra -Wpedantic -Werror -DLV_COLOR_DEPTH=" + std::to_string(depth) +
+             " -DLV_COLOR_16_SWAP=" + std::to_string(swap) + " -o " + exe + " " + src},
+        {.cwd = dir.path()});
     EXPECT_EQ(cc.status, 0) << cc.out << cc.err;
     const auto r = lvforge::test::run({exe});
     EXPECT_EQ(r.status, 0) << "data_size is not the array's size";
@@ -105,7 +112,8 @@ std::uint8_t opa_of(unsigned v, int bits) {
 }
 
 std::string header_of(int w, int h, int cf, std::size_t size) {
-    return std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(cf) + " " + std::to_string(size);
+    return std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(cf) + " " +
+           std::to_string(size);
 }
 
 TEST(FormatsRoundTrip, FewColoursComeBackExactlyAndAlphaAsLvglDrawsIt) {
@@ -119,7 +127,8 @@ TEST(FormatsRoundTrip, FewColoursComeBackExactlyAndAlphaAsLvglDrawsIt) {
         const Bytes src = write_few_colors(dir / ("few" + n + ".png"), 1 << bits);
         const std::size_t rows = (static_cast<std::size_t>(kW) * static_cast<std::size_t>(bits) + 7) / 8 * kH;
 
-        const auto gi = run_pixmint(dir.path(), {"-p", "few" + n + ".png", "-f", "indexed-" + n, "-n", "ix" + n});
+        const auto gi =
+            run_pixmint(dir.path(), {"-p", "few" + n + ".png", "-f", "indexed-" + n, "-n", "ix" + n});
         ASSERT_EQ(gi.status, 0) << gi.out;
         EXPECT_EQ(gi.out, "color depth: 0\n");
         // The same block whatever the firmware's colour depth.
@@ -128,7 +137,8 @@ TEST(FormatsRoundTrip, FewColoursComeBackExactlyAndAlphaAsLvglDrawsIt) {
         EXPECT_EQ(compile(dir, "ix" + n, 32).data, ix.data);
         EXPECT_EQ(decode_indexed(ix.data, bits), src);
 
-        const auto ga = run_pixmint(dir.path(), {"-p", "few" + n + ".png", "-f", "alpha-" + n, "-n", "al" + n});
+        const auto ga =
+            run_pixmint(dir.path(), {"-p", "few" + n + ".png", "-f", "alpha-" + n, "-n", "al" + n});
         ASSERT_EQ(ga.status, 0) << ga.out;
         const Compiled al = compile(dir, "al" + n);
         EXPECT_EQ(al.header, header_of(kW, kH, alpha_cf, rows));
@@ -144,8 +154,8 @@ TEST(FormatsRoundTrip, FewColoursComeBackExactlyAndAlphaAsLvglDrawsIt) {
 TEST(FormatsRoundTrip, QuantizedIndicesMatchThePreviewAndRawKeepsTheFile) {
     TempDir dir;
     write_gradient(dir / "grad.png");
-    const auto g = run_pixmint(dir.path(), {"-p", "grad.png", "-f", "indexed-4", "--dither", "-d", "24",
-                                            "--preview", "shown.png"});
+    const auto g = run_pixmint(
+        dir.path(), {"-p", "grad.png", "-f", "indexed-4", "--dither", "-d", "24", "--preview", "shown.png"});
     ASSERT_EQ(g.status, 0) << g.out;
     EXPECT_EQ(g.out, "color depth: 24\n");
     int w = 0, h = 0, comp = 0;
@@ -161,7 +171,8 @@ TEST(FormatsRoundTrip, QuantizedIndicesMatchThePreviewAndRawKeepsTheFile) {
         int cf;
     } raws[] = {{"raw", 1}, {"raw-alpha", 2}, {"raw-chroma-keyed", 3}};
     for (const auto& r : raws) {
-        const auto run = run_pixmint(dir.path(), {"-p", "grad.png", "-f", r.format, "-n", "raw" + std::to_string(r.cf)});
+        const auto run =
+            run_pixmint(dir.path(), {"-p", "grad.png", "-f", r.format, "-n", "raw" + std::to_string(r.cf)});
         ASSERT_EQ(run.status, 0) << run.out;
         const Compiled c = compile(dir, "raw" + std::to_string(r.cf));
         EXPECT_EQ(c.header, header_of(kW, kH, r.cf, file.size()));
@@ -181,7 +192,8 @@ BinFile read_bin(const std::string& path) {
     if (s.size() < 4) return {};
     std::uint32_t word = 0;
     for (int i = 3; i >= 0; --i) word = word << 8 | static_cast<std::uint8_t>(s[static_cast<std::size_t>(i)]);
-    return {word & 31, word >> 5 & 7, word >> 8 & 3, word >> 10 & 2047, word >> 21 & 2047, Bytes(s.begin() + 4, s.end())};
+    return {word & 31,         word >> 5 & 7,     word >> 8 & 3,
+            word >> 10 & 2047, word >> 21 & 2047, Bytes(s.begin() + 4, s.end())};
 }
 
 TEST(FormatsRoundTrip, BinaryFilesHoldWhatTheArraysHold) {
@@ -190,7 +202,7 @@ TEST(FormatsRoundTrip, BinaryFilesHoldWhatTheArraysHold) {
     struct Case {
         std::vector<std::string> args;  // besides -p grad.png
         unsigned cf;
-        int lv_depth, lv_swap;          // the LVGL configuration whose array holds the same bytes
+        int lv_depth, lv_swap;  // the LVGL configuration whose array holds the same bytes
     };
     const Case cases[] = {
         {{"-f", "true-color", "-d", "8"}, 4, 8, 0},

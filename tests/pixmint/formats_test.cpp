@@ -18,7 +18,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-RgbaImage image(std::uint32_t w, std::uint32_t h, const Bytes& px) { return RgbaImage{w, h, px}; }
+RgbaImage image(std::uint32_t w, std::uint32_t h, const Bytes& px) {
+    return RgbaImage{w, h, px};
+}
 
 // A w x h image whose pixels run smoothly through red, green, blue and alpha.
 RgbaImage gradient(std::uint32_t w, std::uint32_t h) {
@@ -62,8 +64,18 @@ TEST(Packing, AlphaRoundsToTheNearestLevel) {
         int bits;
         std::uint8_t level;
     };
-    for (const Case c : {Case{0, 1, 0}, {127, 1, 0}, {128, 1, 1}, {255, 1, 1}, {42, 2, 0}, {43, 2, 1},
-                         {127, 2, 1}, {128, 2, 2}, {8, 4, 0}, {9, 4, 1}, {247, 4, 15}, {200, 8, 200}}) {
+    for (const Case c : {Case{0, 1, 0},
+                         {127, 1, 0},
+                         {128, 1, 1},
+                         {255, 1, 1},
+                         {42, 2, 0},
+                         {43, 2, 1},
+                         {127, 2, 1},
+                         {128, 2, 2},
+                         {8, 4, 0},
+                         {9, 4, 1},
+                         {247, 4, 15},
+                         {200, 8, 200}}) {
         EXPECT_EQ(reduce_alpha(c.a, c.bits), c.level) << int{c.a} << " at " << c.bits << " bits";
     }
     // Colour is dropped; rows are packed like indices.
@@ -108,7 +120,8 @@ TEST(Palette, QuantizedPalettesAreDeterministicAndClose) {
                 ASSERT_LT(a->index[i], a->palette.size());
                 const Color32 c = a->palette[a->index[i]];
                 const std::uint8_t* p = &img.px[i * 4];
-                err += std::abs(c.r - p[0]) + std::abs(c.g - p[1]) + std::abs(c.b - p[2]) + std::abs(c.a - p[3]);
+                err +=
+                    std::abs(c.r - p[0]) + std::abs(c.g - p[1]) + std::abs(c.b - p[2]) + std::abs(c.a - p[3]);
             }
             // Mean error per component: a 256-colour palette is nearly exact.
             EXPECT_LT(err / static_cast<double>(img.px.size()), bits == 8 ? 4.0 : bits == 4 ? 16.0 : 40.0);
@@ -138,7 +151,8 @@ TEST(DepthReduction, DitheringKeepsTheMeanThatTruncationLoses) {
         for (int ch = 0; ch < 3; ++ch) {
             const int bits = ch == 0 ? cb.r : ch == 1 ? cb.g : cb.b;
             // Without dithering: the low bits dropped, exactly as the encoders drop them.
-            EXPECT_EQ(plain.px[static_cast<std::size_t>(ch)], expand_bits(unsigned{c.level} >> (8 - bits), bits));
+            EXPECT_EQ(plain.px[static_cast<std::size_t>(ch)],
+                      expand_bits(unsigned{c.level} >> (8 - bits), bits));
             double sum = 0;
             for (std::size_t i = static_cast<std::size_t>(ch); i < dithered.px.size(); i += 4) {
                 sum += dithered.px[i];
@@ -167,7 +181,8 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
         {{32, false, true, true}, {0x19, 0x32, 0x64, 0x80}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(true_color_bytes(px, c.layout), c.bytes) << c.layout.depth << (c.layout.swap ? " swapped" : "");
+        EXPECT_EQ(true_color_bytes(px, c.layout), c.bytes)
+            << c.layout.depth << (c.layout.swap ? " swapped" : "");
 }
 
 TEST(Preview, PngHoldsWhatTheDeviceShows) {

@@ -1,5 +1,7 @@
 // The checks ahead of the raster decoder: they refuse exactly what would
 // crash it or decode into made-up pixels, and nothing it decodes properly.
+#include "raster_guard.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -10,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "raster_guard.h"
 #include "test_support.h"
 
 namespace pixmint::test {
@@ -42,16 +43,25 @@ TEST(RasterGuard, SeedImages) {
         const char* name;
         V verdict;
     } cases[] = {
-        {"rgba.png", V::decodable},        {"palette.png", V::decodable},
-        {"rgb.png", V::decodable},         {"grey16.png", V::decodable},
+        {"rgba.png", V::decodable},
+        {"palette.png", V::decodable},
+        {"rgb.png", V::decodable},
+        {"grey16.png", V::decodable},
         {"grey_alpha.png", V::decodable},
-        {"rgb24.bmp", V::decodable},       {"top_down.bmp", V::decodable},
-        {"os2_rgb24.bmp", V::decodable},   {"pal8.bmp", V::decodable},
-        {"pal4.bmp", V::decodable},        {"mono.bmp", V::decodable},
-        {"rgb565.bmp", V::decodable},      {"argb_v4.bmp", V::decodable},
-        {"one_frame.gif", V::decodable},   {"two_frames.gif", V::decodable},
-        {"interlaced.gif", V::decodable},  {"grey.jpg", V::decodable},
-        {"rgb.jpg", V::decodable},         {"rgb_full.jpg", V::decodable},
+        {"rgb24.bmp", V::decodable},
+        {"top_down.bmp", V::decodable},
+        {"os2_rgb24.bmp", V::decodable},
+        {"pal8.bmp", V::decodable},
+        {"pal4.bmp", V::decodable},
+        {"mono.bmp", V::decodable},
+        {"rgb565.bmp", V::decodable},
+        {"argb_v4.bmp", V::decodable},
+        {"one_frame.gif", V::decodable},
+        {"two_frames.gif", V::decodable},
+        {"interlaced.gif", V::decodable},
+        {"grey.jpg", V::decodable},
+        {"rgb.jpg", V::decodable},
+        {"rgb_full.jpg", V::decodable},
         {"dht_overflow.jpg", V::jpeg_huffman_overflow},
         {"cut_rows.bmp", V::bmp_pixels_missing},
         {"idat_overrun.png", V::png_chunk_overrun},
@@ -70,8 +80,9 @@ TEST(RasterGuard, SeedImages) {
 // No cut of a BMP or GIF decodes into made-up pixels: whatever gets past both the guard and
 // the decoder is the whole image (a GIF cut after its first frame still has all of it).
 TEST(RasterGuard, NoCutBmpOrGifInventsPixels) {
-    for (const char* name : {"rgb24.bmp", "top_down.bmp", "os2_rgb24.bmp", "pal8.bmp", "pal4.bmp", "mono.bmp",
-                             "rgb565.bmp", "argb_v4.bmp", "one_frame.gif", "two_frames.gif", "interlaced.gif"}) {
+    for (const char* name :
+         {"rgb24.bmp", "top_down.bmp", "os2_rgb24.bmp", "pal8.bmp", "pal4.bmp", "mono.bmp", "rgb565.bmp",
+          "argb_v4.bmp", "one_frame.gif", "two_frames.gif", "interlaced.gif"}) {
         const Bytes file = seed(name);
         const std::string whole = decode(file);
         ASSERT_FALSE(whole.empty()) << name;
@@ -102,7 +113,8 @@ Bytes dht(int codes, std::uint8_t table = 0x10) {
     int n = 0;
     for (std::uint8_t c : counts) n += c;
     const int length = 2 + 17 + n;
-    Bytes out{0xff, 0xc4, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length & 255), table};
+    Bytes out{0xff, 0xc4, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length & 255),
+              table};
     out.insert(out.end(), counts.begin(), counts.end());
     out.insert(out.end(), static_cast<std::size_t>(n), 0x01);
     return out;
@@ -136,14 +148,16 @@ TEST(RasterGuard, JpegHuffmanTables) {
         {"between scans", jpeg({kFrame, kScanHeader, scan_data, dht(500)}), V::jpeg_huffman_overflow},
         {"inside application data", jpeg({app_hiding_dht, kFrame}), V::decodable},
         {"after an unknown marker", jpeg({Bytes{0xff, 0xc8, 0, 2}, dht(400), kFrame}), V::decodable},
-        {"after the end of image", [] {
+        {"after the end of image",
+         [] {
              Bytes f = jpeg({kFrame});
              const Bytes late = dht(400);
              f.insert(f.end(), late.begin(), late.end());
              return f;
          }(),
          V::decodable},
-        {"cut inside the counts", [] {
+        {"cut inside the counts",
+         [] {
              Bytes f = jpeg({dht(400)});
              f.resize(12);
              return f;

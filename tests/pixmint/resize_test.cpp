@@ -45,8 +45,8 @@ TEST(Resize, TransparentEdgesKeepTheirColourAndCoverage) {
     }
     TempDir dir;
     ASSERT_NE(stbi_write_png((dir / "disc.png").c_str(), int{S}, int{S}, 4, px.data(), int{S} * 4), 0);
-    const auto r = run_pixmint(dir.path(), {"-p", "disc.png", "-w", "32", "-h", "32", "-f", "true-color-alpha",
-                                            "-d", "24"});
+    const auto r = run_pixmint(
+        dir.path(), {"-p", "disc.png", "-w", "32", "-h", "32", "-f", "true-color-alpha", "-d", "24"});
     ASSERT_EQ(r.status, 0) << r.out;
     const auto out = section32(read_file(dir / "disc.c"));  // blue, green, red, alpha
     ASSERT_EQ(out.size(), T * T * 4);
@@ -61,7 +61,8 @@ TEST(Resize, TransparentEdgesKeepTheirColourAndCoverage) {
             if (p[3] == 0 || p[3] == 255) continue;
             int covered = 0;
             for (std::size_t yy = 0; yy < f; ++yy) {
-                for (std::size_t xx = 0; xx < f; ++xx) covered += px[((y * f + yy) * S + x * f + xx) * 4 + 3] != 0;
+                for (std::size_t xx = 0; xx < f; ++xx)
+                    covered += px[((y * f + yy) * S + x * f + xx) * 4 + 3] != 0;
             }
             ++edge;
             red += p[2];

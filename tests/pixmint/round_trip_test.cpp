@@ -47,15 +47,16 @@ TEST(RoundTrip, EveryDepthCompilesAndHoldsThePixels) {
     lvforge::test::write_file(dir / "lvgl.h",
                               read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/firmware/lvgl/lvgl.h"));
     lvforge::test::write_file(dir / "lv_conf.h", "");
-    lvforge::test::write_file(dir / "dump.c",
-                              "#include <stdio.h>\n"
-                              "#include \"logo.c\"\n"
-                              "int main(void) {\n"
-                              "    printf(\"%u %u %u %u\\n\", (unsigned)logo.header.w, (unsigned)logo.header.h,\n"
-                              "           (unsigned)logo.header.cf, (unsigned)logo.data_size);\n"
-                              "    fwrite(logo.data, 1, sizeof logo_map, stdout);\n"
-                              "    return logo.data == logo_map ? 0 : 1;\n"
-                              "}\n");
+    lvforge::test::write_file(
+        dir / "dump.c",
+        "#include <stdio.h>\n"
+        "#include \"logo.c\"\n"
+        "int main(void) {\n"
+        "    printf(\"%u %u %u %u\\n\", (unsigned)logo.header.w, (unsigned)logo.header.h,\n"
+        "           (unsigned)logo.header.cf, (unsigned)logo.data_size);\n"
+        "    fwrite(logo.data, 1, sizeof logo_map, stdout);\n"
+        "    return logo.data == logo_map ? 0 : 1;\n"
+        "}\n");
     const Bytes px = pattern(w, h, 4);
     struct Config {
         int depth;
@@ -64,11 +65,11 @@ TEST(RoundTrip, EveryDepthCompilesAndHoldsThePixels) {
     for (const Config c : {Config{8, 0}, Config{16, 0}, Config{16, 1}, Config{32, 0}, Config{1, 0}}) {
         SCOPED_TRACE("LV_COLOR_DEPTH " + std::to_string(c.depth) + " swap " + std::to_string(c.swap));
         const std::string exe = dir / ("dump" + std::to_string(c.depth) + std::to_string(c.swap));
-        const auto cc = lvforge::test::run({"/bin/sh", "-c",
-                                            "cc -std=c99 -Wall -Wextra -Wpedantic -Werror -DLV_COLOR_DEPTH=" +
-                                                std::to_string(c.depth) + " -DLV_COLOR_16_SWAP=" +
-                                                std::to_string(c.swap) + " -o " + exe + " dump.c"},
-                                           {.cwd = dir.path()});
+        const auto cc = lvforge::test::run(
+            {"/bin/sh", "-c",
+             "cc -std=c99 -Wall -Wextra -Wpedantic -Werror -DLV_COLOR_DEPTH=" + std::to_string(c.depth) +
+                 " -DLV_COLOR_16_SWAP=" + std::to_string(c.swap) + " -o " + exe + " dump.c"},
+            {.cwd = dir.path()});
         ASSERT_EQ(cc.status, 0) << cc.out << cc.err;
         const auto r = lvforge::test::run({exe});
         ASSERT_EQ(r.status, 0);
