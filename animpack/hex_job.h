@@ -1,8 +1,8 @@
 // The conversion request that animpack's top level hands to its writer.
 #pragma once
 
-#include "banner_year.h"
-#include "names.h"
+#include "common/banner_year.h"
+#include "common/names.h"
 
 namespace animpack {
 

@@ -1,9 +1,9 @@
-#include "hex_writer.h"
+#include "animpack/hex_writer.h"
 
 #include <cstddef>
 
-#include "c_source.h"
-#include "hex_units.h"
+#include "common/generated_file.h"
+#include "common/hex_tables.h"
 
 namespace animpack {
 

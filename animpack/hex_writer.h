@@ -5,9 +5,9 @@
 #include <optional>
 #include <span>
 
-#include "hex_job.h"
-#include "output_failure.h"
-#include "text_sink.h"
+#include "animpack/hex_job.h"
+#include "common/output_failure.h"
+#include "common/text_sink.h"
 
 namespace animpack {
 

@@ -1,18 +1,18 @@
-#include "run.h"
+#include "animpack/run.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <span>
 #include <string_view>
 
-#include "banner_year.h"
-#include "command_line.h"
-#include "failure_text.h"
-#include "hex_writer.h"
-#include "messages.h"
-#include "path_ops.h"
-#include "safe_output.h"
-#include "whole_file.h"
+#include "animpack/command_line.h"
+#include "animpack/hex_writer.h"
+#include "animpack/messages.h"
+#include "common/banner_year.h"
+#include "common/failure_text.h"
+#include "common/paths.h"
+#include "common/safe_output.h"
+#include "common/whole_file.h"
 
 namespace animpack {
 

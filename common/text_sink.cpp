@@ -1,4 +1,4 @@
-#include "text_sink.h"
+#include "common/text_sink.h"
 
 #include <cstdarg>
 #include <cstdio>

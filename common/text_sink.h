@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "safe_output.h"
+#include "common/safe_output.h"
 
 namespace lvforge {
 

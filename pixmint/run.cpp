@@ -1,19 +1,19 @@
-#include "run.h"
+#include "pixmint/run.h"
 
 #include <cstdio>
 #include <string>
 
-#include "acquire.h"
-#include "banner_year.h"
-#include "binary_image.h"
-#include "binary_writer.h"
-#include "command_line.h"
-#include "failure_text.h"
-#include "messages.h"
-#include "packed_image.h"
-#include "path_ops.h"
-#include "preview_writer.h"
-#include "writer.h"
+#include "common/banner_year.h"
+#include "common/failure_text.h"
+#include "common/paths.h"
+#include "pixmint/acquire/acquire.h"
+#include "pixmint/cli/command_line.h"
+#include "pixmint/cli/messages.h"
+#include "pixmint/output/bin_file.h"
+#include "pixmint/output/bin_layout.h"
+#include "pixmint/output/c_file.h"
+#include "pixmint/output/preview_file.h"
+#include "pixmint/pixels/block_image.h"
 
 namespace pixmint {
 

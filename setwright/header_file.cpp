@@ -1,10 +1,10 @@
-#include "header_file.h"
+#include "setwright/header_file.h"
 
 #include <string>
 #include <utility>
 
-#include "c_source.h"
-#include "header_template.h"
+#include "common/generated_file.h"
+#include "setwright/header_template.h"
 
 namespace setwright {
 

@@ -18,7 +18,7 @@
 #include <utility>
 #include <vector>
 
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
