@@ -6,7 +6,7 @@
 
 namespace animpack {
 
-struct HexJob {
+struct ArrayRequest {
     lvforge::OutputNames names;       // out_path, var_name and attr_name as the shared name rules build them
     lvforge::BannerYear banner_year;  // year in the banner; none leaves the head out
 };

@@ -39,7 +39,7 @@ int run(int argc, char** argv) {
         return 0;
     }
 
-    HexJob job;
+    ArrayRequest job;
     const auto year = lvforge::banner_year();
     if (!year.ok()) {
         print(lvforge::source_date_failure_message(year.error()));
@@ -60,7 +60,7 @@ int run(int argc, char** argv) {
     }
     const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(input.data.get()),
                                               input.size);
-    if (const auto failure = create_c_src(job, bytes)) {
+    if (const auto failure = write_c_file(job, bytes)) {
         print(lvforge::output_failure_message(*failure));
         return 1;
     }

@@ -36,27 +36,27 @@ std::optional<OutputFailure> write_generated_file(std::string_view out_path,
     return failed(OutputFailure::Kind::write);
 }
 
-void put_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix, std::string_view attr_name,
-                BannerYear year) {
+void append_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix,
+                   std::string_view attr_name, BannerYear year) {
     if (!year) return;
     // The banner holds one "%d", filled with the year.
     const std::string_view banner(banner_fmt);
     const std::size_t at = banner.find("%d");
-    sink.put(banner.substr(0, at));
+    sink.append(banner.substr(0, at));
     if (at != std::string_view::npos) {
-        sink.put(std::to_string(*year));
-        sink.put(banner.substr(at + 2));
+        sink.append(std::to_string(*year));
+        sink.append(banner.substr(at + 2));
     }
-    sink.put("#include \"lvgl.h\"\n\n");
-    sink.put("#ifndef LV_ATTRIBUTE_MEM_ALIGN\n#define LV_ATTRIBUTE_MEM_ALIGN\n#endif\n\n");
-    sink.put("#ifndef LV_ATTRIBUTE_LARGE_CONST\n#define LV_ATTRIBUTE_LARGE_CONST\n#endif\n\n");
+    sink.append("#include \"lvgl.h\"\n\n");
+    sink.append("#ifndef LV_ATTRIBUTE_MEM_ALIGN\n#define LV_ATTRIBUTE_MEM_ALIGN\n#endif\n\n");
+    sink.append("#ifndef LV_ATTRIBUTE_LARGE_CONST\n#define LV_ATTRIBUTE_LARGE_CONST\n#endif\n\n");
     for (const char* directive : {"#ifndef ", "#define "}) {
-        sink.put(directive);
-        sink.put(guard_prefix);
-        sink.put(attr_name);
-        sink.put("\n");
+        sink.append(directive);
+        sink.append(guard_prefix);
+        sink.append(attr_name);
+        sink.append("\n");
     }
-    sink.put("#endif\n\n");
+    sink.append("#endif\n\n");
 }
 
 }  // namespace lvforge

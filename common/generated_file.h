@@ -21,7 +21,7 @@ std::optional<OutputFailure> write_generated_file(std::string_view out_path,
 // Appends the banner (printf format with one %d for `year`), the lvgl.h include and the three
 // attribute guard blocks, the last for `guard_prefix` + `attr_name`. Appends nothing at all when
 // there is no year (the time could not be turned into a UTC date).
-void put_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix, std::string_view attr_name,
-                BannerYear year);
+void append_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix,
+                   std::string_view attr_name, BannerYear year);
 
 }  // namespace lvforge

@@ -18,7 +18,7 @@ extern const HexTable kPixelHex;
 extern const HexTable kArrayHex;
 
 // Writes the 6-character unit of `b` at `out` (8 bytes must be writable) and returns out + 6.
-inline char* put_unit(char* out, const HexTable& table, std::uint8_t b) {
+inline char* copy_hex_unit(char* out, const HexTable& table, std::uint8_t b) {
     __builtin_memcpy(out, table.unit[b], 8);
     return out + 6;
 }

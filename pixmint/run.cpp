@@ -56,7 +56,7 @@ int run(int argc, char** argv) {
     bool failed = false;
     if (acquired.failure) {
         print(message(acquired.failure->kind));
-        if (!acquired.failure->file_still_written) return 1;
+        if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
     const Image& image = acquired.image;
@@ -70,13 +70,13 @@ int run(int argc, char** argv) {
         print(message(block.error().kind));
         return 1;
     }
-    const PackedImage* packed = block.value() ? &*block.value() : nullptr;
+    const BlockImage* packed = block.value() ? &*block.value() : nullptr;
     const auto opened = [&] { print(depth_line(options.depth)); };
-    auto written = options.binary ? create_bin_file(options, image, packed, opened)
-                                  : create_c_src(options, image, packed, year.value(), opened);
+    auto written = options.binary ? write_bin_file(options, image, packed, opened)
+                                  : write_c_file(options, image, packed, year.value(), opened);
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
     if (!written && options.preview_path && image.pixels != nullptr)
-        written = create_preview(options, image, packed);
+        written = write_preview_file(options, image, packed);
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
 }

@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "pixmint/cli/command_line.h"
 #include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/image.h"
+#include "pixmint/pixels/options.h"
 
 namespace pixmint {
 

@@ -3,7 +3,7 @@
 namespace pixmint {
 
 bool wants_resize(const Options& options) {
-    return options.width || options.height || options.premultiply;
+    return options.width || options.height || options.zintra;
 }
 
 lvforge::Result<Size, Failure> plan_size(const Options& options, Size source) {
@@ -11,7 +11,7 @@ lvforge::Result<Size, Failure> plan_size(const Options& options, Size source) {
     if (source.width == 0 || source.height == 0) return fatal(FailureKind::invalid_size);
 
     std::int64_t w = options.width ? std::int64_t{*options.width} : std::int64_t{source.width};
-    if (options.premultiply) {
+    if (options.zintra) {
         // The zintra GPU wants the width cut to a multiple of 16 and then one
         // more block of 16 added, even when it already was a multiple.
         w = (w & ~std::int64_t{15}) + 16;

@@ -5,17 +5,11 @@
 #include <cstdint>
 
 #include "common/result.h"
-#include "pixmint/cli/command_line.h"
 #include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/limits.h"
+#include "pixmint/pixels/options.h"
 
 namespace pixmint {
-
-// Largest width and height a generated image may have.
-inline constexpr std::uint32_t kMaxImageSide = 2500;
-// Largest width or height of a source that is decoded at all.
-inline constexpr std::uint32_t kMaxSourceSide = 16384;
-// Largest number of pixels of a source that is decoded at all.
-inline constexpr std::uint64_t kMaxSourcePixels = std::uint64_t{1} << 28;
 
 // A width and a height in pixels.
 struct Size {

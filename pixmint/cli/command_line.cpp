@@ -49,11 +49,11 @@ bool zintra_supports(Depth depth, ColorFormat format) {
 // option has been read.
 std::optional<Failure> refusal(const Options& o) {
     const FormatFamily family = family_of(o.format);
-    if (family == FormatFamily::raw && (o.width || o.height || o.premultiply))
+    if (family == FormatFamily::raw && (o.width || o.height || o.zintra))
         return fatal(FailureKind::raw_resize);
     if (family == FormatFamily::raw && o.binary) return fatal(FailureKind::raw_binary);
     // The zintra GPU draws true-colour images only.
-    if (o.premultiply && family != FormatFamily::true_color) return fatal(FailureKind::zintra_combination);
+    if (o.zintra && family != FormatFamily::true_color) return fatal(FailureKind::zintra_combination);
     if (o.binary && family == FormatFamily::true_color && o.depth == Depth::all) {
         return fatal(FailureKind::binary_needs_depth);
     }
@@ -118,7 +118,7 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 options.depth = depth_of(optarg);
                 break;
             case 'v':
-                options.premultiply = true;
+                options.zintra = true;
                 break;
             case kBin:
                 options.binary = true;
@@ -146,7 +146,7 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
     if (!kind) return fatal(FailureKind::unsupported_image_format);
     options.kind = *kind;
     if (const auto refused = refusal(options)) return *refused;
-    if (options.premultiply && !zintra_supports(options.depth, options.format)) {
+    if (options.zintra && !zintra_supports(options.depth, options.format)) {
         return fatal(FailureKind::zintra_combination);
     }
     options.names = lvforge::derive_names(options.image_path, name);

@@ -1,8 +1,7 @@
 #include "pixmint/cli/messages.h"
 
 #include "lvforge_version.h"
-#include "pixmint/acquire/size_plan.h"
-#include "pixmint/output/bin_layout.h"
+#include "pixmint/pixels/limits.h"
 
 namespace pixmint {
 

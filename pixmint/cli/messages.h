@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "pixmint/cli/command_line.h"
 #include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/formats.h"
 
 namespace pixmint {
 

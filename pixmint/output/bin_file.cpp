@@ -17,7 +17,7 @@ std::string bin_path_of(const std::string& out_path) {
 }
 
 std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image,
-                                            const PackedImage* packed) {
+                                            const BlockImage* packed) {
     const std::uint32_t header = bin_header(cf_value(options.format), image.width, image.height);
     if (packed != nullptr) return bin_file(header, packed->bytes);
     if (image.pixels == nullptr) return bin_file(header, {});
@@ -25,17 +25,17 @@ std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image&
     RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
     if (options.dither) rgba = reduce_depth(rgba, depth, true);
     const TrueColorLayout layout{depth, options.swap, options.format == ColorFormat::true_color_alpha,
-                                 options.premultiply};
+                                 options.zintra};
     return bin_file(header, true_color_bytes(rgba, layout));
 }
 
-std::optional<lvforge::OutputFailure> create_bin_file(const Options& options, const Image& image,
-                                                      const PackedImage* packed,
-                                                      const std::function<void()>& opened) {
+std::optional<lvforge::OutputFailure> write_bin_file(const Options& options, const Image& image,
+                                                     const BlockImage* packed,
+                                                     const std::function<void()>& opened) {
     return lvforge::write_generated_file(bin_path_of(options.names.out_path), [&](lvforge::TextSink& out) {
         opened();
         const std::vector<std::uint8_t> bytes = binary_file_bytes(options, image, packed);
-        out.put(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        out.append(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     });
 }
 

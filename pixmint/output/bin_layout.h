@@ -5,12 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "pixmint/pixels/limits.h"
 #include "pixmint/pixels/rgba_image.h"
 
 namespace pixmint {
-
-// Largest width or height the header's 11-bit fields hold.
-inline constexpr std::uint32_t kBinMaxSide = 2047;
 
 // The header word: cf | always_zero << 5 | reserved << 8 | w << 10 | h << 21, always_zero and
 // reserved 0. `width` and `height` must not exceed kBinMaxSide.

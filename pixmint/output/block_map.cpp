@@ -5,25 +5,25 @@
 
 namespace pixmint {
 
-void add_block_map(ColorFormat format, const PackedImage& packed, lvforge::TextSink& out) {
+void append_block_map(ColorFormat format, const BlockImage& packed, lvforge::TextSink& out) {
     const int bits = bits_of(format);
     switch (family_of(format)) {
         case FormatFamily::indexed:
-            out.putf("  /*Palette: %d colors of Blue, Green, Red, Alpha: 8 bit each*/\n", 1 << bits);
-            put_hex_lines(out, packed.bytes.data(), packed.palette_bytes, 4);
-            out.putf("  /*Pixel format: Index %d bit, every row starting on a byte boundary*/\n", bits);
+            out.appendf("  /*Palette: %d colors of Blue, Green, Red, Alpha: 8 bit each*/\n", 1 << bits);
+            append_hex_lines(out, packed.bytes.data(), packed.palette_bytes, 4);
+            out.appendf("  /*Pixel format: Index %d bit, every row starting on a byte boundary*/\n", bits);
             break;
         case FormatFamily::alpha:
-            out.putf("  /*Pixel format: Alpha %d bit, every row starting on a byte boundary*/\n", bits);
+            out.appendf("  /*Pixel format: Alpha %d bit, every row starting on a byte boundary*/\n", bits);
             break;
         case FormatFamily::raw:
-            out.put("  /*The image file as it is*/\n");
+            out.append("  /*The image file as it is*/\n");
             break;
         case FormatFamily::true_color:
             return;
     }
-    put_hex_lines(out, packed.bytes.data() + packed.palette_bytes, packed.bytes.size() - packed.palette_bytes,
-                  packed.line_bytes);
+    append_hex_lines(out, packed.bytes.data() + packed.palette_bytes,
+                     packed.bytes.size() - packed.palette_bytes, packed.line_bytes);
 }
 
 }  // namespace pixmint

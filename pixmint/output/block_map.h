@@ -3,14 +3,14 @@
 #pragma once
 
 #include "common/text_sink.h"
-#include "pixmint/cli/command_line.h"
 #include "pixmint/pixels/block_image.h"
+#include "pixmint/pixels/options.h"
 
 namespace pixmint {
 
 // The block's lines, between the array's opening and closing lines: a comment, then for an
 // indexed format one palette entry a line and a second comment, then one packed row a line (a
 // raw file sixteen bytes a line).
-void add_block_map(ColorFormat format, const PackedImage& packed, lvforge::TextSink& out);
+void append_block_map(ColorFormat format, const BlockImage& packed, lvforge::TextSink& out);
 
 }  // namespace pixmint

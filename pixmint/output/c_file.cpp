@@ -24,69 +24,69 @@ PixelView section_pixels(const Options& options, const PixelView& px, int depth,
 }
 }  // namespace
 
-std::optional<lvforge::OutputFailure> create_c_src(const Options& options, const Image& image,
-                                                   const PackedImage* packed, lvforge::BannerYear year,
+std::optional<lvforge::OutputFailure> write_c_file(const Options& options, const Image& image,
+                                                   const BlockImage* packed, lvforge::BannerYear year,
                                                    const std::function<void()>& opened) {
     return lvforge::write_generated_file(options.names.out_path, [&](lvforge::TextSink& out) {
         opened();
-        add_head(options, year, out);
-        add_img_map(options, image, packed, out);
-        add_var_def(options, image, packed, out);
+        append_head(options, year, out);
+        append_map_array(options, image, packed, out);
+        append_descriptor(options, image, packed, out);
     });
 }
 
-void add_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name, year);
+void append_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name, year);
 }
 
-void add_img_map(const Options& options, const Image& image, const PackedImage* packed,
-                 lvforge::TextSink& out) {
+void append_map_array(const Options& options, const Image& image, const BlockImage* packed,
+                      lvforge::TextSink& out) {
     const auto& names = options.names;
-    out.putf(
+    out.appendf(
         "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
         names.attr_name.c_str(), names.var_name.c_str());
     if (packed != nullptr) {
-        add_block_map(options.format, *packed, out);
-        out.put("};\n\n");
+        append_block_map(options.format, *packed, out);
+        out.append("};\n\n");
         return;
     }
     const PixelView px = image.view();
     const Depth d = options.depth;
     RgbaImage keep;
     if (d == Depth::bits8 || d == Depth::all) {
-        add_8bit_depth(section_pixels(options, px, 8, keep), options.format, options.premultiply, out);
+        append_8bit_section(section_pixels(options, px, 8, keep), options.format, options.zintra, out);
     }
     if (d == Depth::bits16 || d == Depth::all) {
         const PixelView px16 = section_pixels(options, px, 16, keep);
-        add_16bit_depth(px16, options.format, options.premultiply, out);
-        add_16bit_swap_depth(px16, options.format, options.premultiply, out);
+        append_16bit_section(px16, options.format, options.zintra, out);
+        append_16bit_swap_section(px16, options.format, options.zintra, out);
     }
     // 24 on the command line selects the 32-bit section.
-    if (d == Depth::bits24 || d == Depth::all) add_32bit_depth(px, options.format, options.premultiply, out);
-    out.put("};\n\n");
+    if (d == Depth::bits24 || d == Depth::all) append_32bit_section(px, options.format, options.zintra, out);
+    out.append("};\n\n");
 }
 
-void add_var_def(const Options& options, const Image& image, const PackedImage* packed,
-                 lvforge::TextSink& out) {
+void append_descriptor(const Options& options, const Image& image, const BlockImage* packed,
+                       lvforge::TextSink& out) {
     const char* var_name = options.names.var_name.c_str();
-    out.putf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
+    out.appendf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
     // header.always_zero is always 0 for an image held in memory.
-    out.put("  .header.always_zero = 0,\n");
-    out.putf("  .header.w = %u,\n", image.width);
-    out.putf("  .header.h = %u,\n", image.height);
+    out.append("  .header.always_zero = 0,\n");
+    out.appendf("  .header.w = %u,\n", image.width);
+    out.appendf("  .header.h = %u,\n", image.height);
     // A true-color-alpha pixel carries an alpha byte after its colour: LVGL sizes such images by
     // LV_IMG_PX_SIZE_ALPHA_BYTE, and whatever copies or caches by data_size needs all of it. The
     // one-block formats hold exactly their bytes.
     const long long pixels = static_cast<long long>(image.width) * image.height;
     if (packed != nullptr) {
-        out.putf("  .data_size = %zu,\n", packed->bytes.size());
+        out.appendf("  .data_size = %zu,\n", packed->bytes.size());
     } else if (options.format == ColorFormat::true_color_alpha) {
-        out.putf("  .data_size = %lld * LV_IMG_PX_SIZE_ALPHA_BYTE,\n", pixels);
+        out.appendf("  .data_size = %lld * LV_IMG_PX_SIZE_ALPHA_BYTE,\n", pixels);
     } else {
-        out.putf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", pixels);
+        out.appendf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", pixels);
     }
-    out.putf("  .header.cf = %s,\n", cf_constant(options.format));
-    out.putf("  .data = %s_map,\n};\n", var_name);
+    out.appendf("  .header.cf = %s,\n", cf_constant(options.format));
+    out.appendf("  .data = %s_map,\n};\n", var_name);
 }
 
 }  // namespace pixmint

@@ -11,19 +11,21 @@ namespace {
 constexpr std::size_t kBlockBytes = 8192;
 }  // namespace
 
-void put_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n, std::size_t per_line) {
+void append_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n,
+                      std::size_t per_line) {
     if (per_line == 0) return;
     for (std::size_t start = 0; start < n; start += per_line) {
         const std::size_t line_end = std::min(n, start + per_line);
-        out.put(" ");
+        out.append(" ");
         for (std::size_t i = start; i < line_end;) {
             const std::size_t m = std::min(line_end - i, kBlockBytes);
             char* o = out.reserve(m * 6 + 8);
-            for (std::size_t k = 0; k < m; ++k) o = lvforge::put_unit(o, lvforge::kPixelHex, bytes[i + k]);
+            for (std::size_t k = 0; k < m; ++k)
+                o = lvforge::copy_hex_unit(o, lvforge::kPixelHex, bytes[i + k]);
             out.advance(o);
             i += m;
         }
-        out.put(" \n");
+        out.append(" \n");
     }
 }
 

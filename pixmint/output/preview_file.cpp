@@ -32,7 +32,7 @@ TrueColorAlpha alpha_of(ColorFormat format) {
 
 }  // namespace
 
-RgbaImage shown_image(const Options& options, const Image& image, const PackedImage* packed) {
+RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed) {
     if (image.pixels == nullptr) return {};
     const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
     const int depth = shown_depth(options.depth);
@@ -52,12 +52,12 @@ RgbaImage shown_image(const Options& options, const Image& image, const PackedIm
     return rgba;
 }
 
-std::optional<lvforge::OutputFailure> create_preview(const Options& options, const Image& image,
-                                                     const PackedImage* packed) {
+std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
+                                                         const BlockImage* packed) {
     const auto png = encode_png(shown_image(options, image, packed));
     if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *options.preview_path};
     return lvforge::write_generated_file(*options.preview_path, [&](lvforge::TextSink& out) {
-        out.put(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
+        out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
     });
 }
 

@@ -10,7 +10,7 @@ constexpr const char* kPlain16Swap =
 constexpr const char* kPlain32 = "  /*Pixel format: Fix 0xFF: 8 bit, Red: 8 bit, Green: 8 bit, Blue: 8 bit*/";
 
 // Rows in the order of ColorFormat: true-color, true-color-alpha, true-color-chroma-keyed.
-constexpr CfInfo kInfoPerCf[3] = {
+constexpr SectionComments kInfoPerCf[3] = {
     {kPlain8, kPlain16, kPlain16Swap, kPlain32},
     {"  /*Pixel format: Alpha 8 bit, Red: 3 bit, Green: 3 bit, Blue: 2 bit*/",
      "  /*Pixel format: Alpha 8 bit, Red: 5 bit, Green: 6 bit, Blue: 5 bit*/",
@@ -23,7 +23,7 @@ constexpr CfInfo kInfoPerCf[3] = {
 
 }  // namespace
 
-const CfInfo& cf_info(ColorFormat format) {
+const SectionComments& section_comments(ColorFormat format) {
     return kInfoPerCf[static_cast<int>(format)];
 }
 

@@ -2,12 +2,12 @@
 // (the descriptor's constant lives in the format table of formats.h).
 #pragma once
 
-#include "pixmint/cli/command_line.h"
+#include "pixmint/pixels/formats.h"
 
 namespace pixmint {
 
 // Texts of one colour format.
-struct CfInfo {
+struct SectionComments {
     const char* comment_8bit;        // comment line opening the 8-bit section
     const char* comment_16bit;       // ... the 16-bit section
     const char* comment_16bit_swap;  // ... the 16-bit swapped section
@@ -15,6 +15,6 @@ struct CfInfo {
 };
 
 // The texts of `format`, which must be one of the three true-colour formats.
-const CfInfo& cf_info(ColorFormat format);
+const SectionComments& section_comments(ColorFormat format);
 
 }  // namespace pixmint

@@ -9,8 +9,8 @@ namespace pixmint {
 
 namespace {
 
+using lvforge::copy_hex_unit;
 using lvforge::kPixelHex;
-using lvforge::put_unit;
 using lvforge::TextSink;
 
 // One pixel as red, green, blue and its own alpha (255 when it has none).
@@ -59,9 +59,9 @@ template <class Encode>
 void write_section(const PixelView& px, TextSink& out, const char* guard, const char* comment,
                    Encode encode) {
     if (px.data == nullptr) return;
-    out.put(guard);
-    out.put(comment);
-    out.put("\n");
+    out.append(guard);
+    out.append(comment);
+    out.append("\n");
     switch (px.channels) {
         case 1:
             walk_rows<1>(px, out, encode);
@@ -76,7 +76,7 @@ void write_section(const PixelView& px, TextSink& out, const char* guard, const 
             walk_rows<4>(px, out, encode);
             break;
     }
-    out.put("#endif\n");
+    out.append("#endif\n");
 }
 
 // Low and high byte of RGB 5-6-5, the low bits of each component dropped.
@@ -89,14 +89,14 @@ inline std::uint8_t high565(const Rgba& c) {
 
 }  // namespace
 
-void add_8bit_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
+void append_8bit_section(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
     const bool alpha = format == ColorFormat::true_color_alpha;
     write_section(pixels, out, "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n",
-                  cf_info(format).comment_8bit, [alpha](char* o, Rgba c) {
+                  section_comments(format).comment_8bit, [alpha](char* o, Rgba c) {
                       const auto v8 =
                           static_cast<std::uint8_t>(((c.r >> 5) << 5) | ((c.g >> 5) << 2) | (c.b >> 6));
-                      o = put_unit(o, kPixelHex, v8);
-                      if (alpha) o = put_unit(o, kPixelHex, c.a);
+                      o = copy_hex_unit(o, kPixelHex, v8);
+                      if (alpha) o = copy_hex_unit(o, kPixelHex, c.a);
                       return o;
                   });
 }
@@ -107,32 +107,33 @@ namespace {
 // swapped, then the alpha byte for cf 1.
 void add_16bit_section(const PixelView& pixels, ColorFormat format, TextSink& out, bool swap) {
     const bool alpha = format == ColorFormat::true_color_alpha;
-    const CfInfo& info = cf_info(format);
+    const SectionComments& info = section_comments(format);
     write_section(pixels, out,
                   swap ? "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
                        : "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n",
                   swap ? info.comment_16bit_swap : info.comment_16bit, [alpha, swap](char* o, Rgba c) {
                       const std::uint8_t lo = low565(c), hi = high565(c);
-                      o = put_unit(o, kPixelHex, swap ? hi : lo);
-                      o = put_unit(o, kPixelHex, swap ? lo : hi);
-                      if (alpha) o = put_unit(o, kPixelHex, c.a);
+                      o = copy_hex_unit(o, kPixelHex, swap ? hi : lo);
+                      o = copy_hex_unit(o, kPixelHex, swap ? lo : hi);
+                      if (alpha) o = copy_hex_unit(o, kPixelHex, c.a);
                       return o;
                   });
 }
 
 }  // namespace
 
-void add_16bit_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
+void append_16bit_section(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
     add_16bit_section(pixels, format, out, false);
 }
 
-void add_16bit_swap_depth(const PixelView& pixels, ColorFormat format, bool /*premultiply*/, TextSink& out) {
+void append_16bit_swap_section(const PixelView& pixels, ColorFormat format, bool /*premultiply*/,
+                               TextSink& out) {
     add_16bit_section(pixels, format, out, true);
 }
 
-void add_32bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, TextSink& out) {
+void append_32bit_section(const PixelView& pixels, ColorFormat format, bool premultiply, TextSink& out) {
     const bool alpha = format == ColorFormat::true_color_alpha;
-    write_section(pixels, out, "#if LV_COLOR_DEPTH == 32\n", cf_info(format).comment_32bit,
+    write_section(pixels, out, "#if LV_COLOR_DEPTH == 32\n", section_comments(format).comment_32bit,
                   [alpha, premultiply](char* o, Rgba c) {
                       const unsigned a = alpha ? c.a : 255u;
                       unsigned r = c.r, g = c.g, b = c.b;
@@ -142,10 +143,10 @@ void add_32bit_depth(const PixelView& pixels, ColorFormat format, bool premultip
                           g = (g * a) >> 8;
                           b = (b * a) >> 8;
                       }
-                      o = put_unit(o, kPixelHex, static_cast<std::uint8_t>(b));
-                      o = put_unit(o, kPixelHex, static_cast<std::uint8_t>(g));
-                      o = put_unit(o, kPixelHex, static_cast<std::uint8_t>(r));
-                      return put_unit(o, kPixelHex, static_cast<std::uint8_t>(a));
+                      o = copy_hex_unit(o, kPixelHex, static_cast<std::uint8_t>(b));
+                      o = copy_hex_unit(o, kPixelHex, static_cast<std::uint8_t>(g));
+                      o = copy_hex_unit(o, kPixelHex, static_cast<std::uint8_t>(r));
+                      return copy_hex_unit(o, kPixelHex, static_cast<std::uint8_t>(a));
                   });
 }
 

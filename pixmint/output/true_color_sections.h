@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/text_sink.h"
-#include "pixmint/cli/command_line.h"
+#include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/image.h"
 
 namespace pixmint {
@@ -14,13 +14,16 @@ using Encoder = void (*)(const PixelView& pixels, ColorFormat format, bool premu
                          lvforge::TextSink& out);
 
 // 8-bit section (RGB 3-3-2, plus alpha for true-color-alpha).
-void add_8bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+void append_8bit_section(const PixelView& pixels, ColorFormat format, bool premultiply,
+                         lvforge::TextSink& out);
 // 16-bit section (RGB 5-6-5, low byte first, plus alpha for true-color-alpha).
-void add_16bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
-// 16-bit section with the two colour bytes swapped.
-void add_16bit_swap_depth(const PixelView& pixels, ColorFormat format, bool premultiply,
+void append_16bit_section(const PixelView& pixels, ColorFormat format, bool premultiply,
                           lvforge::TextSink& out);
+// 16-bit section with the two colour bytes swapped.
+void append_16bit_swap_section(const PixelView& pixels, ColorFormat format, bool premultiply,
+                               lvforge::TextSink& out);
 // 32-bit section (blue, green, red, alpha; colour premultiplied under -v).
-void add_32bit_depth(const PixelView& pixels, ColorFormat format, bool premultiply, lvforge::TextSink& out);
+void append_32bit_section(const PixelView& pixels, ColorFormat format, bool premultiply,
+                          lvforge::TextSink& out);
 
 }  // namespace pixmint

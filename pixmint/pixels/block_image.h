@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "common/result.h"
-#include "pixmint/cli/command_line.h"
 #include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/image.h"
+#include "pixmint/pixels/options.h"
 #include "pixmint/pixels/palette.h"
 
 namespace pixmint {
 
-struct PackedImage {
+struct BlockImage {
     std::vector<std::uint8_t> bytes;      // everything, palette first
     std::size_t palette_bytes = 0;        // the palette at the start (indexed formats), 4 bytes an entry
     std::size_t line_bytes = 0;           // bytes a text line holds after the palette: one packed row
@@ -25,6 +25,6 @@ struct PackedImage {
 // The block of an indexed, alpha-only or raw `options.format`; nullopt for the true-colour
 // formats, which are stored per colour depth instead. The raw formats read options.image_path
 // again. An image without pixels gives an empty block.
-lvforge::Result<std::optional<PackedImage>, Failure> pack_image(const Options& options, const Image& image);
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image);
 
 }  // namespace pixmint

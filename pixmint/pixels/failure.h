@@ -31,7 +31,7 @@ enum class FailureKind {
 // One failure, and whether the output file is still written before the run ends with status 1.
 struct Failure {
     FailureKind kind;
-    bool file_still_written = false;
+    bool output_still_written = false;
 };
 
 // A failure that ends the run before anything is written.

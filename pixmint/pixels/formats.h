@@ -1,12 +1,34 @@
-// Every colour format -f can name: its word, its family, its bits per
-// pixel and LVGL's constant for it.
+// The words pixmint works in: the colour formats -f can name (with each one's word, family,
+// bits per pixel and LVGL constant), the colour depths and the kinds of input.
 #pragma once
 
 #include <optional>
 
-#include "pixmint/cli/command_line.h"
-
 namespace pixmint {
+
+// Colour formats selectable with -f (the table in formats.cpp has their words and LVGL constants).
+enum class ColorFormat {
+    true_color,
+    true_color_alpha,
+    true_color_chroma_keyed,
+    indexed_1,
+    indexed_2,
+    indexed_4,
+    indexed_8,
+    alpha_1,
+    alpha_2,
+    alpha_4,
+    alpha_8,
+    raw,
+    raw_alpha,
+    raw_chroma_keyed,
+};
+
+// Colour depths selectable with -d; the value is the number printed in the depth line.
+enum class Depth { all = 0, bits8 = 8, bits16 = 16, bits24 = 24 };
+
+// Kinds of input, recognised from the image path.
+enum class ImageKind { png, bmp, jpg, gif, svg };
 
 // How a format stores its pixels.
 enum class FormatFamily {

@@ -1,4 +1,4 @@
-// add_hex_array formats in blocks and writes in groups of blocks: every input
+// append_hex_array formats in blocks and writes in groups of blocks: every input
 // length around those boundaries must give the same text as a plain printf.
 #include <gtest/gtest.h>
 
@@ -31,8 +31,8 @@ TEST(AddHexArray, MatchesPerBytePrintfAtEveryBlockBoundary) {
           8 * kBlock, 8 * kBlock + 3, 17 * kBlock + 4099}) {
         std::string bytes(size, '\0');
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 167 + (i >> 8)) & 0xff);
-        const HexJob job{lvforge::finish_names(t / "blk", "blk"), 2026};
-        ASSERT_EQ(create_c_src(job, {reinterpret_cast<const std::uint8_t*>(bytes.data()), size}),
+        const ArrayRequest job{lvforge::finish_names(t / "blk", "blk"), 2026};
+        ASSERT_EQ(write_c_file(job, {reinterpret_cast<const std::uint8_t*>(bytes.data()), size}),
                   std::nullopt);
 
         const std::string text = lvforge::test::read_file(t / "blk.c");

@@ -202,7 +202,7 @@ TEST(WriteGeneratedFile, AFailureInsideTheSinkFailsTheFile) {
     TempDir t;
     test::write_file(t / "out.c", "old");
     const std::string out = t / "out.c";
-    const auto failure = write_generated_file(out, [](TextSink& s) { s.putf("%ls", L"\xdcff"); });
+    const auto failure = write_generated_file(out, [](TextSink& s) { s.appendf("%ls", L"\xdcff"); });
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->kind, OutputFailure::Kind::write);
     EXPECT_EQ(failure->path, out);

@@ -65,65 +65,66 @@ TEST(PixelValues, PrimaryColoursInEverySection) {
         {{0, 0, 255}, "  0x03, \n", "  0x1f, 0x00, \n", "  0x00, 0x1f, \n", "  0xff, 0x00, 0x00, 0xff, \n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(one_pixel(add_8bit_depth, c.px), c.v8);
-        EXPECT_EQ(one_pixel(add_16bit_depth, c.px), c.v16);
-        EXPECT_EQ(one_pixel(add_16bit_swap_depth, c.px), c.v16swap);
-        EXPECT_EQ(one_pixel(add_32bit_depth, c.px), c.v32);
+        EXPECT_EQ(one_pixel(append_8bit_section, c.px), c.v8);
+        EXPECT_EQ(one_pixel(append_16bit_section, c.px), c.v16);
+        EXPECT_EQ(one_pixel(append_16bit_swap_section, c.px), c.v16swap);
+        EXPECT_EQ(one_pixel(append_32bit_section, c.px), c.v32);
     }
 }
 
 TEST(PixelValues, LowBitsAreDroppedNotRounded) {
     // 0xdf would round up to the next step in every format; it must not.
-    EXPECT_EQ(one_pixel(add_8bit_depth, {0xdf, 0xdf, 0xbf}), "  0xda, \n");
-    EXPECT_EQ(one_pixel(add_16bit_depth, {0xdf, 0xdf, 0xdf}), "  0xfb, 0xde, \n");
+    EXPECT_EQ(one_pixel(append_8bit_section, {0xdf, 0xdf, 0xbf}), "  0xda, \n");
+    EXPECT_EQ(one_pixel(append_16bit_section, {0xdf, 0xdf, 0xdf}), "  0xfb, 0xde, \n");
 }
 
 TEST(PixelValues, AlphaByteOnlyForTrueColorAlpha) {
     const Bytes px = {255, 0, 0, 0x40};
-    EXPECT_EQ(one_pixel(add_8bit_depth, px, kTrueColorAlpha), "  0xe0, 0x40, \n");
-    EXPECT_EQ(one_pixel(add_16bit_depth, px, kTrueColorAlpha), "  0x00, 0xf8, 0x40, \n");
-    EXPECT_EQ(one_pixel(add_16bit_swap_depth, px, kTrueColorAlpha), "  0xf8, 0x00, 0x40, \n");
-    EXPECT_EQ(one_pixel(add_32bit_depth, px, kTrueColorAlpha), "  0x00, 0x00, 0xff, 0x40, \n");
+    EXPECT_EQ(one_pixel(append_8bit_section, px, kTrueColorAlpha), "  0xe0, 0x40, \n");
+    EXPECT_EQ(one_pixel(append_16bit_section, px, kTrueColorAlpha), "  0x00, 0xf8, 0x40, \n");
+    EXPECT_EQ(one_pixel(append_16bit_swap_section, px, kTrueColorAlpha), "  0xf8, 0x00, 0x40, \n");
+    EXPECT_EQ(one_pixel(append_32bit_section, px, kTrueColorAlpha), "  0x00, 0x00, 0xff, 0x40, \n");
     // Chroma keyed and plain true colour ignore the alpha byte entirely.
     for (ColorFormat cf : {kTrueColor, kTrueColorChromaKeyed}) {
-        EXPECT_EQ(one_pixel(add_8bit_depth, px, cf), "  0xe0, \n");
-        EXPECT_EQ(one_pixel(add_32bit_depth, px, cf), "  0x00, 0x00, 0xff, 0xff, \n");
+        EXPECT_EQ(one_pixel(append_8bit_section, px, cf), "  0xe0, \n");
+        EXPECT_EQ(one_pixel(append_32bit_section, px, cf), "  0x00, 0x00, 0xff, 0xff, \n");
     }
     // Three-byte pixels with cf 1 get an opaque alpha.
-    EXPECT_EQ(one_pixel(add_8bit_depth, {1, 2, 3}, kTrueColorAlpha), "  0x00, 0xff, \n");
-    EXPECT_EQ(one_pixel(add_32bit_depth, {1, 2, 3}, kTrueColorAlpha), "  0x03, 0x02, 0x01, 0xff, \n");
+    EXPECT_EQ(one_pixel(append_8bit_section, {1, 2, 3}, kTrueColorAlpha), "  0x00, 0xff, \n");
+    EXPECT_EQ(one_pixel(append_32bit_section, {1, 2, 3}, kTrueColorAlpha), "  0x03, 0x02, 0x01, 0xff, \n");
 }
 
 TEST(PixelValues, PremultiplyTouchesOnlyThe32BitSection) {
     const Bytes px = {200, 100, 50, 128};
-    EXPECT_EQ(one_pixel(add_32bit_depth, px, kTrueColorAlpha, true), "  0x19, 0x32, 0x64, 0x80, \n");
-    EXPECT_EQ(one_pixel(add_8bit_depth, px, kTrueColorAlpha, true),
-              one_pixel(add_8bit_depth, px, kTrueColorAlpha));
-    EXPECT_EQ(one_pixel(add_16bit_depth, px, kTrueColorAlpha, true),
-              one_pixel(add_16bit_depth, px, kTrueColorAlpha));
+    EXPECT_EQ(one_pixel(append_32bit_section, px, kTrueColorAlpha, true), "  0x19, 0x32, 0x64, 0x80, \n");
+    EXPECT_EQ(one_pixel(append_8bit_section, px, kTrueColorAlpha, true),
+              one_pixel(append_8bit_section, px, kTrueColorAlpha));
+    EXPECT_EQ(one_pixel(append_16bit_section, px, kTrueColorAlpha, true),
+              one_pixel(append_16bit_section, px, kTrueColorAlpha));
     // Opaque pixels lose one step: the divisor is 256.
-    EXPECT_EQ(one_pixel(add_32bit_depth, {255, 128, 1}, kTrueColor, true), "  0x00, 0x7f, 0xfe, 0xff, \n");
+    EXPECT_EQ(one_pixel(append_32bit_section, {255, 128, 1}, kTrueColor, true),
+              "  0x00, 0x7f, 0xfe, 0xff, \n");
 }
 
 TEST(PixelValues, GreyPixelsActAsEqualRedGreenBlue) {
     // One component: grey only, opaque.
-    EXPECT_EQ(one_pixel(add_32bit_depth, {0x80}, kTrueColorAlpha), "  0x80, 0x80, 0x80, 0xff, \n");
-    EXPECT_EQ(one_pixel(add_16bit_depth, {0xff}), "  0xff, 0xff, \n");
+    EXPECT_EQ(one_pixel(append_32bit_section, {0x80}, kTrueColorAlpha), "  0x80, 0x80, 0x80, 0xff, \n");
+    EXPECT_EQ(one_pixel(append_16bit_section, {0xff}), "  0xff, 0xff, \n");
     // Two components: grey and alpha, the alpha used wherever alpha is written.
-    EXPECT_EQ(one_pixel(add_8bit_depth, {0xff, 0x10}, kTrueColorAlpha), "  0xff, 0x10, \n");
-    EXPECT_EQ(one_pixel(add_32bit_depth, {0x40, 0x10}, kTrueColorAlpha), "  0x40, 0x40, 0x40, 0x10, \n");
-    EXPECT_EQ(one_pixel(add_32bit_depth, {0x40, 0x10}, kTrueColor), "  0x40, 0x40, 0x40, 0xff, \n");
+    EXPECT_EQ(one_pixel(append_8bit_section, {0xff, 0x10}, kTrueColorAlpha), "  0xff, 0x10, \n");
+    EXPECT_EQ(one_pixel(append_32bit_section, {0x40, 0x10}, kTrueColorAlpha), "  0x40, 0x40, 0x40, 0x10, \n");
+    EXPECT_EQ(one_pixel(append_32bit_section, {0x40, 0x10}, kTrueColor), "  0x40, 0x40, 0x40, 0xff, \n");
 }
 
 TEST(SectionLayout, GuardCommentRowsEndif) {
     const Bytes px = {255, 0, 0, 0, 255, 0};
-    EXPECT_EQ(section(add_8bit_depth, job_for(2, 1, 3), &px),
+    EXPECT_EQ(section(append_8bit_section, job_for(2, 1, 3), &px),
               "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n"
               "  /*Pixel format: Red: 3 bit, Green: 3 bit, Blue: 2 bit*/\n"
               "  0xe0, 0x1c, \n"
               "#endif\n");
     EXPECT_EQ(
-        section(add_16bit_swap_depth, job_for(1, 2, 3, kTrueColorAlpha), &px),
+        section(append_16bit_swap_section, job_for(1, 2, 3, kTrueColorAlpha), &px),
         "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
         "  /*Pixel format: Alpha 8 bit, Red: 5 bit, Green: 6 bit, Blue: 5 bit  BUT the 2  color bytes are "
         "swapped*/\n"
@@ -134,11 +135,12 @@ TEST(SectionLayout, GuardCommentRowsEndif) {
 
 TEST(SectionLayout, EmptyDimensionsAndMissingBuffer) {
     const Bytes none(1);  // a real, if empty, image: data() must not be null
-    EXPECT_EQ(rows_of(section(add_32bit_depth, job_for(0, 3, 4), &none)), "  \n  \n  \n");
-    EXPECT_EQ(section(add_16bit_depth, job_for(5, 0, 4), &none),
+    EXPECT_EQ(rows_of(section(append_32bit_section, job_for(0, 3, 4), &none)), "  \n  \n  \n");
+    EXPECT_EQ(section(append_16bit_section, job_for(5, 0, 4), &none),
               "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n"
               "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit*/\n#endif\n");
-    for (Encoder enc : {add_8bit_depth, add_16bit_depth, add_16bit_swap_depth, add_32bit_depth}) {
+    for (Encoder enc :
+         {append_8bit_section, append_16bit_section, append_16bit_swap_section, append_32bit_section}) {
         EXPECT_EQ(section(enc, job_for(4, 4, 4), nullptr), "");
     }
 }
@@ -159,10 +161,10 @@ std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
             const bool grey = job.channels < 3;
             const unsigned r = px[i], g = grey ? px[i] : px[i + 1], b = grey ? px[i] : px[i + 2];
             const unsigned a = job.channels == 4 ? px[i + 3] : job.channels == 2 ? px[i + 1] : 255;
-            if (enc == add_8bit_depth) {
+            if (enc == append_8bit_section) {
                 hex((r >> 5) << 5 | (g >> 5) << 2 | (b >> 6));
                 if (alpha_cf) hex(a);
-            } else if (enc == add_32bit_depth) {
+            } else if (enc == append_32bit_section) {
                 const unsigned a32 = alpha_cf ? a : 255;
                 const unsigned m = job.premultiply ? a32 : 256;
                 hex(b * m >> 8);
@@ -171,7 +173,7 @@ std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
                 hex(a32);
             } else {
                 const unsigned v = (r >> 3) << 11 | (g >> 2) << 5 | (b >> 3);
-                if (enc == add_16bit_depth) {
+                if (enc == append_16bit_section) {
                     hex(v);
                     hex(v >> 8);
                 } else {
@@ -196,7 +198,8 @@ TEST(SectionLayout, MatchesReferenceFormatterForEveryCombination) {
         for (ColorFormat cf : {kTrueColor, kTrueColorAlpha, kTrueColorChromaKeyed}) {
             for (bool premultiply : {false, true}) {
                 const Job job = job_for(w, h, channels, cf, premultiply);
-                for (Encoder enc : {add_8bit_depth, add_16bit_depth, add_16bit_swap_depth, add_32bit_depth}) {
+                for (Encoder enc : {append_8bit_section, append_16bit_section, append_16bit_swap_section,
+                                    append_32bit_section}) {
                     ASSERT_EQ(rows_of(section(enc, job, &px)), reference_rows(enc, job, px))
                         << "channels " << channels << " cf " << static_cast<int>(cf) << " premultiply "
                         << premultiply;
