@@ -60,11 +60,6 @@ int run(int argc, char** argv) {
         failed = true;
     }
     const Image& image = acquired.image;
-    // The binary header holds 11 bits of width and height; nothing is written beyond them.
-    if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
-        print(message(FailureKind::binary_too_large));
-        return 1;
-    }
     auto block = pack_image(options, image);
     if (!block.ok()) {
         print(message(block.error().kind));

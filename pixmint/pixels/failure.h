@@ -22,9 +22,9 @@ enum class FailureKind {
     image_load,           // raster file missing, unknown or corrupt
     invalid_size,         // an empty image, or a resize target below one pixel
     size_limit,           // the final image would be wider or taller than the limit
+    lvgl_v7_size_limit,   // the final image would be wider or taller than LVGL v7's header holds
     too_large_to_decode,  // the source is too large to decode at all
     resize_alloc,         // no memory (or no success) for the resampled image
-    binary_too_large,     // --bin and an image wider or taller than its header can hold
     palette_failed,       // the quantizer ran out of memory
 };
 
