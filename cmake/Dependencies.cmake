@@ -2,6 +2,7 @@
 # scripts/setup.sh installs them.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 pkg_check_modules(CJSON REQUIRED IMPORTED_TARGET libcjson)
 pkg_check_modules(RSVG REQUIRED IMPORTED_TARGET librsvg-2.0)
 pkg_check_modules(IMAGEQUANT REQUIRED IMPORTED_TARGET imagequant)

@@ -14,7 +14,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
-# Linked libraries (libstb, libcjson, the C++ runtime) are found by
+# Linked libraries (libstb, libcjson, zlib, the C++ runtime) are found by
 # dpkg-shlibdeps. librsvg is loaded only when an SVG is converted, so no tool
 # links it and it is declared by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
