@@ -101,8 +101,10 @@ struct HuffmanTable {
 // Those zero bits are counted, and taking any of them is data the file does not hold.
 class EntropyBits {
    public:
+    // A reader taking its bytes from `in`, which must outlive it.
     explicit EntropyBits(RasterReader& in) : in_(in) {}
 
+    // An empty buffer, as at the start of a scan and after each restart marker.
     void reset() {
         buffer_ = 0;
         bits_ = 0;
@@ -110,10 +112,12 @@ class EntropyBits {
         marker_ = kNoMarker;
         zero_fill_ = 0;
     }
+    // The marker the reader stopped at, or kNoMarker.
     int marker() const { return marker_; }
-    void clear_marker() { marker_ = kNoMarker; }
+    // Bits in the buffer, zero fill included.
     int bits() const { return bits_; }
 
+    // Fills the buffer to more than 24 bits, or up to a marker.
     void grow() {
         do {
             std::uint32_t b = 0;
@@ -181,11 +185,13 @@ class EntropyBits {
     }
 
    private:
+    // The next `n` bits, taken.
     std::uint32_t bits(int n, Step& step) {
         const std::uint32_t k = n == 0 ? 0 : buffer_ >> (32 - n);
         take(n, step);
         return k;
     }
+    // Drops the next `n` bits; step made_up when they are not all the file's.
     void take(int n, Step& step) {
         // Past the bits the buffer holds, or into the zero fill: data the file does not hold.
         if (n > bits_ || bits_ - n < zero_fill_) step = Step::made_up;
@@ -202,6 +208,7 @@ class EntropyBits {
     int zero_fill_ = 0;
 };
 
+// One colour component of the frame, and how far the scans have coded it.
 struct Component {
     int id = 0;
     int h = 1, v = 1;  // sampling factors
@@ -214,10 +221,13 @@ struct Component {
     std::unique_ptr<std::uint64_t[]> nonzero;
 };
 
+// A whole JPEG followed as the decoder follows it.
 class JpegWalk {
    public:
+    // A walk over `file`, which must outlive it.
     explicit JpegWalk(std::span<const std::uint8_t> file) : in_(file), bits_(in_) {}
 
+    // The walk up to `reach`, and the first reason to keep the file away (decodable: none).
     RasterVerdict run(JpegReach reach) {
         if (next_marker() != kSoi) return RasterVerdict::decodable;
         int m = next_marker();
@@ -234,7 +244,7 @@ class JpegWalk {
         if (const Step s = frame_header(); s != Step::ok) return verdict(s);
         for (m = next_marker(); m != kEoi; m = next_marker()) {
             Step s = Step::ok;
-            if (m == 0xda) {
+            if (m == kSos) {
                 s = scan();
                 if (s == Step::ok && bits_.marker() == kNoMarker) {
                     // Bytes after the scan's last block, up to the next 0xff, are skipped.
@@ -267,6 +277,7 @@ class JpegWalk {
     }
 
    private:
+    // What a step that ended the walk says about the file.
     static RasterVerdict verdict(Step s) {
         switch (s) {
             case Step::overflow:
@@ -338,6 +349,7 @@ class JpegWalk {
         }
     }
 
+    // The frame header: components, sampling, and the MCU grid the scans follow.
     Step frame_header() {
         const std::uint32_t length = in_.u16be();
         if (length < 11 || in_.u8() != 8) return Step::refused;
@@ -385,6 +397,7 @@ class JpegWalk {
         return Step::ok;
     }
 
+    // One scan: its header, the tables it needs, then its coded data.
     Step scan() {
         const std::uint32_t length = in_.u16be();
         scan_count_ = in_.u8();
@@ -428,6 +441,7 @@ class JpegWalk {
         return entropy_coded_data();
     }
 
+    // The state the decoder resets at the start of a scan and at each restart marker.
     void reset() {
         bits_.reset();
         todo_ = restart_interval_ != 0 ? restart_interval_ : 0x7fffffff;
@@ -447,6 +461,7 @@ class JpegWalk {
         return Step::ok;
     }
 
+    // Every block of the current scan, in the decoder's order.
     Step entropy_coded_data() {
         reset();
         Step step = Step::ok;
@@ -502,6 +517,7 @@ class JpegWalk {
         return ac_block(c, at, step);
     }
 
+    // A sequential block: a DC difference and up to 63 AC coefficients.
     bool baseline_block(const Component& c, Step& step) {
         if (bits_.bits() < 16) bits_.grow();
         const int t = bits_.decode(dc_[static_cast<std::size_t>(c.hd)], step);
@@ -525,6 +541,7 @@ class JpegWalk {
         return true;
     }
 
+    // A progressive DC scan's share of a block: its first bits, or one more bit of it.
     bool dc_block(Component& c, std::size_t at, Step& step) {
         if (spec_end_ != 0) return false;
         if (bits_.bits() < 16) bits_.grow();
@@ -545,6 +562,8 @@ class JpegWalk {
                0;
     }
 
+    // A progressive AC scan's share of a block: a band of coefficients, first or refined (a
+    // refinement reads a bit for each coefficient that is already not zero, so those are tracked).
     bool ac_block(Component& c, std::size_t at, Step& step) {
         std::uint64_t& nonzero = c.nonzero[at];
         const auto position = [](int k) { return std::uint64_t{1} << (k > 63 ? 63 : k); };
