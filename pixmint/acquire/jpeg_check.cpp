@@ -1,7 +1,10 @@
 // A JPEG walked marker by marker and scan by scan, with the decoder's own
 // rules, so that the walk reads exactly the bytes and bits it will read.
 //
-// What it keeps away from the decoder:
+// Where the walk finds the decoder would refuse the file, it refuses it itself
+// (without decoding it first, and so that a walk out of step with the decoder
+// can only refuse too much, never let a file through). Beyond that, what it
+// keeps away from the decoder:
 // - Huffman tables of more than 256 codes: the decoder builds each table as
 //   soon as it has read its 16 code counts, into arrays of 256 codes, before
 //   checking anything else, so such counts write beyond them. This is the one
@@ -229,13 +232,13 @@ class JpegWalk {
 
     // The walk up to `reach`, and the first reason to keep the file away (decodable: none).
     RasterVerdict run(JpegReach reach) {
-        if (next_marker() != kSoi) return RasterVerdict::decodable;
+        if (next_marker() != kSoi) return RasterVerdict::jpeg_malformed;
         int m = next_marker();
         while (!is_frame_start(m)) {
             if (const Step s = segment(m); s != Step::ok) return verdict(s);
             m = next_marker();
             while (m == kNoMarker) {  // padding between segments is skipped, as the decoder does
-                if (in_.at_end()) return RasterVerdict::decodable;
+                if (in_.at_end()) return RasterVerdict::jpeg_malformed;
                 m = next_marker();
             }
         }
@@ -257,8 +260,6 @@ class JpegWalk {
                 } else {
                     pending_ = bits_.marker();
                 }
-            } else if (m == kNoMarker && in_.at_end()) {
-                return RasterVerdict::jpeg_end_missing;  // the decoder refuses it too, but only once decoded
             } else if (m == kDnl) {
                 if (in_.u16be() != 4 || in_.u16be() != height_) s = Step::refused;
             } else {
@@ -286,8 +287,9 @@ class JpegWalk {
                 return RasterVerdict::jpeg_blocks_missing;
             case Step::table_unset:
                 return RasterVerdict::jpeg_table_missing;
-            case Step::ok:
             case Step::refused:
+                return RasterVerdict::jpeg_malformed;
+            case Step::ok:
                 break;
         }
         return RasterVerdict::decodable;
@@ -429,8 +431,11 @@ class JpegWalk {
             spec_end_ = 63;
         }
         // The tables the scan's blocks are decoded (and, without progression, dequantized) with.
+        // A progressive scan other than a first DC scan works on coefficients a first DC scan has
+        // set: before one, on memory nothing set (and how many bits a refinement takes depends on it).
         for (int i = 0; i < scan_count_; ++i) {
             const Component& c = components_[static_cast<std::size_t>(order_[static_cast<std::size_t>(i)])];
+            if (progressive_ && !(spec_start_ == 0 && succ_high_ == 0) && !c.coded) return Step::made_up;
             const bool dc = !progressive_ || (spec_start_ == 0 && succ_high_ == 0);
             const bool ac = !progressive_ || spec_start_ != 0;
             if ((dc && !dc_[static_cast<std::size_t>(c.hd)].defined) ||

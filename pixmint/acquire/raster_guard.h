@@ -26,13 +26,13 @@
 //   end (the decoder would go on with zero bits after a marker met too early),
 //   every restart marker is where the scan expects it, every component is
 //   coded by a scan, and every Huffman and quantization table a scan uses is
-//   defined (the decoder would use memory nothing set). A file that ends
-//   before its end-of-image marker is refused as the decoder would refuse it,
-//   but without decoding it first.
+//   defined (the decoder would use memory nothing set). What the decoder
+//   would refuse (a file that ends before its end-of-image marker, say) is
+//   refused here, without decoding it first.
 //
 // Besides, it refuses what would crash the decoder (a JPEG Huffman table of
 // more than 256 codes) or make it reserve memory for data that is not there
-// (a PNG chunk longer than the file). Everything well formed passes: the
+// (a PNG chunk longer than the file). Everything well formed passes; the
 // decoder decides what the guard does not.
 #pragma once
 
@@ -52,7 +52,7 @@ enum class RasterVerdict {
     jpeg_huffman_overflow,         // a JPEG Huffman table declares more than 256 codes
     jpeg_blocks_missing,           // a JPEG block no scan codes (its data cut short, say)
     jpeg_table_missing,            // a JPEG scan uses a table the file never defines
-    jpeg_end_missing,              // a JPEG ends before its end-of-image marker
+    jpeg_malformed,                // a JPEG the decoder would refuse (cut short, say)
     bmp_pixels_missing,            // a BMP ends before the pixel rows its header declares
     bmp_index_outside_palette,     // a BMP pixel names an entry its palette does not have
     gif_frame_unterminated,        // a GIF ends before its first frame's data is terminated
@@ -67,9 +67,10 @@ enum class RasterVerdict {
 // of pixmint's formats.
 std::optional<RasterFormat> raster_format(std::span<const std::uint8_t> file);
 
-// What the decoder's header query may read of `head`, a file's first bytes: unknown_format, or
-// jpeg_huffman_overflow for a table ahead of the frame header (the query builds those tables),
-// or decodable. Reads nothing outside `head`.
+// What the decoder's header query may read of `head`, a file's first bytes: unknown_format;
+// for a JPEG, jpeg_huffman_overflow for a table ahead of the frame header (the query builds those
+// tables) or jpeg_malformed where the query would fail; else decodable. Reads nothing outside
+// `head`.
 RasterVerdict check_raster_header(std::span<const std::uint8_t> head);
 
 // The whole file walked the way the decoder will walk it, and the first reason to keep it away.
