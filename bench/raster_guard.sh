@@ -10,7 +10,8 @@
 #
 # The reference is exported with git archive and built in build/bench-ref;
 # this tree is built in build/bench-rel. The images live in a temporary
-# directory that is removed afterwards.
+# directory that is removed afterwards. Needs farm-bench and cjpeg
+# (libjpeg-turbo-progs, which scripts/setup.sh installs).
 set -eu
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -28,42 +29,23 @@ ref_build=$(
     root=$ref_src
     release_tree "" "$ref_out" pixmint
 )
-command -v farm-bench >/dev/null || { echo "farm-bench is not on PATH" >&2; exit 1; }
+for tool in farm-bench cjpeg; do
+    command -v "$tool" >/dev/null || { echo "$tool is not on PATH" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 cd "$work"
 
-# One image, smooth gradients with some noise, written in every format: PNG,
-# BMP and baseline JPEG through stb_image_write, progressive JPEG through
-# libjpeg, GIF (a 256-colour palette of the same picture) by hand.
+# One image, smooth gradients with some noise, written in every format: PNG
+# and BMP through stb_image_write, GIF (a 256-colour palette of the same
+# picture) by hand, baseline and progressive JPEG by cjpeg from a PPM.
 cat > make.c <<'C'
 #include <stdio.h>
 #include <stdlib.h>
-#include <jpeglib.h>
 #include <stb_image_write.h>
 enum { W = 2047, H = 2047 };
 static unsigned char px[W * H * 3], idx[W * H];
-static void progressive(const char* path) {
-    struct jpeg_compress_struct c;
-    struct jpeg_error_mgr e;
-    FILE* f = fopen(path, "wb");
-    c.err = jpeg_std_error(&e);
-    jpeg_create_compress(&c);
-    jpeg_stdio_dest(&c, f);
-    c.image_width = W, c.image_height = H, c.input_components = 3, c.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_quality(&c, 90, TRUE);
-    jpeg_simple_progression(&c);
-    jpeg_start_compress(&c, TRUE);
-    for (int y = 0; y < H; ++y) {
-        JSAMPROW row = px + (size_t)y * W * 3;
-        jpeg_write_scanlines(&c, &row, 1);
-    }
-    jpeg_finish_compress(&c);
-    jpeg_destroy_compress(&c);
-    fclose(f);
-}
 /* 8-bit indices as 9-bit literal codes, a clear code every 254 of them. */
 static void gif(const char* path) {
     FILE* f = fopen(path, "wb");
@@ -106,15 +88,19 @@ int main(void) {
             q[2] = (unsigned char)(((x + y) * 255 / (W + H)) & 255);
             idx[(size_t)y * W + x] = (unsigned char)((q[0] & 0xe0) | ((q[1] & 0xe0) >> 3) | (q[2] >> 6));
         }
-    progressive("progressive.jpg");
     gif("big.gif");
-    return !(stbi_write_png("big.png", W, H, 3, px, W * 3) && stbi_write_bmp("big.bmp", W, H, 3, px) &&
-             stbi_write_jpg("baseline.jpg", W, H, 3, px, 90));
+    FILE* ppm = fopen("big.ppm", "wb");
+    fprintf(ppm, "P6\n%d %d\n255\n", W, H);
+    fwrite(px, 1, sizeof px, ppm);
+    fclose(ppm);
+    return !(stbi_write_png("big.png", W, H, 3, px, W * 3) && stbi_write_bmp("big.bmp", W, H, 3, px));
 }
 C
 # shellcheck disable=SC2046
-cc -O2 $(pkg-config --cflags stb libjpeg) make.c -o make $(pkg-config --libs stb libjpeg) -lm
+cc -O2 $(pkg-config --cflags stb) make.c -o make $(pkg-config --libs stb) -lm
 ./make
+cjpeg -quality 90 big.ppm >baseline.jpg
+cjpeg -quality 90 -progressive big.ppm >progressive.jpg
 
 for image in big.png big.bmp big.gif baseline.jpg progressive.jpg; do
     for tool in "$build/pixmint/pixmint" "$ref_build/pixmint/pixmint"; do

@@ -210,11 +210,11 @@ TEST(Resize, TargetSizesFollowTheOptions) {
          10,
          {"-h", "3"},
          "  .header.w = 10,\n  .header.h = 3,\n  .data_size = 30 * LV_COLOR_SIZE / 8,\n"},
-        // The limit applies after the resize.
+        // The limits apply after the resize (the lower one, LVGL v7's header, included).
         {2600,
          2,
-         {"-w", "2500", "-d", "8"},
-         "  .header.w = 2500,\n  .header.h = 2,\n  .data_size = 5000 * LV_COLOR_SIZE / 8,\n"},
+         {"-w", "2047", "-d", "8"},
+         "  .header.w = 2047,\n  .header.h = 2,\n  .data_size = 4094 * LV_COLOR_SIZE / 8,\n"},
     };
     for (const auto& c : cases) {
         TempDir dir;
