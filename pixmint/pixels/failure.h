@@ -15,6 +15,7 @@ enum class FailureKind {
     raw_binary,                // a raw format with --bin
     binary_needs_depth,        // --bin with a true-colour format and no single -d
     swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
+    unsupported_lvgl_version,  // --lvgl with anything but 7, 8 or 9
     // Acquisition.
     svg_open,             // SVG missing, unreadable or invalid
     svg_rasterizer,       // no SVG renderer
