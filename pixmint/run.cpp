@@ -28,7 +28,7 @@ void print(const std::string& text) {
 int run(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
-        print(message(parsed.error().kind));
+        print(message(parsed.error()));
         return 1;
     }
     const Options& options = parsed.value();
@@ -55,7 +55,7 @@ int run(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(acquired.failure->kind));
+        print(message(*acquired.failure));
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
@@ -67,7 +67,7 @@ int run(int argc, char** argv) {
     }
     auto block = pack_image(options, image);
     if (!block.ok()) {
-        print(message(block.error().kind));
+        print(message(block.error()));
         return 1;
     }
     const BlockImage* packed = block.value() ? &*block.value() : nullptr;

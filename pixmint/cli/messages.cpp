@@ -77,6 +77,9 @@ std::string message(FailureKind kind) {
             return "Error: --swap needs --bin, a true-color format and -d 16.\n";
         case FailureKind::unsupported_lvgl_version:
             return "Error: --lvgl must be 7, 8 or 9.\n";
+        case FailureKind::format_not_in_version:
+        case FailureKind::option_not_in_version:
+            return message(Failure{kind, false, {}, 7});
         case FailureKind::svg_open:
             return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer:
@@ -102,6 +105,18 @@ std::string message(FailureKind kind) {
             return "Error: Failed to build the palette.\n";
     }
     return {};
+}
+
+std::string message(const Failure& failure) {
+    const std::string version = std::to_string(failure.lvgl);
+    switch (failure.kind) {
+        case FailureKind::format_not_in_version:
+            return "Error: LVGL " + version + " has no color format " + failure.detail + ".\n";
+        case FailureKind::option_not_in_version:
+            return "Error: " + failure.detail + " does not apply to LVGL " + version + ".\n";
+        default:
+            return message(failure.kind);
+    }
 }
 
 }  // namespace pixmint
