@@ -1,6 +1,7 @@
 #include "pixmint/run.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "common/banner_year.h"
@@ -23,9 +24,8 @@ void print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
+// The run itself; run() adds the one answer to running out of memory.
+int convert(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
         print(message(parsed.error()));
@@ -79,6 +79,19 @@ int run(int argc, char** argv) {
         written = write_preview_file(options, image, packed);
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Every allocation that can fail without a message of its own ends here: the owners unwound on
+    // the way out remove the run's temporary files, so nothing is left half written.
+    try {
+        return convert(argc, argv);
+    } catch (const std::bad_alloc&) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
 }
 
 }  // namespace pixmint
