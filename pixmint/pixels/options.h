@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/names.h"
+#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/formats.h"
 
 namespace pixmint {
@@ -24,6 +25,9 @@ struct Options {
     bool dither = false;                      // --dither: error diffusion wherever colours are reduced
     std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
     bool help = false;                        // --help: print the help text and stop
+
+    // The choices among these that shape the bytes written.
+    Encoding encoding() const { return {format, depth, dither, zintra, swap}; }
 };
 
 }  // namespace pixmint
