@@ -30,7 +30,7 @@ void print(const std::string& text) {
 int run(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
-        print(message(parsed.error().kind));
+        print(message(parsed.error()));
         return 1;
     }
     const Options& options = parsed.value();
@@ -63,7 +63,7 @@ int run(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(acquired.failure->kind));
+        print(message(*acquired.failure));
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
@@ -76,7 +76,7 @@ int run(int argc, char** argv) {
     const Encoding encoding = options.encoding();
     auto block = pack_image(encoding.format, encoding.dither, options.image_path, image);
     if (!block.ok()) {
-        print(message(block.error().kind));
+        print(message(block.error()));
         return 1;
     }
     const BlockImage* packed = block.value() ? &*block.value() : nullptr;

@@ -26,5 +26,7 @@ std::string preview_is_output_message(std::string_view preview_path);
 
 // The exact text printed for `kind`, line feeds included.
 std::string message(FailureKind kind);
+// The exact text printed for `failure`: message(kind), or the version refusals naming their detail.
+std::string message(const Failure& failure);
 
 }  // namespace pixmint
