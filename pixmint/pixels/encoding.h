@@ -13,6 +13,7 @@ struct Encoding {
     bool dither = false;                           // --dither: error diffusion wherever colours are reduced
     bool zintra = false;                           // -v: premultiplied 32-bit pixels for the zintra GPU
     bool swap = false;                             // --swap: the two bytes of a 16-bit .bin pixel swapped
+    LvglVersion lvgl = LvglVersion::v7;            // --lvgl: the release whose layout is written
 };
 
 }  // namespace pixmint

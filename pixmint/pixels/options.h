@@ -28,7 +28,7 @@ struct Options {
     bool help = false;                        // --help: print the help text and stop
 
     // The choices among these that shape the bytes written.
-    Encoding encoding() const { return {format, depth, dither, zintra, swap}; }
+    Encoding encoding() const { return {format, depth, dither, zintra, swap, lvgl}; }
 };
 
 }  // namespace pixmint
