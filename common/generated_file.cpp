@@ -9,8 +9,10 @@ namespace lvforge {
 std::optional<OutputFailure> write_generated_file(std::string_view out_path,
                                                   const std::function<void(TextSink&)>& body) {
     OutputSet outputs;
-    if (auto failure = outputs.add(out_path, body)) return failure;
-    return outputs.commit();
+    Result<void, OutputFailure> landed = outputs.add(out_path, body);
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) return landed.error();
+    return std::nullopt;
 }
 
 void append_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix,

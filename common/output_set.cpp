@@ -15,8 +15,8 @@ OutputFailure failure_of(SafeOutput::Status status, const std::string& path) {
 
 }  // namespace
 
-std::optional<OutputFailure> OutputSet::add(std::string_view path, Body body) {
-    if (failure_) return failure_;
+Result<void, OutputFailure> OutputSet::add(std::string_view path, Body body) {
+    if (failure_) return *failure_;
     if (auto failure = create_parent_directories(path)) return fail(*failure);
     const std::string open_path = open_path_of(path);
     // A dangling link creates the file it points at: the directories leading there are made as
@@ -27,10 +27,10 @@ std::optional<OutputFailure> OutputSet::add(std::string_view path, Body body) {
     auto file = std::make_unique<SafeOutput>();
     if (!file->open(open_path.c_str())) return fail({OutputFailure::Kind::open, std::string(path)});
     staged_.push_back({std::string(path), std::move(file), std::move(body)});
-    return std::nullopt;
+    return {};
 }
 
-std::optional<OutputFailure> OutputSet::commit() {
+Result<void, OutputFailure> OutputSet::commit() {
     if (failure_) return fail(*failure_);
     for (const bool in_place : {false, true}) {
         for (Staged& staged : staged_) {
@@ -43,7 +43,7 @@ std::optional<OutputFailure> OutputSet::commit() {
         if (status != SafeOutput::Status::ok) return fail(failure_of(status, staged.path));
     }
     staged_.clear();
-    return std::nullopt;
+    return {};
 }
 
 std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
@@ -61,10 +61,10 @@ std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
     return std::nullopt;
 }
 
-std::optional<OutputFailure> OutputSet::fail(OutputFailure failure) {
+Result<void, OutputFailure> OutputSet::fail(OutputFailure failure) {
     failure_ = failure;
     staged_.clear();
-    return failure_;
+    return failure;
 }
 
 }  // namespace lvforge

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/output_failure.h"
+#include "common/result.h"
 #include "common/safe_output.h"
 #include "common/text_sink.h"
 
@@ -33,14 +34,14 @@ class OutputSet {
     // then opens it as SafeOutput does; `body` runs at commit(). Returns why that failed, naming
     // `path` as given (or the directory that could not be made). A failure is kept: commit()
     // then lands nothing.
-    std::optional<OutputFailure> add(std::string_view path, Body body);
+    Result<void, OutputFailure> add(std::string_view path, Body body);
 
     // Writes and closes every output, those on temporary files first and devices or FIFOs last
     // (what they were sent can't be taken back), then renames every temporary file into place.
     // Stops at the first failure and returns it; then nothing is renamed and every temporary
     // file is removed. Only a rename failing after others succeeded, which takes a directory
     // changed by someone else during the run, can leave the outputs renamed before it in place.
-    std::optional<OutputFailure> commit();
+    Result<void, OutputFailure> commit();
 
    private:
     struct Staged {
@@ -52,7 +53,7 @@ class OutputSet {
     // Writes `staged`'s body and closes its file; why not when that failed.
     static std::optional<OutputFailure> write_and_close(Staged& staged);
     // Records `failure` as the set's and drops every output, removing their temporary files.
-    std::optional<OutputFailure> fail(OutputFailure failure);
+    Result<void, OutputFailure> fail(OutputFailure failure);
 
     std::vector<Staged> staged_;
     std::optional<OutputFailure> failure_;

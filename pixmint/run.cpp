@@ -84,25 +84,25 @@ int run(int argc, char** argv) {
     // Every output of the run lands together or not at all: all are opened, then written, and
     // renamed into place only when each one succeeded.
     lvforge::OutputSet outputs;
-    auto failure = outputs.add(out_path, [&](lvforge::TextSink& out) {
+    lvforge::Result<void, lvforge::OutputFailure> landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
         if (options.binary) {
             append_bin_file(encoding, image, packed, out);
         } else {
             append_c_file(options.names, encoding, year.value(), image, packed, out);
         }
     });
-    if (!failure) {
+    if (landed.ok()) {
         print(depth_line(options.depth));
         // The preview shows pixels; after a failed resize there are none, and that failure is reported.
         if (options.preview_path && image.pixels != nullptr) {
-            failure = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
+            landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
                 append_preview_file(encoding, image, packed, out);
             });
         }
     }
-    if (!failure) failure = outputs.commit();
-    if (failure) print(lvforge::output_failure_message(*failure));
-    return (failed || failure) ? 1 : 0;
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
+    return (failed || !landed.ok()) ? 1 : 0;
 }
 
 }  // namespace pixmint
