@@ -12,7 +12,7 @@ refused/   files whose data leaves pixels undefined, each listed in
            refused/cases with the guard's verdict and what the decoder does
            with it unguarded: "takes" (a run would write made-up pixels),
            "refuses", or "unsafe" (it reads memory nothing set).
-../../golden/pixmint/foreign_*/
+../../golden/pixmint/foreign/*/
            files of the decoder's other formats, whole and cut short, named
            image.png beside an earlier image.c that a refusal must keep.
 
@@ -352,7 +352,7 @@ def main():
         cases += b"%s %s %s\n" % (name.encode(), verdict.encode(), decoder.encode())
     write(os.path.join(HERE, "refused", "cases"), cases)
     for name, data in foreign().items():
-        case = os.path.join(HERE, "..", "..", "golden", "pixmint", "foreign_" + name)
+        case = os.path.join(HERE, "..", "..", "golden", "pixmint", "foreign", name)
         write(os.path.join(case, "args"), b"-p\nimage.png\n")
         write(os.path.join(case, "in", "image.png"), data)
         write(os.path.join(case, "in", "image.c"), b"/* an earlier, good output */\n")
