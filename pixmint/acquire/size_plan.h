@@ -21,8 +21,8 @@ struct Size {
 bool wants_resize(const Options& options);
 
 // Whether LVGL v7's image header can hold `final_size`: its width and height are 11-bit fields,
-// in the C descriptor and in the .bin file alike. The one check tied to the v7 header layout; a
-// layout with wider fields has no need of it.
+// in the C descriptor and in the .bin file alike (v8 keeps that header). The one check tied to
+// the header layout: a layout with wider fields, as v9's 16-bit sizes, skips it.
 bool fits_lvgl_v7_header(Size final_size);
 
 // The final size for a source of size `source`: -w and -h replace its sides, -v then aligns the
