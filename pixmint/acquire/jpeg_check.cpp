@@ -100,8 +100,9 @@ struct HuffmanTable {
 };
 
 // The decoder's bit reader over entropy-coded data: it fills a 32-bit buffer a byte at a time
-// (0xff 0x00 is a data byte 0xff), stops at a marker and from then on fills with zero bytes.
-// Those zero bits are counted, and taking any of them is data the file does not hold.
+// (0xff 0x00 is a data byte 0xff), stops at a marker and from then on fills with zero bytes, as
+// it does past the end of the file. Those zero bits are counted, and taking any of them is data
+// the file does not hold.
 class EntropyBits {
    public:
     // A reader taking its bytes from `in`, which must outlive it.
@@ -124,6 +125,7 @@ class EntropyBits {
     void grow() {
         do {
             std::uint32_t b = 0;
+            if (!no_more_ && in_.at_end()) no_more_ = true;  // the decoder reads zeros there: no data
             if (no_more_) {
                 zero_fill_ += 8;
             } else {

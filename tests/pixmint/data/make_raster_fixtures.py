@@ -310,6 +310,7 @@ def refused():
                                                       "gif_background_outside_table", "takes"),
         "png-stream-a-byte-short.png": (cut_stream, "png_data_short", "refuses"),
         "jpeg-scan-cut-end-marker-added.jpg": (baseline[:middle] + b"\xff\xd9", "jpeg_blocks_missing", "takes"),
+        "jpeg-scan-cut.jpg": (baseline[:middle], "jpeg_blocks_missing", "refuses"),
         "jpeg-restart-marker-missing.jpg": (restarts[:last_restart] + restarts[last_restart + 2:],
                                             "jpeg_blocks_missing", "refuses"),
         "jpeg-cut-at-a-restart-marker.jpg": (restarts[:last_restart] + b"\xff\xd9", "jpeg_blocks_missing", "takes"),
