@@ -67,8 +67,12 @@ static void gif(const char* path) {
     } while (0)
     EMIT(256);
     for (long i = 0; i < (long)W * H; ++i) {
-        if (run == 254) EMIT(256), run = 0;
-        EMIT(idx[i]), ++run;
+        if (run == 254) {
+            EMIT(256);
+            run = 0;
+        }
+        EMIT(idx[i]);
+        ++run;
     }
     EMIT(257);
     if (held) block[n++] = (unsigned char)bits;
