@@ -55,7 +55,7 @@ int run(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(acquired.failure->kind));
+        print(message(*acquired.failure, options.image_path));
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
@@ -65,18 +65,21 @@ int run(int argc, char** argv) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
-    auto block = pack_image(options, image);
+    auto block = pack_image(options, image, acquired.own_palette ? &*acquired.own_palette : nullptr);
     if (!block.ok()) {
-        print(message(block.error().kind));
+        print(message(block.error(), options.image_path));
         return 1;
     }
     const BlockImage* packed = block.value() ? &*block.value() : nullptr;
-    const auto opened = [&] { print(depth_line(options.depth)); };
-    auto written = options.binary ? write_bin_file(options, image, packed, opened)
-                                  : write_c_file(options, image, packed, year.value(), opened);
+    // From here on the format is the one the block holds: indexed-auto has settled on the image.
+    Options settled = options;
+    if (packed != nullptr) settled.format = packed->format;
+    const auto opened = [&] { print(depth_line(settled.depth)); };
+    auto written = settled.binary ? write_bin_file(settled, image, packed, opened)
+                                  : write_c_file(settled, image, packed, year.value(), opened);
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (!written && options.preview_path && image.pixels != nullptr)
-        written = write_preview_file(options, image, packed);
+    if (!written && settled.preview_path && image.pixels != nullptr)
+        written = write_preview_file(settled, image, packed);
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
 }

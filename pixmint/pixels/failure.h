@@ -1,6 +1,10 @@
 // Everything that can make a pixmint run fail; run.cpp turns each into its message.
 #pragma once
 
+#include <cstddef>
+
+#include "pixmint/pixels/formats.h"
+
 namespace pixmint {
 
 enum class FailureKind {
@@ -15,6 +19,8 @@ enum class FailureKind {
     raw_binary,                // a raw format with --bin
     binary_needs_depth,        // --bin with a true-colour format and no single -d
     swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
+    keep_palette_format,       // --keep-palette with a format that is not an indexed one
+    keep_palette_changes,      // --keep-palette with -w, -h, -v or --dither, which change indices
     // Acquisition.
     svg_open,             // SVG missing, unreadable or invalid
     svg_rasterizer,       // no SVG renderer
@@ -26,21 +32,37 @@ enum class FailureKind {
     resize_alloc,         // no memory (or no success) for the resampled image
     binary_too_large,     // --bin and an image wider or taller than its header can hold
     palette_failed,       // the quantizer ran out of memory
+    not_palette_png,      // --keep-palette and an input that is not a palette PNG
+    index_past_palette,   // --keep-palette and a pixel whose index is past the end of the palette
+    palette_too_large,    // --keep-palette and a palette with more entries than the format holds
+    too_many_colors,      // indexed-auto and more colours than the largest indexed format holds
+};
+
+// What the palette refusals name besides the image; the other failures leave it as it is.
+struct PaletteCount {
+    std::size_t colors = 0;                       // entries of the palette, or colours of the image
+    std::size_t index = 0;                        // index_past_palette: the index found
+    ColorFormat format = ColorFormat::indexed_8;  // the format that does not hold them
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.
 struct Failure {
     FailureKind kind;
     bool output_still_written = false;
+    PaletteCount count = {};
 };
 
 // A failure that ends the run before anything is written.
 inline Failure fatal(FailureKind kind) {
-    return {kind, false};
+    return {kind, false, {}};
+}
+// A palette refusal, which ends the run before anything is written.
+inline Failure refused_palette(FailureKind kind, PaletteCount count) {
+    return {kind, false, count};
 }
 // A failure reported first; the file is written anyway and the run then ends with status 1.
 inline Failure pending(FailureKind kind) {
-    return {kind, true};
+    return {kind, true, {}};
 }
 
 }  // namespace pixmint
