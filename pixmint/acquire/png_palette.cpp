@@ -2,7 +2,9 @@
 
 #include <spng.h>
 
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace pixmint {
@@ -14,9 +16,28 @@ struct ContextRelease {
 };
 using Context = std::unique_ptr<spng_ctx, ContextRelease>;
 
+// Whether the file holds a tRNS chunk ahead of its image data. libspng drops a malformed one (more
+// alpha values than PLTE has entries) as if it were not there; the artist's alpha must not
+// quietly turn opaque, so such a file is refused, as the image decoder refuses it.
+bool has_trns_chunk(std::span<const std::uint8_t> file) {
+    constexpr std::size_t kSignature = 8, kFrame = 12;  // length, type, CRC
+    for (std::size_t at = kSignature; at + kFrame <= file.size();) {
+        const std::uint8_t* c = file.data() + at;
+        const std::size_t length =
+            std::size_t{c[0]} << 24 | std::size_t{c[1]} << 16 | std::size_t{c[2]} << 8 | c[3];
+        if (std::memcmp(c + 4, "tRNS", 4) == 0) return true;
+        if (std::memcmp(c + 4, "IDAT", 4) == 0 || length > file.size() - at - kFrame) return false;
+        at += kFrame + length;
+    }
+    return false;
+}
+
 }  // namespace
 
 lvforge::Result<PalettePng, Failure> read_palette_png(std::span<const std::uint8_t> file) {
+    constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (file.size() < sizeof kSignature || std::memcmp(file.data(), kSignature, sizeof kSignature) != 0)
+        return fatal(FailureKind::not_palette_png);
     // The image decoder ignores checksums; so does this reader, so that --keep-palette takes every
     // file the conversion without it takes.
     Context ctx(spng_ctx_new(SPNG_CTX_IGNORE_ADLER32));
@@ -26,8 +47,7 @@ lvforge::Result<PalettePng, Failure> read_palette_png(std::span<const std::uint8
     }
     spng_ihdr ihdr{};
     const int read = spng_get_ihdr(ctx.get(), &ihdr);
-    if (read == SPNG_ESIGNATURE || (read == 0 && ihdr.color_type != SPNG_COLOR_TYPE_INDEXED))
-        return fatal(FailureKind::not_palette_png);
+    if (read == 0 && ihdr.color_type != SPNG_COLOR_TYPE_INDEXED) return fatal(FailureKind::not_palette_png);
     spng_plte plte{};
     std::size_t row_bytes = 0;
     std::size_t size = 0;
@@ -38,7 +58,8 @@ lvforge::Result<PalettePng, Failure> read_palette_png(std::span<const std::uint8
     }
     spng_trns trns{};
     const int has_trns = spng_get_trns(ctx.get(), &trns);
-    if (has_trns != 0 && has_trns != SPNG_ECHUNKAVAIL) return fatal(FailureKind::image_load);
+    if (has_trns != 0 && (has_trns != SPNG_ECHUNKAVAIL || has_trns_chunk(file)))
+        return fatal(FailureKind::image_load);
     const std::uint32_t alphas = has_trns == 0 ? trns.n_type3_entries : 0;
 
     PalettePng out{ihdr.width, ihdr.height, {}};
