@@ -113,6 +113,30 @@ FIVE = [[(2, 0, 4)[(x + 2 * y + x * y) % 3] for x in range(FIVE_W)] for y in ran
 put("keep_palette_auto_interlaced", "five.png",
     palette_png(FIVE_W, FIVE_H, 4, FIVE_PLTE, [255, 0], FIVE, interlace=True))
 
+# Every bit depth, through the seven interlace passes at sizes that leave some passes empty, with
+# padding bits at the end of rows, and with tRNS short, full or absent.
+def ramp(n):
+    return [((i * 9) & 255, 255 - i, (i * 5 + 1) & 255) for i in range(n)]
+
+
+def picture(w, h, colors):
+    return [[(x * 3 + y * 5 + x * y) % colors for x in range(w)] for y in range(h)]
+
+
+one_bit = palette_png(13, 3, 1, ramp(2), None, picture(13, 3, 2))
+# The PLTE chunk's CRC is wrong: checksums are not checked, as the image decoder does not check them.
+at = one_bit.index(b"PLTE") + 4 + 6
+put("keep_palette_1bit", "in.png", one_bit[:at] + bytes([one_bit[at] ^ 0xff]) + one_bit[at + 1:])
+put("keep_palette_1bit_interlaced", "in.png", palette_png(11, 9, 1, ramp(2), [0], picture(11, 9, 2), True))
+put("keep_palette_2bit_interlaced", "in.png", palette_png(3, 5, 2, ramp(3), [40, 80], picture(3, 5, 3), True))
+put("keep_palette_8bit_interlaced", "in.png",
+    palette_png(17, 3, 8, ramp(256), [(i * 7) & 255 for i in range(256)], picture(17, 3, 256), True))
+
+# Malformed palette PNGs: more alpha values than entries, no palette, image data cut short.
+put("refuse_keep_palette_long_trns", "in.png", palette_png(2, 1, 8, ramp(2), [1, 2, 3], [[0, 1]]))
+put("refuse_keep_palette_no_plte", "in.png", png(2, 1, 3, 8, [[0, 0]]))
+put("refuse_keep_palette_truncated", "in.png", palette_png(40, 40, 8, ramp(3), None, picture(40, 40, 3))[:-40])
+
 # Forty entries, for a format that holds sixteen.
 FORTY_PLTE = [(i * 6, 255 - i * 6, i) for i in range(40)]
 put("refuse_keep_palette_too_large", "in.png",
@@ -137,7 +161,8 @@ def colors(n):
             for i in range(n)]
 
 
-for n, w, h in ((2, 5, 3), (3, 5, 3), (16, 6, 5), (17, 6, 5), (257, 20, 13)):
+for n, w, h in ((2, 5, 3), (3, 5, 3), (4, 5, 3), (5, 5, 3), (16, 6, 5), (17, 6, 5), (256, 20, 13),
+                (257, 20, 13)):
     pal = colors(n)
     # Every colour at least once, then a scattered repeat, so that first appearance matters.
     px = [pal[i] if i < n else pal[(i * 7) % n] for i in range(w * h)]

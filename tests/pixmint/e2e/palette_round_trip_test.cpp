@@ -1,7 +1,7 @@
 // Palettes read back as LVGL draws them, from the compiled array: a palette PNG kept with
-// --keep-palette shows exactly the file's pixels through the file's own entries, indexed-auto
-// takes the fewest bits that still show every pixel exactly, and a quantized palette leaves
-// fully transparent pixels fully transparent at every depth, dithered or not.
+// --keep-palette shows exactly the file's pixels (as the image decoder reads them) through the
+// file's own entries, and a quantized palette leaves fully transparent pixels fully transparent
+// at every depth, dithered or not.
 #include <gtest/gtest.h>
 #include <stb_image.h>
 #include <stb_image_write.h>
@@ -41,32 +41,37 @@ void write_rgba(const std::string& path, int w, int h, const Bytes& px) {
     ASSERT_NE(stbi_write_png(path.c_str(), w, h, 4, px.data(), w * 4), 0);
 }
 
+// The palette PNGs of the golden cases: every bit depth, interlaced or not, tRNS short, full or
+// absent, unused entries.
 TEST(PaletteRoundTrip, KeptPalettesShowTheFilesOwnPixels) {
     TempDir dir;
-    const std::string golden = std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/pixmint/";
-    lvforge::test::write_file(dir / "art.png",
-                              lvforge::test::read_file(golden + "keep_palette_order/in/art.png"));
-    lvforge::test::write_file(dir / "five.png",
-                              lvforge::test::read_file(golden + "keep_palette_auto_interlaced/in/five.png"));
     const struct {
+        const char* golden_case;  // its in/ holds `file`
         const char* file;
         std::size_t entries;  // of its PLTE
         const char* format;
         int bits;  // of the format written
     } cases[] = {
-        {"art.png", 12, "indexed-4", 4},    {"art.png", 12, "indexed-8", 8},
-        {"art.png", 12, "indexed-auto", 4}, {"five.png", 5, "indexed-auto", 4},
-        {"five.png", 5, "indexed-8", 8},
+        {"keep_palette_order", "art.png", 12, "indexed-4", 4},
+        {"keep_palette_order", "art.png", 12, "indexed-8", 8},
+        {"keep_palette_auto_interlaced", "five.png", 5, "indexed-auto", 4},
+        {"keep_palette_1bit", "in.png", 2, "indexed-2", 2},
+        {"keep_palette_1bit_interlaced", "in.png", 2, "indexed-1", 1},
+        {"keep_palette_2bit_interlaced", "in.png", 3, "indexed-8", 8},
+        {"keep_palette_8bit_interlaced", "in.png", 256, "indexed-auto", 8},
     };
     int n = 0;
     for (const auto& c : cases) {
-        const std::string name = "kept" + std::to_string(n++);
-        SCOPED_TRACE(std::string(c.file) + " " + c.format);
-        const auto r = run_pixmint(dir.path(), {"-p", c.file, "-f", c.format, "--keep-palette", "-n", name});
+        const std::string name = "kept" + std::to_string(n++), file = name + ".png";
+        SCOPED_TRACE(std::string(c.golden_case) + " " + c.format);
+        lvforge::test::write_file(
+            dir / file, lvforge::test::read_file(std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/pixmint/" +
+                                                 c.golden_case + "/in/" + c.file));
+        const auto r = run_pixmint(dir.path(), {"-p", file, "-f", c.format, "--keep-palette"});
         ASSERT_EQ(r.status, 0) << r.out;
         EXPECT_EQ(r.out, "color depth: 0\n");
         int w = 0, h = 0;
-        const Bytes source = rgba_of(dir / c.file, w, h);
+        const Bytes source = rgba_of(dir / file, w, h);
         const Compiled compiled = compile(dir, name);
         const std::size_t rows = (static_cast<std::size_t>(w) * static_cast<std::size_t>(c.bits) + 7) / 8 *
                                  static_cast<std::size_t>(h);
@@ -75,32 +80,6 @@ TEST(PaletteRoundTrip, KeptPalettesShowTheFilesOwnPixels) {
         // Entries past the end of PLTE are zero.
         for (std::size_t i = c.entries * 4; i < (std::size_t{4} << c.bits); ++i)
             ASSERT_EQ(compiled.data.at(i), 0) << "palette byte " << i;
-    }
-}
-
-TEST(PaletteRoundTrip, AutoTakesTheFewestBitsThatShowEveryPixelExactly) {
-    TempDir dir;
-    constexpr int kW = 37, kH = 9;  // room for 256 colours; rows that end in padding bits
-    const struct {
-        int colors, bits;
-    } cases[] = {{1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 4}, {16, 4}, {17, 8}, {256, 8}};
-    for (const auto [colors, bits] : cases) {
-        SCOPED_TRACE(std::to_string(colors) + " colours");
-        const std::string name = "auto" + std::to_string(colors);
-        // Colours differing in alpha alone count as different colours.
-        Bytes px;
-        for (int i = 0; i < kW * kH; ++i) {
-            const int k = (i * 7 + i / kW) % colors;
-            px.insert(px.end(), {static_cast<std::uint8_t>(k & 3), 9, static_cast<std::uint8_t>(k >> 2 & 7),
-                                 static_cast<std::uint8_t>(255 - (k >> 5) * 30)});
-        }
-        write_rgba(dir / (name + ".png"), kW, kH, px);
-        const auto r = run_pixmint(dir.path(), {"-p", name + ".png", "-f", "indexed-auto"});
-        ASSERT_EQ(r.status, 0) << r.out;
-        const Compiled compiled = compile(dir, name);
-        EXPECT_EQ(compiled.header.substr(0, compiled.header.rfind(' ')),
-                  std::to_string(kW) + " " + std::to_string(kH) + " " + std::to_string(indexed_cf(bits)));
-        EXPECT_EQ(decode_indexed(compiled.data, bits, kW, kH), px);
     }
 }
 
