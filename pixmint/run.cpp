@@ -28,7 +28,7 @@ void print(const std::string& text) {
 int run(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
-        print(message(parsed.error().kind));
+        print(message(parsed.error()));
         return 1;
     }
     const Options& options = parsed.value();

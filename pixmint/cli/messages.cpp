@@ -42,9 +42,9 @@ std::string help_text() {
            "\t--swap\t\t\t With --bin and -d 16: the two color bytes swapped (LV_COLOR_16_SWAP)\n"
            "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
            "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
+           "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given)\n"
            "\t--keep-palette\t\t With an indexed format and a palette PNG: its own palette, in its order, "
-           "and "
-           "its own indices\n"
+           "and its own indices\n"
            "\t--help\t\t\t Print this help\n";
 }
 
@@ -78,6 +78,11 @@ std::string message(FailureKind kind) {
             return "Error: --bin with a true-color format needs one depth: -d 8, -d 16 or -d 24.\n";
         case FailureKind::swap_needs_16bit_binary:
             return "Error: --swap needs --bin, a true-color format and -d 16.\n";
+        case FailureKind::unsupported_lvgl_version:
+            return "Error: --lvgl must be 7, 8 or 9.\n";
+        case FailureKind::format_not_in_version:
+        case FailureKind::option_not_in_version:
+            return message(Failure{kind, false, {}, 7, {}});
         case FailureKind::keep_palette_format:
             return "Error: --keep-palette needs an indexed format: -f indexed-1, indexed-2, indexed-4, "
                    "indexed-8 or indexed-auto.\n";
@@ -112,9 +117,21 @@ std::string message(FailureKind kind) {
         case FailureKind::index_past_palette:
         case FailureKind::palette_too_large:
         case FailureKind::too_many_colors:
-            return message(Failure{kind, false, {}}, "the image");
+            return message(Failure{kind, false, {}, 7, {}}, "the image");
     }
     return {};
+}
+
+std::string message(const Failure& failure) {
+    const std::string version = std::to_string(failure.lvgl);
+    switch (failure.kind) {
+        case FailureKind::format_not_in_version:
+            return "Error: LVGL " + version + " has no color format " + failure.detail + ".\n";
+        case FailureKind::option_not_in_version:
+            return "Error: " + failure.detail + " does not apply to LVGL " + version + ".\n";
+        default:
+            return message(failure.kind);
+    }
 }
 
 std::string message(const Failure& failure, std::string_view image_path) {
@@ -135,7 +152,7 @@ std::string message(const Failure& failure, std::string_view image_path) {
         case FailureKind::too_many_colors:
             return image + " has " + std::to_string(c.colors) + " colors; " + holds(c.format) + ".\n";
         default:
-            return message(failure.kind);
+            return message(failure);
     }
 }
 

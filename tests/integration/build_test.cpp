@@ -366,7 +366,7 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
     write_file(src + "/conf.json", kGoodConf);
     // A palette PNG with twelve entries in the artist's order.
     write_file(src + "/art.png", read_file(std::string(LVFORGE_SOURCE_DIR) +
-                                           "/tests/golden/pixmint/keep_palette_order/in/art.png"));
+                                           "/tests/golden/pixmint/keep_palette/order/in/art.png"));
 
     // Every valid form configures.
     write_file(src + "/call.cmake",

@@ -3,7 +3,7 @@
 drawn the way pixel artists keep them (their own entry order, unused entries,
 a short tRNS, interlacing), images of an exact number of colours for
 -f indexed-auto, and an anti-aliased icon on a transparent background for the
-quantizer. Each goes into <case>/in/ beside this script; re-running it rewrites
+quantizer. Each goes into <topic>/<case>/in/ beside this script; re-running it rewrites
 the same bytes. Only the Python standard library is used.
 """
 import math
@@ -102,7 +102,7 @@ ART_W, ART_H = 9, 5
 ART = [[(3, 11, 5, 2, 0, 4, 1, 10, 0)[(x + y) % 9] for x in range(ART_W)] for y in range(ART_H)]
 
 art_png = palette_png(ART_W, ART_H, 4, ART_PLTE, ART_TRNS, ART)
-for case in ("keep_palette_order", "keep_palette_bin"):
+for case in ("keep_palette/order", "keep_palette/bin"):
     put(case, "art.png", art_png)
 
 # An interlaced picture at 4 bits a sample with a five-entry palette: indexed-auto keeps it in
@@ -110,7 +110,7 @@ for case in ("keep_palette_order", "keep_palette_bin"):
 FIVE_PLTE = [(0, 0, 0), (255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255)]
 FIVE_W, FIVE_H = 11, 10
 FIVE = [[(2, 0, 4)[(x + 2 * y + x * y) % 3] for x in range(FIVE_W)] for y in range(FIVE_H)]
-put("keep_palette_auto_interlaced", "five.png",
+put("keep_palette/auto_interlaced", "five.png",
     palette_png(FIVE_W, FIVE_H, 4, FIVE_PLTE, [255, 0], FIVE, interlace=True))
 
 # Every bit depth, through the seven interlace passes at sizes that leave some passes empty, with
@@ -126,30 +126,30 @@ def picture(w, h, colors):
 one_bit = palette_png(13, 3, 1, ramp(2), None, picture(13, 3, 2))
 # The PLTE chunk's CRC is wrong: checksums are not checked, as the image decoder does not check them.
 at = one_bit.index(b"PLTE") + 4 + 6
-put("keep_palette_1bit", "in.png", one_bit[:at] + bytes([one_bit[at] ^ 0xff]) + one_bit[at + 1:])
-put("keep_palette_1bit_interlaced", "in.png", palette_png(11, 9, 1, ramp(2), [0], picture(11, 9, 2), True))
-put("keep_palette_2bit_interlaced", "in.png", palette_png(3, 5, 2, ramp(3), [40, 80], picture(3, 5, 3), True))
-put("keep_palette_8bit_interlaced", "in.png",
+put("keep_palette/bits_1", "in.png", one_bit[:at] + bytes([one_bit[at] ^ 0xff]) + one_bit[at + 1:])
+put("keep_palette/bits_1_interlaced", "in.png", palette_png(11, 9, 1, ramp(2), [0], picture(11, 9, 2), True))
+put("keep_palette/bits_2_interlaced", "in.png", palette_png(3, 5, 2, ramp(3), [40, 80], picture(3, 5, 3), True))
+put("keep_palette/bits_8_interlaced", "in.png",
     palette_png(17, 3, 8, ramp(256), [(i * 7) & 255 for i in range(256)], picture(17, 3, 256), True))
 
 # Malformed palette PNGs: more alpha values than entries, no palette, image data cut short.
-put("refuse_keep_palette_long_trns", "in.png", palette_png(2, 1, 8, ramp(2), [1, 2, 3], [[0, 1]]))
-put("refuse_keep_palette_no_plte", "in.png", png(2, 1, 3, 8, [[0, 0]]))
-put("refuse_keep_palette_truncated", "in.png", palette_png(40, 40, 8, ramp(3), None, picture(40, 40, 3))[:-40])
+put("keep_palette/refuse_long_trns", "in.png", palette_png(2, 1, 8, ramp(2), [1, 2, 3], [[0, 1]]))
+put("keep_palette/refuse_no_plte", "in.png", png(2, 1, 3, 8, [[0, 0]]))
+put("keep_palette/refuse_truncated", "in.png", palette_png(40, 40, 8, ramp(3), None, picture(40, 40, 3))[:-40])
 
 # Forty entries, for a format that holds sixteen.
 FORTY_PLTE = [(i * 6, 255 - i * 6, i) for i in range(40)]
-put("refuse_keep_palette_too_large", "in.png",
+put("keep_palette/refuse_too_large", "in.png",
     palette_png(8, 5, 8, FORTY_PLTE, None, [[(x + 8 * y) for x in range(8)] for y in range(5)]))
 
 # A pixel whose index points past the end of a three-entry palette.
-put("refuse_keep_palette_index_beyond", "in.png",
+put("keep_palette/refuse_index_beyond", "in.png",
     palette_png(4, 2, 2, [(1, 1, 1), (2, 2, 2), (3, 3, 3)], None, [[0, 1, 2, 1], [2, 3, 0, 0]]))
 
 # Inputs that are not palette PNGs.
-put("refuse_keep_palette_rgba", "in.png", rgba_png(2, 2, [(1, 2, 3, 255), (4, 5, 6, 0)] * 2))
-put("refuse_keep_palette_bmp", "in.bmp", bmp24(2, 2, [(1, 2, 3), (4, 5, 6)] * 2))
-put("refuse_keep_palette_svg", "in.svg",
+put("keep_palette/refuse_rgba", "in.png", rgba_png(2, 2, [(1, 2, 3, 255), (4, 5, 6, 0)] * 2))
+put("keep_palette/refuse_bmp", "in.bmp", bmp24(2, 2, [(1, 2, 3), (4, 5, 6)] * 2))
+put("keep_palette/refuse_svg", "in.svg",
     '<svg xmlns="http://www.w3.org/2000/svg" width="4" height="4"><rect width="4" height="4" fill="red"/></svg>\n')
 
 
@@ -166,8 +166,8 @@ for n, w, h in ((2, 5, 3), (3, 5, 3), (4, 5, 3), (5, 5, 3), (16, 6, 5), (17, 6, 
     pal = colors(n)
     # Every colour at least once, then a scattered repeat, so that first appearance matters.
     px = [pal[i] if i < n else pal[(i * 7) % n] for i in range(w * h)]
-    put("auto_%d_colors" % n, "in.png", rgba_png(w, h, px))
-put("auto_bin_preview", "in.png", rgba_png(6, 5, [colors(17)[(i * 5) % 17] for i in range(30)]))
+    put("indexed_auto/colors_%d" % n, "in.png", rgba_png(w, h, px))
+put("indexed_auto/bin_preview", "in.png", rgba_png(6, 5, [colors(17)[(i * 5) % 17] for i in range(30)]))
 
 
 # ---- an icon with an anti-aliased edge on a transparent background ---------------
@@ -190,5 +190,5 @@ def icon(size):
 
 ICON = 24
 for bits in (1, 2, 4, 8):
-    put("quantized_transparent_%d" % bits, "icon.png", rgba_png(ICON, ICON, icon(ICON)))
-put("quantized_transparent_dither", "icon.png", rgba_png(ICON, ICON, icon(ICON)))
+    put("transparency/indexed_%d" % bits, "icon.png", rgba_png(ICON, ICON, icon(ICON)))
+put("transparency/indexed_2_dither", "icon.png", rgba_png(ICON, ICON, icon(ICON)))

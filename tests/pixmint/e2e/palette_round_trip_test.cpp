@@ -52,13 +52,13 @@ TEST(PaletteRoundTrip, KeptPalettesShowTheFilesOwnPixels) {
         const char* format;
         int bits;  // of the format written
     } cases[] = {
-        {"keep_palette_order", "art.png", 12, "indexed-4", 4},
-        {"keep_palette_order", "art.png", 12, "indexed-8", 8},
-        {"keep_palette_auto_interlaced", "five.png", 5, "indexed-auto", 4},
-        {"keep_palette_1bit", "in.png", 2, "indexed-2", 2},
-        {"keep_palette_1bit_interlaced", "in.png", 2, "indexed-1", 1},
-        {"keep_palette_2bit_interlaced", "in.png", 3, "indexed-8", 8},
-        {"keep_palette_8bit_interlaced", "in.png", 256, "indexed-auto", 8},
+        {"keep_palette/order", "art.png", 12, "indexed-4", 4},
+        {"keep_palette/order", "art.png", 12, "indexed-8", 8},
+        {"keep_palette/auto_interlaced", "five.png", 5, "indexed-auto", 4},
+        {"keep_palette/bits_1", "in.png", 2, "indexed-2", 2},
+        {"keep_palette/bits_1_interlaced", "in.png", 2, "indexed-1", 1},
+        {"keep_palette/bits_2_interlaced", "in.png", 3, "indexed-8", 8},
+        {"keep_palette/bits_8_interlaced", "in.png", 256, "indexed-auto", 8},
     };
     int n = 0;
     for (const auto& c : cases) {
