@@ -26,14 +26,15 @@ lvforge::Result<std::optional<BlockImage>, Failure> raw_block(ColorFormat format
 
 }  // namespace
 
-lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image,
-                                                               const IndexedImage* own) {
-    const FormatFamily family = family_of(options.format);
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(ColorFormat format, bool dither,
+                                                               const std::string& image_path,
+                                                               const Image& image, const IndexedImage* own) {
+    const FormatFamily family = family_of(format);
     if (family == FormatFamily::true_color) return std::optional<BlockImage>();
-    if (family == FormatFamily::raw) return raw_block(options.format, options.image_path);
+    if (family == FormatFamily::raw) return raw_block(format, image_path);
 
     BlockImage out;
-    out.format = options.format;
+    out.format = format;
     if (image.pixels == nullptr) {
         // Nothing to settle indexed-auto on (a failed resize, already reported): the largest.
         if (settled_on_image(out.format)) out.format = ColorFormat::indexed_8;
@@ -41,16 +42,16 @@ lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& op
         return std::optional<BlockImage>(std::move(out));
     }
     if (family == FormatFamily::alpha) {
-        const int bits = bits_of(options.format);
+        const int bits = bits_of(format);
         out.line_bytes = packed_row_bytes(image.width, bits);
         out.bytes = alpha_bytes(to_rgba(image.pixels.get(), image.width, image.height, image.channels), bits);
         return std::optional<BlockImage>(std::move(out));
     }
-    auto chosen = own != nullptr
-                      ? keep_own_palette(options.format, *own)
-                      : index_colors(options.format,
-                                     to_rgba(image.pixels.get(), image.width, image.height, image.channels),
-                                     options.dither);
+    auto chosen =
+        own != nullptr
+            ? keep_own_palette(format, *own)
+            : index_colors(format, to_rgba(image.pixels.get(), image.width, image.height, image.channels),
+                           dither);
     if (!chosen.ok()) return chosen.error();
     out.format = chosen.value().format;
     const int bits = bits_of(out.format);

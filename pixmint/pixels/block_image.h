@@ -5,12 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "common/result.h"
 #include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/image.h"
-#include "pixmint/pixels/options.h"
 #include "pixmint/pixels/palette.h"
 
 namespace pixmint {
@@ -23,13 +24,14 @@ struct BlockImage {
     std::optional<IndexedImage> indexed;    // palette and indices of an indexed format, for the preview
 };
 
-// The block of an indexed, alpha-only or raw `options.format`; nullopt for the true-colour
-// formats, which are stored per colour depth instead. The raw formats read options.image_path
-// again. An indexed format keeps `own` (the file's own palette and indices, with
-// --keep-palette) when not null; indexed-auto settles on the smallest format that holds the
-// image exactly (index_colors, keep_own_palette). An image without pixels gives an empty block,
-// indexed-auto then in indexed-8.
-lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image,
-                                                               const IndexedImage* own);
+// The block of an indexed, alpha-only or raw `format`, the palette quantized with error diffusion
+// when `dither`; nullopt for the true-colour formats, which are stored per colour depth instead.
+// The raw formats read the file `image_path` again. An indexed format keeps `own` (the file's own
+// palette and indices, with --keep-palette) when not null; indexed-auto settles on the smallest
+// format that holds the image exactly (index_colors, keep_own_palette). An image without pixels
+// gives an empty block, indexed-auto then in indexed-8.
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(ColorFormat format, bool dither,
+                                                               const std::string& image_path,
+                                                               const Image& image, const IndexedImage* own);
 
 }  // namespace pixmint
