@@ -18,6 +18,7 @@ import tempfile
 import zlib
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+REGRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "regressions")
 
 
 def put(target, name, data):
@@ -256,6 +257,18 @@ def option_seeds():
     put_image("one_frame_alpha.gif", gif(2, 2, [[0, 1, 2, 3]]), choices("alpha-8", preview="beside"))
 
 
+def regression_inputs():
+    """Inputs that show a fault still open, kept out of the replayed corpus (regressions/README.md)."""
+    rgba = png_plain(5, 3, 4, 6)
+    d = os.path.join(REGRESSIONS, "pixmint_image")
+    os.makedirs(d, exist_ok=True)
+    for name, picks in (("failed_preview_leaves_c_file.png", choices("alpha-2", preview="unwritable")),
+                        ("failed_preview_replaces_earlier_bin.png",
+                         choices("true-color", depth=8, bin=True, preview="unwritable", earlier=True))):
+        with open(os.path.join(d, name), "wb") as f:
+            f.write(rgba + picks)
+
+
 # ---- setwright's conf.json ------------------------------------------------
 
 def conf_seeds():
@@ -314,5 +327,6 @@ if __name__ == "__main__":
     jpeg_seeds()
     svg_seeds()
     option_seeds()
+    regression_inputs()
     conf_seeds()
     argv_seeds()
