@@ -1,9 +1,9 @@
-#include "hex_writer.h"
+#include "animpack/hex_writer.h"
 
 #include <cstddef>
 
-#include "c_source.h"
-#include "hex_units.h"
+#include "common/generated_file.h"
+#include "common/hex_tables.h"
 
 namespace animpack {
 
@@ -24,27 +24,27 @@ char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
     const lvforge::HexTable& table = lvforge::kArrayHex;
     std::size_t i = 0;
     for (; i + 4 <= n; i += 4) {
-        out = lvforge::put_unit(out, table, in[i]);
-        out = lvforge::put_unit(out, table, in[i + 1]);
-        out = lvforge::put_unit(out, table, in[i + 2]);
-        out = lvforge::put_unit(out, table, in[i + 3]);
+        out = lvforge::copy_hex_unit(out, table, in[i]);
+        out = lvforge::copy_hex_unit(out, table, in[i + 1]);
+        out = lvforge::copy_hex_unit(out, table, in[i + 2]);
+        out = lvforge::copy_hex_unit(out, table, in[i + 3]);
     }
-    for (; i < n; ++i) out = lvforge::put_unit(out, table, in[i]);
+    for (; i < n; ++i) out = lvforge::copy_hex_unit(out, table, in[i]);
     return out;
 }
 
 }  // namespace
 
-void add_head(const HexJob& job, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
+void append_head(const ArrayRequest& job, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
 }
 
-void add_hex_array(const HexJob& job, lvforge::TextSink& out, std::span<const std::uint8_t> data) {
-    out.put("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
-    out.put(job.names.attr_name);
-    out.put(" uint8_t ");
-    out.put(job.names.var_name);
-    out.put("[] = {\n  ");
+void append_hex_array(const ArrayRequest& job, lvforge::TextSink& out, std::span<const std::uint8_t> data) {
+    out.append("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
+    out.append(job.names.attr_name);
+    out.append(" uint8_t ");
+    out.append(job.names.var_name);
+    out.append("[] = {\n  ");
     // Every byte goes on the one line, however long: formatted block by block straight into
     // the sink, which writes it out in large pieces, so the whole text is never held at once.
     while (!data.empty()) {
@@ -53,13 +53,14 @@ void add_hex_array(const HexJob& job, lvforge::TextSink& out, std::span<const st
         out.advance(format_block(p, data.data(), n));
         data = data.subspan(n);
     }
-    out.put("0x00\n};\n");
+    out.append("0x00\n};\n");
 }
 
-std::optional<lvforge::OutputFailure> create_c_src(const HexJob& job, std::span<const std::uint8_t> data) {
+std::optional<lvforge::OutputFailure> write_c_file(const ArrayRequest& job,
+                                                   std::span<const std::uint8_t> data) {
     return lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
-        add_head(job, out);
-        add_hex_array(job, out, data);
+        append_head(job, out);
+        append_hex_array(job, out, data);
     });
 }
 

@@ -5,20 +5,21 @@
 #include <optional>
 #include <span>
 
-#include "hex_job.h"
-#include "output_failure.h"
-#include "text_sink.h"
+#include "animpack/hex_job.h"
+#include "common/output_failure.h"
+#include "common/text_sink.h"
 
 namespace animpack {
 
 // Writes job.names.out_path (directories first) holding every byte of `data` and a closing zero.
 // Returns nothing when the file is in place, else why not.
-std::optional<lvforge::OutputFailure> create_c_src(const HexJob& job, std::span<const std::uint8_t> data);
+std::optional<lvforge::OutputFailure> write_c_file(const ArrayRequest& job,
+                                                   std::span<const std::uint8_t> data);
 
 // Appends the banner with the job's year, the lvgl.h include and the attribute guards.
-void add_head(const HexJob& job, lvforge::TextSink& out);
+void append_head(const ArrayRequest& job, lvforge::TextSink& out);
 
 // Appends the array line, every byte of `data`, and "0x00\n};\n".
-void add_hex_array(const HexJob& job, lvforge::TextSink& out, std::span<const std::uint8_t> data);
+void append_hex_array(const ArrayRequest& job, lvforge::TextSink& out, std::span<const std::uint8_t> data);
 
 }  // namespace animpack

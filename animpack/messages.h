@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "command_line.h"
-#include "whole_file.h"
+#include "animpack/command_line.h"
+#include "common/whole_file.h"
 
 namespace animpack {
 

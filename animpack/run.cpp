@@ -1,18 +1,18 @@
-#include "run.h"
+#include "animpack/run.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <span>
 #include <string_view>
 
-#include "banner_year.h"
-#include "command_line.h"
-#include "failure_text.h"
-#include "hex_writer.h"
-#include "messages.h"
-#include "path_ops.h"
-#include "safe_output.h"
-#include "whole_file.h"
+#include "animpack/command_line.h"
+#include "animpack/hex_writer.h"
+#include "animpack/messages.h"
+#include "common/banner_year.h"
+#include "common/failure_text.h"
+#include "common/paths.h"
+#include "common/safe_output.h"
+#include "common/whole_file.h"
 
 namespace animpack {
 
@@ -39,7 +39,7 @@ int run(int argc, char** argv) {
         return 0;
     }
 
-    HexJob job;
+    ArrayRequest job;
     const auto year = lvforge::banner_year();
     if (!year.ok()) {
         print(lvforge::source_date_failure_message(year.error()));
@@ -60,7 +60,7 @@ int run(int argc, char** argv) {
     }
     const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(input.data.get()),
                                               input.size);
-    if (const auto failure = create_c_src(job, bytes)) {
+    if (const auto failure = write_c_file(job, bytes)) {
         print(lvforge::output_failure_message(*failure));
         return 1;
     }

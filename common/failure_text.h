@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "banner_year.h"
-#include "output_failure.h"
-#include "whole_file.h"
+#include "common/banner_year.h"
+#include "common/output_failure.h"
+#include "common/whole_file.h"
 
 namespace lvforge {
 

@@ -1,4 +1,4 @@
-#include "c_array.h"
+#include "fuzz/c_array.h"
 
 #include <charconv>
 #include <cstddef>

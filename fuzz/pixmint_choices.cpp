@@ -1,4 +1,4 @@
-#include "pixmint_choices.h"
+#include "fuzz/pixmint_choices.h"
 
 namespace lvforge::fuzz {
 

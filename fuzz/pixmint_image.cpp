@@ -24,10 +24,10 @@
 #include <string_view>
 #include <vector>
 
-#include "c_array.h"
-#include "pixmint_choices.h"
-#include "run.h"
-#include "scratch.h"
+#include "fuzz/c_array.h"
+#include "fuzz/harness.h"
+#include "fuzz/pixmint_choices.h"
+#include "pixmint/run.h"
 
 namespace {
 

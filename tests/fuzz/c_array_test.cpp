@@ -1,7 +1,7 @@
 // The reader a fuzz harness compares .bin files against: it must take
 // pixmint's arrays apart section by section, skip the hex inside comments,
 // and refuse text of any other shape rather than return too few bytes.
-#include "c_array.h"
+#include "fuzz/c_array.h"
 
 #include <gtest/gtest.h>
 

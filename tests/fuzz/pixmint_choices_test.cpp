@@ -2,7 +2,7 @@
 // given" must get past pixmint's command line with the options it names, so
 // that the search reaches the writers, while every format and option stays
 // reachable after the adjustments.
-#include "pixmint_choices.h"
+#include "fuzz/pixmint_choices.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "scratch.h"
+#include "fuzz/harness.h"
+#include "pixmint/cli/command_line.h"
 
 namespace lvforge::fuzz {
 namespace {
@@ -83,7 +83,7 @@ TEST(PixmintChoices, EveryAdjustedPickIsAcceptedAndEveryOptionStaysReachable) {
                 EXPECT_EQ(options->binary, c.binary);
                 EXPECT_EQ(options->swap, c.swap);
                 EXPECT_EQ(options->dither, c.dither);
-                EXPECT_EQ(options->premultiply, c.premultiply);
+                EXPECT_EQ(options->zintra, c.premultiply);
                 EXPECT_EQ(options->width, c.width);
                 EXPECT_EQ(static_cast<int>(options->depth), c.depth);
                 const std::string format = c.format != nullptr ? c.format : "";
