@@ -18,7 +18,6 @@ import tempfile
 import zlib
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
-REGRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "regressions")
 
 
 def put(target, name, data):
@@ -32,7 +31,7 @@ def put(target, name, data):
 
 FORMATS = ["true-color", "true-color-alpha", "true-color-chroma-keyed", "indexed-1", "indexed-2", "indexed-4",
            "indexed-8", "alpha-1", "alpha-2", "alpha-4", "alpha-8", "raw", "raw-alpha", "raw-chroma-keyed"]
-PREVIEWS = {None: 0, "beside": 4, "in_subdir": 5, "the_input": 6, "unwritable": 7}
+PREVIEWS = {None: 0, "the_output": 3, "beside": 4, "in_subdir": 5, "the_input": 6, "unwritable": 7}
 
 
 def choices(fmt=None, depth=0, v=False, dither=False, bin=False, swap=False, preview=None, earlier=False,
@@ -250,23 +249,15 @@ def option_seeds():
     put_image("preview_subdir.png", rgba, choices("indexed-4", w=7, h=2, preview="in_subdir", earlier=True))
     put_image("preview_input.png", rgba, choices(preview="the_input", earlier=True))  # refused
     put_image("preview_unwritable.png", rgba, choices("alpha-2", preview="unwritable"))
+    put_image("preview_unwritable_earlier_bin.png", rgba,
+              choices("true-color", depth=8, bin=True, preview="unwritable", earlier=True))
+    put_image("preview_output.png", rgba, choices("indexed-2", preview="the_output", earlier=True))  # refused
+    put_image("preview_output_bin.png", rgba, choices("alpha-1", bin=True, preview="the_output"))  # refused
     put_image("earlier_bin.png", few, choices("indexed-1", bin=True, earlier=True))
     put_image("shrunk_dither.png", rgba, choices("true-color", depth=16, dither=True, w=2, h=1, v=True))
     put_image("rect_indexed.svg", '<svg xmlns="http://www.w3.org/2000/svg" width="4" height="3">'
               '<rect width="3" height="2" fill="#3a7" fill-opacity="0.5"/></svg>\n', choices("indexed-8", bin=True))
     put_image("one_frame_alpha.gif", gif(2, 2, [[0, 1, 2, 3]]), choices("alpha-8", preview="beside"))
-
-
-def regression_inputs():
-    """Inputs that show a fault still open, kept out of the replayed corpus (regressions/README.md)."""
-    rgba = png_plain(5, 3, 4, 6)
-    d = os.path.join(REGRESSIONS, "pixmint_image")
-    os.makedirs(d, exist_ok=True)
-    for name, picks in (("failed_preview_leaves_c_file.png", choices("alpha-2", preview="unwritable")),
-                        ("failed_preview_replaces_earlier_bin.png",
-                         choices("true-color", depth=8, bin=True, preview="unwritable", earlier=True))):
-        with open(os.path.join(d, name), "wb") as f:
-            f.write(rgba + picks)
 
 
 # ---- setwright's conf.json ------------------------------------------------
@@ -327,6 +318,5 @@ if __name__ == "__main__":
     jpeg_seeds()
     svg_seeds()
     option_seeds()
-    regression_inputs()
     conf_seeds()
     argv_seeds()

@@ -30,7 +30,7 @@ constexpr std::size_t kFormatCount = sizeof kFormats / sizeof kFormats[0];
 constexpr int kDepths[] = {0, 8, 16, 24};
 
 constexpr PreviewChoice kPreviews[] = {
-    PreviewChoice::none,   PreviewChoice::none,      PreviewChoice::none,      PreviewChoice::none,
+    PreviewChoice::none,   PreviewChoice::none,      PreviewChoice::none,      PreviewChoice::the_output,
     PreviewChoice::beside, PreviewChoice::in_subdir, PreviewChoice::the_input, PreviewChoice::unwritable,
 };
 

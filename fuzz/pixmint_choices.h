@@ -24,6 +24,7 @@ enum class PreviewChoice {
     beside,      // prev.png, next to the output
     in_subdir,   // sub/prev.png, in a directory the run has to create
     the_input,   // the image itself, which must be refused
+    the_output,  // the output itself (through "./"), which must be refused
     unwritable,  // below the image as if it were a directory, so that writing it fails
 };
 

@@ -41,6 +41,7 @@ TEST(PixmintChoices, BytesPickTheseWords) {
         {{0x0f, 0x00, 0x80, 0xff}, {"-w", "-1", "-h", "26"}, false},
         {{0x3a, 0x00, 0xb1, 0xb2}, {"-f", "alpha-8", "-d", "24", "-w", "48", "-h", "-1"}, false},
         {{0x8d, 0x14, 0x00, 0x00}, {"-f", "raw-chroma-keyed", "--dither", "--preview", "prev.png"}, false},
+        {{0x0e, 0x0c, 0x00, 0x00}, {"--preview", "prev.png"}, false},  // the output's own path in the harness
         // --bin of a true-colour format needs one depth; --swap only goes with 16 bits.
         {{0x01, 0x03, 0x00, 0x00}, {"-f", "true-color-alpha", "-d", "16", "--bin", "--swap"}, false},
         {{0x11, 0x03, 0x00, 0x00}, {"-f", "true-color-alpha", "-d", "8", "--bin"}, false},
@@ -104,7 +105,7 @@ TEST(PixmintChoices, EveryAdjustedPickIsAcceptedAndEveryOptionStaysReachable) {
     EXPECT_EQ(binary_depths, (std::set<int>{0, 8, 16, 24}));
     EXPECT_EQ(premultiplied_formats,
               (std::set<std::string>{"", "true-color", "true-color-alpha", "true-color-chroma-keyed"}));
-    EXPECT_EQ(previews.size(), 5u);
+    EXPECT_EQ(previews.size(), 6u);
     EXPECT_TRUE(swapped && dithered);
     EXPECT_TRUE(
         decode_choices(std::array<std::uint8_t, kChoiceBytes>{0x00, 0xa0, 0x00, 0x00}).earlier_outputs);
