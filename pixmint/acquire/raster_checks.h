@@ -16,7 +16,8 @@ RasterVerdict check_bmp(std::span<const std::uint8_t> file);
 // its table, and the background colour the rest of the screen takes in the global table.
 RasterVerdict check_gif(std::span<const std::uint8_t> file);
 
-// A PNG: its chunks within the file, its compressed image data ending within them.
+// A PNG: its chunks within the file, its compressed image data ending within them, its palette
+// indices within its palette.
 RasterVerdict check_png(std::span<const std::uint8_t> file);
 
 // How far a JPEG walk goes.

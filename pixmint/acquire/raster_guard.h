@@ -18,10 +18,13 @@
 //   every pixel of the frame, and each pixel's index names a colour of the
 //   frame's table. Pixels outside the frame show the background: transparent,
 //   or the colour the header names, which must then be in the global table.
-// - PNG: every chunk up to the image end lies within the file, and the
+// - PNG: every chunk up to the image end lies within the file, the
 //   compressed image data ends within its chunks (the decoder refuses data
 //   that yields too few bytes, but would decode a stream cut a byte or two
-//   short from zero bits).
+//   short from zero bits), and every palette index a pixel uses names an
+//   entry of the PLTE chunk (the decoder would read the others from memory
+//   nothing set). Where zlib itself refuses the compressed data, which the
+//   decoder may still take, the decoder decides.
 // - JPEG: every scan's coded data gives each of its blocks before the scan's
 //   end (the decoder would go on with zero bits after a marker met too early),
 //   every restart marker is where the scan expects it, every component is
@@ -61,6 +64,7 @@ enum class RasterVerdict {
     gif_background_outside_table,  // pixels left to a background colour the header lacks
     png_chunk_overrun,             // a PNG chunk declares more data than the file holds
     png_data_short,                // the compressed image data does not end within its chunks
+    png_index_outside_palette,     // a PNG pixel names an entry its palette does not have
 };
 
 // The format the decoder will take `file` for, told by its first bytes; none when it is not one

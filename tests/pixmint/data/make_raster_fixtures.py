@@ -157,11 +157,12 @@ def chunk(kind, body):
 ADAM7 = ((0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2))
 
 
-def png(w, h, color_type=6, depth=8, interlaced=False, transparency=False):
-    """A PNG of any colour type and depth, Adam7 interlaced or not, and its pixels as stb_image
-    gives them: 16-bit samples cut to their high byte, low depths widened, palettes looked up."""
+def png(w, h, color_type=6, depth=8, interlaced=False, transparency=False, entries=0, index_limit=0):
+    """A PNG of any colour type and depth, Adam7 interlaced or not, its rows filtered every way,
+    and its pixels as stb_image gives them: 16-bit samples cut to their high byte, low depths
+    widened, palettes (of `entries` colours, indices below `index_limit`) looked up."""
     samples = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}[color_type]
-    entries = 1 << depth if color_type == 3 else 0
+    entries = (entries or 1 << depth) if color_type == 3 else 0
     alphas = bytes((i * 37 + 5) & 255 for i in range(entries))
     channels = (4 if transparency else 3) if entries else samples
     values = {}  # (x, y) -> the samples written
@@ -169,7 +170,7 @@ def png(w, h, color_type=6, depth=8, interlaced=False, transparency=False):
     for y in range(h):
         for x in range(w):
             if entries:
-                i = index_at(x, y, entries)
+                i = index_at(x, y, index_limit or entries)
                 values[x, y] = [i]
                 px += colour(i) + (alphas[i:i + 1] if transparency else b"")
             elif depth == 16:
@@ -179,10 +180,13 @@ def png(w, h, color_type=6, depth=8, interlaced=False, transparency=False):
                 values[x, y] = [sample(x, y, c) >> (8 - depth) for c in range(samples)]
                 px += bytes(widen(v, depth) for v in values[x, y])
 
+    step = max(1, samples * depth // 8)  # bytes a filter looks back
+
     def rows(xs, ys):
-        out = b""
-        for y in ys:
-            bits, n, line = 0, 0, bytearray(b"\0")
+        """The rows of one pass, each with one of the five filters in turn."""
+        out, prior = b"", None
+        for r, y in enumerate(ys):
+            bits, n, line = 0, 0, bytearray()
             for x in xs:
                 for v in values[x, y]:
                     bits, n = bits << depth | v, n + depth
@@ -191,7 +195,17 @@ def png(w, h, color_type=6, depth=8, interlaced=False, transparency=False):
                         n -= 8
             if n:
                 line.append(bits << (8 - n) & 255)
-            out += bytes(line)
+            prior = prior or bytes(len(line))
+            kind, filtered = r % 5, bytearray()
+            for i, v in enumerate(line):
+                a, b = line[i - step] if i >= step else 0, prior[i]
+                c = prior[i - step] if i >= step else 0
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                predicted = (0, a, b, (a + b) // 2, a if pa <= pb and pa <= pc else b if pb <= pc else c)[kind]
+                filtered.append((v - predicted) & 255)
+            out += bytes((kind,)) + bytes(filtered)
+            prior = bytes(line)
         return out
 
     passes = ADAM7 if interlaced else ((0, 0, 1, 1),)
@@ -274,6 +288,8 @@ def layouts():
             out["png-type%d-depth%d%s.png" % (color_type, depth, "-interlaced" if interlaced else "")] = \
                 png(13, 7, color_type, depth, interlaced)
     out["png-palette-trns.png"] = png(13, 7, 3, 4, transparency=True)
+    out["png-palette-100-colours.png"] = png(13, 7, 3, 8, entries=100)
+    out["png-palette-100-colours-interlaced.png"] = png(13, 7, 3, 8, interlaced=True, entries=100)
     for name, options in (("jpeg-420", {}), ("jpeg-444", {"subsampled": False}), ("jpeg-grey", {"grey": True}),
                           ("jpeg-restart-every-mcu", {"restart": 1}),
                           ("jpeg-grey-restart-every-3", {"grey": True, "restart": 3})):
@@ -309,6 +325,10 @@ def refused():
         "gif-background-without-a-global-table.gif": (gif(13, 7, local_table=True, background=1, frame=(1, 1, 5, 3))[0],
                                                       "gif_background_outside_table", "takes"),
         "png-stream-a-byte-short.png": (cut_stream, "png_data_short", "refuses"),
+        "png-index-past-plte.png": (png(13, 7, 3, 4, entries=5, index_limit=16)[0], "png_index_outside_palette",
+                                    "unsafe"),
+        "png-index-past-plte-interlaced.png": (png(13, 7, 3, 8, interlaced=True, entries=60, index_limit=100)[0],
+                                               "png_index_outside_palette", "unsafe"),
         "jpeg-scan-cut-end-marker-added.jpg": (baseline[:middle] + b"\xff\xd9", "jpeg_blocks_missing", "takes"),
         "jpeg-scan-cut.jpg": (baseline[:middle], "jpeg_blocks_missing", "refuses"),
         "jpeg-restart-marker-missing.jpg": (restarts[:last_restart] + restarts[last_restart + 2:],
