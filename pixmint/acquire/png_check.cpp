@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "pixmint/acquire/raster_checks.h"
@@ -48,6 +49,10 @@ constexpr std::array<Pass, 1> kWhole{{{0, 0, 1, 1}}};
 struct PassSize {
     std::uint64_t columns, rows, row_bytes;
 };
+
+// Bytes of the inflated rows of every pass, filter bytes included; saturated, as a header may
+// claim sizes no file holds.
+std::uint64_t rows_bytes(const Header& h);
 PassSize pass_size(const Header& h, const Pass& p) {
     const std::uint64_t columns = h.width > p.x0 ? (h.width - p.x0 + p.dx - 1) / p.dx : 0;
     const std::uint64_t rows = h.height > p.y0 ? (h.height - p.y0 + p.dy - 1) / p.dy : 0;
@@ -56,6 +61,18 @@ PassSize pass_size(const Header& h, const Pass& p) {
 
 std::span<const Pass> passes(const Header& h) {
     return h.interlaced ? std::span<const Pass>(kAdam7) : std::span<const Pass>(kWhole);
+}
+
+std::uint64_t rows_bytes(const Header& h) {
+    constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t total = 0;
+    for (const Pass& p : passes(h)) {
+        const PassSize size = pass_size(h, p);
+        if (size.columns == 0) continue;
+        if (size.rows > (kMost - total) / (1 + size.row_bytes)) return kMost;
+        total += size.rows * (1 + size.row_bytes);
+    }
+    return total;
 }
 
 // How a compressed stream ends.
@@ -101,6 +118,9 @@ int paeth(int a, int b, int c) {
 // Whether no pixel of the palette image whose inflated rows are `raw` names an entry past
 // `entries`. Rows the decoder would refuse (too few of them, an unknown filter) end the look.
 bool indices_within_palette(std::span<const std::uint8_t> raw, const Header& h, std::uint32_t entries) {
+    // Too few bytes for every row: the decoder refuses the image (and no row is as long as a
+    // header may claim).
+    if (rows_bytes(h) > raw.size()) return true;
     std::size_t at = 0;
     const auto mask = static_cast<std::uint32_t>((1 << h.depth) - 1);
     for (const Pass& p : passes(h)) {
@@ -108,7 +128,7 @@ bool indices_within_palette(std::span<const std::uint8_t> raw, const Header& h, 
         if (size.columns == 0 || size.rows == 0) continue;
         std::vector<std::uint8_t> prior(size.row_bytes, 0), row(size.row_bytes);
         for (std::uint64_t y = 0; y < size.rows; ++y, at += 1 + size.row_bytes) {
-            if (at + 1 + size.row_bytes > raw.size() || raw[at] > 4) return true;  // the decoder refuses it
+            if (raw[at] > 4) return true;  // an unknown filter: the decoder refuses it
             const int filter = raw[at];
             for (std::size_t i = 0; i < row.size(); ++i) {
                 // One byte a pixel at most: the previous byte is the pixel to the left.
@@ -155,12 +175,10 @@ RasterVerdict check_png(std::span<const std::uint8_t> file) {
                 skip -= cut;
             }
             // A palette image's inflated rows are kept, as many as the decoder reads.
-            std::size_t keep = 0;
-            if (header.color_type == kPaletteColour)
-                for (const Pass& p : passes(header)) {
-                    const PassSize size = pass_size(header, p);
-                    if (size.columns != 0) keep += static_cast<std::size_t>(size.rows * (1 + size.row_bytes));
-                }
+            const std::size_t keep =
+                header.color_type == kPaletteColour
+                    ? static_cast<std::size_t>(std::min<std::uint64_t>(rows_bytes(header), SIZE_MAX))
+                    : 0;
             std::vector<std::uint8_t> rows;
             const StreamEnd end = inflate_stream(data, keep, rows);
             if (end == StreamEnd::short_of_it) return RasterVerdict::png_data_short;
