@@ -1,6 +1,8 @@
 // The --preview output: a PNG of what the device will show.
 #pragma once
 
+#include <optional>
+
 #include "common/output_failure.h"
 #include "pixmint/pixels/block_image.h"
 #include "pixmint/pixels/image.h"
@@ -10,8 +12,9 @@
 namespace pixmint {
 
 // The pixels the device shows for options.format at -d (16 when no single depth is given; 24 is
-// the 32-bit layout): reduced, dithered and palette-mapped as the output holds them, alpha kept.
-// A raw format shows the decoded image as it is.
+// the 32-bit layout; rgb565a8 always 16): reduced, dithered and palette-mapped as the output
+// holds them, with the opacity the --lvgl release draws them with. A raw format shows the decoded
+// image as it is.
 RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed);
 
 // Writes the preview PNG to *options.preview_path as safely as the C file. Returns nothing when

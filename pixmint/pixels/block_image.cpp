@@ -2,7 +2,9 @@
 
 #include "common/whole_file.h"
 #include "pixmint/pixels/bit_packing.h"
+#include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/rgb565a8.h"
 
 namespace pixmint {
 
@@ -31,10 +33,17 @@ lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& op
 
     const int bits = bits_of(options.format);
     BlockImage out;
-    out.line_bytes = packed_row_bytes(image.width, bits);
+    out.line_bytes = family == FormatFamily::alpha_plane ? std::size_t{image.width} * 2
+                                                         : packed_row_bytes(image.width, bits);
     if (image.pixels == nullptr) return std::optional<BlockImage>(std::move(out));
-    const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
-    if (family == FormatFamily::alpha) {
+    RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
+    if (family == FormatFamily::alpha_plane) {
+        // Alpha keeps its 8 bits; only the colours are reduced, so only they are diffused.
+        if (options.dither) rgba = reduce_depth(rgba, 16, true);
+        out.bytes = rgb565a8_bytes(rgba, options.swap);
+        out.alpha_plane_bytes = rgba.size();
+        out.swapped = options.swap;
+    } else if (family == FormatFamily::alpha) {
         out.bytes = alpha_bytes(rgba, bits);
     } else {
         auto indexed = build_palette(rgba, bits, options.dither);

@@ -1,4 +1,4 @@
-// The one block of bytes an indexed, alpha-only or raw image is stored as:
+// The one block of bytes an indexed, alpha-only, raw or rgb565a8 image is stored as:
 // the map array's contents and the body of its .bin file alike.
 #pragma once
 
@@ -19,12 +19,14 @@ struct BlockImage {
     std::vector<std::uint8_t> bytes;      // everything, palette first
     std::size_t palette_bytes = 0;        // the palette at the start (indexed formats), 4 bytes an entry
     std::size_t line_bytes = 0;           // bytes a text line holds after the palette: one packed row
+    std::size_t alpha_plane_bytes = 0;    // rgb565a8: the alpha plane at the end, line_bytes / 2 a line
+    bool swapped = false;                 // rgb565a8: colours high byte first, for LV_COLOR_16_SWAP 1
     std::optional<IndexedImage> indexed;  // palette and indices of an indexed format, for the preview
 };
 
-// The block of an indexed, alpha-only or raw `options.format`; nullopt for the true-colour
-// formats, which are stored per colour depth instead. The raw formats read options.image_path
-// again. An image without pixels gives an empty block.
+// The block of an indexed, alpha-only, raw or rgb565a8 `options.format`; nullopt for the
+// true-colour formats, which are stored per colour depth instead. The raw formats read
+// options.image_path again. An image without pixels gives an empty block.
 lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image);
 
 }  // namespace pixmint

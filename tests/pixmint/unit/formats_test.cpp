@@ -199,7 +199,7 @@ TEST(Preview, PngHoldsWhatTheDeviceShows) {
         {true_color_preview(src, TrueColorAlpha::none, 32, false),
          {255, 255, 255, 255, 0, 255, 0, 255, 0x47, 0x47, 0x47, 255}},
         {alpha_preview(src, 2), {0, 0, 0, 0, 0, 0, 0, 170, 0, 0, 0, 255}},
-        {indexed_preview(IndexedImage{{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, 16),
+        {indexed_preview(IndexedImage{{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, 16, LvglVersion::v7),
          {0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}},
     };
     for (const Case& c : cases) {
