@@ -220,7 +220,7 @@ TEST_P(SubdirectoryTarget, GetsItsGeneratedFilesBeforeItsSourcesCompile) {
     write_file(src + "/lvgl/CMakeLists.txt",
                "add_library(lvgl STATIC lv_core.c)\ntarget_include_directories(lvgl PUBLIC "
                "${CMAKE_CURRENT_SOURCE_DIR})\n");
-    fs::copy(kSource + "/examples/firmware/lvgl/lvgl.h", src + "/lvgl/lvgl.h");
+    fs::copy(lvforge::test::lvgl_stand_in(7), src + "/lvgl/lvgl.h");
     write_file(
         src + "/lvgl/lv_core.c",
         "#include \"lvgl.h\"\n#if LV_USE_KELDRAN_SIMULATOR != 1\n#error not the simulator header\n#endif\n"
@@ -304,7 +304,7 @@ TEST_P(BuildFailure, FailsAgainOnTheNextBuildUntilTheInputIsFixed) {
                            "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n") +
                    c.call + "\n");
     write_file(src + "/main.c", "int main(void) { return 0; }\n");
-    fs::copy(kSource + "/examples/firmware/lvgl/lvgl.h", src + "/lvgl.h");
+    fs::copy(lvforge::test::lvgl_stand_in(7), src + "/lvgl.h");
     write_file(src + "/lv_conf.h", "#define LV_COLOR_DEPTH 32\n");
     write_input(src + "/" + c.bad_input, c.bad_content, 2501);
     ASSERT_EQ(configure(src, dir / "build", prefix, c.generator).status, 0);

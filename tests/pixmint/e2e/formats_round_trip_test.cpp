@@ -55,8 +55,7 @@ struct Compiled {
 // Compiles `var`.c in `dir` at LVGL's `depth` and swap setting and dumps its descriptor and
 // array. For the one-block formats the dump fails unless data_size is the array's exact size.
 Compiled compile(const TempDir& dir, const std::string& var, int depth = 16, int swap = 0) {
-    lvforge::test::write_file(dir / "lvgl.h",
-                              read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/firmware/lvgl/lvgl.h"));
+    lvforge::test::write_file(dir / "lvgl.h", read_file(lvforge::test::lvgl_stand_in(7)));
     lvforge::test::write_file(dir / "lv_conf.h", "");
     const std::string src = var + "_dump.c", exe = dir / (var + "_dump");
     lvforge::test::write_file(dir / src, "#include <stdio.h>\n#include \"" + var +

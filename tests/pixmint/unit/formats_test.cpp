@@ -1,5 +1,7 @@
 // The building blocks of the indexed, alpha-only and binary formats:
 // bit packing, alpha rounding, palettes, error diffusion and the preview PNG.
+#include "pixmint/pixels/formats.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -12,6 +14,7 @@
 #include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/palette.h"
 #include "pixmint/pixels/preview_pixels.h"
+#include "pixmint/pixels/rgb565a8.h"
 
 namespace pixmint {
 namespace {
@@ -183,6 +186,70 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
     for (const Case& c : cases)
         EXPECT_EQ(true_color_bytes(px, c.layout), c.bytes)
             << c.layout.depth << (c.layout.swap ? " swapped" : "");
+}
+
+TEST(FormatTable, EveryWordNamesItsFormatAndV8KeepsEveryV7Format) {
+    for (int i = 0; i <= static_cast<int>(ColorFormat::rgb565a8); ++i) {
+        const auto format = static_cast<ColorFormat>(i);
+        SCOPED_TRACE(word_of(format));
+        EXPECT_EQ(format_of_word(word_of(format)), format);
+        EXPECT_TRUE(!in_release(format, LvglVersion::v7) || in_release(format, LvglVersion::v8));
+    }
+    EXPECT_FALSE(in_release(ColorFormat::rgb565a8, LvglVersion::v7));
+    EXPECT_TRUE(in_release(ColorFormat::rgb565a8, LvglVersion::v8));
+    EXPECT_EQ(cf_value(ColorFormat::rgb565a8), 20u);
+    EXPECT_STREQ(cf_constant(ColorFormat::rgb565a8), "LV_IMG_CF_RGB565A8");
+}
+
+TEST(Rgb565a8, AColourPlaneInEitherByteOrderThenAnAlphaPlane) {
+    const RgbaImage px = image(2, 1, {255, 0, 0, 255, 200, 100, 50, 128});
+    EXPECT_EQ(rgb565a8_bytes(px, false), (Bytes{0x00, 0xf8, 0x26, 0xcb, 255, 128}));
+    EXPECT_EQ(rgb565a8_bytes(px, true), (Bytes{0xf8, 0x00, 0xcb, 0x26, 255, 128}));
+    EXPECT_EQ(rgb565a8_bytes(image(0, 3, {}), false), Bytes{});
+}
+
+TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
+    struct Case {
+        LvglVersion lvgl;
+        int depth;
+        std::uint8_t alpha, shown;
+    };
+    const Case cases[] = {
+        // v8 at 16 bits: lv_color_mix's ratio (alpha + 4) >> 3 of 32; 1 to 3 draw nothing, 252 up all.
+        {LvglVersion::v8, 16, 3, 0},
+        {LvglVersion::v8, 16, 4, 8},
+        {LvglVersion::v8, 16, 128, 128},
+        {LvglVersion::v8, 16, 251, 247},
+        {LvglVersion::v8, 16, 252, 255},
+        // v8 at 8 bits, anti-aliasing off: the mask rounded at 128.
+        {LvglVersion::v8, 8, 128, 0},
+        {LvglVersion::v8, 8, 129, 255},
+        {LvglVersion::v8, 32, 77, 77},
+        {LvglVersion::v7, 16, 3, 3},
+        {LvglVersion::v7, 8, 128, 128},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("v" + std::to_string(static_cast<int>(c.lvgl)) + " depth " + std::to_string(c.depth) +
+                     " alpha " + std::to_string(c.alpha));
+        const RgbaImage shown = drawn_opacity(image(1, 1, {10, 20, 30, c.alpha}), c.depth, c.lvgl);
+        EXPECT_EQ(shown.px, (Bytes{10, 20, 30, c.shown}));
+    }
+}
+
+TEST(Preview, V7ChromaKeysIndexedImagesAtTheShownDepthAndV8DoesNot) {
+    // Shown as pure green at 16 bits (5-6-5 drops the low bits), but not at 32.
+    const IndexedImage img{{{3, 254, 5, 255}, {9, 9, 9, 40}}, {0, 1}};
+    struct Case {
+        LvglVersion lvgl;
+        int depth;
+        std::uint8_t first_alpha;
+    };
+    for (const Case c :
+         {Case{LvglVersion::v7, 16, 0}, {LvglVersion::v7, 32, 255}, {LvglVersion::v8, 16, 255}}) {
+        const RgbaImage shown = indexed_preview(img, 2, 1, c.depth, c.lvgl);
+        EXPECT_EQ(shown.px[3], c.first_alpha) << "v" << static_cast<int>(c.lvgl) << " depth " << c.depth;
+        EXPECT_EQ(shown.px[7], 40);
+    }
 }
 
 TEST(Preview, PngHoldsWhatTheDeviceShows) {
