@@ -34,14 +34,19 @@ std::string help_text() {
            "it\n"
            "\t\traw, raw-alpha, raw-chroma-keyed: the image file as it is, for a decoder registered at run "
            "time\n"
+           "\t\trgb565a8 (--lvgl 8): 16 bit colors, then an alpha byte per pixel; for LV_COLOR_DEPTH 16\n"
            "More options:\n"
            "\t--bin\t\t\t Write <name>.bin for LVGL's file system instead of <name>.c; true-color formats "
            "need "
            "-d 8, 16 or 24\n"
-           "\t--swap\t\t\t With --bin and -d 16: the two color bytes swapped (LV_COLOR_16_SWAP)\n"
+           "\t--swap\t\t\t With --bin and -d 16, or rgb565a8: the two color bytes swapped "
+           "(LV_COLOR_16_SWAP)\n"
            "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
            "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
-           "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given)\n"
+           "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given):\n"
+           "\t\t7: lv_img_dsc_t, the formats above\n"
+           "\t\t8: the same files as 7, plus rgb565a8; --preview draws as v8 does\n"
+           "\t\t9: lv_image_dsc_t, v9's own layout\n"
            "\t--help\t\t\t Print this help\n";
 }
 

@@ -40,7 +40,7 @@ const Page kPages[] = {
       "ERR: create dir failed!", "ERR: open path failed!",
       "Error: raw formats keep the file as it is; -w, -h and -v do not apply.",
       "Error: --bin with a true-color format needs one depth: -d 8, -d 16 or -d 24.",
-      "Error: --swap needs --bin, a true-color format and -d 16."},
+      "Error: --swap needs --bin, a true-color format and -d 16.", "Error: LVGL N has no color format word."},
      pixmint::kLongOptions},
     {"setwright",
      setwright::kOptionString,
