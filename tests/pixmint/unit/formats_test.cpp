@@ -14,7 +14,6 @@
 #include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/palette.h"
 #include "pixmint/pixels/preview_pixels.h"
-#include "pixmint/pixels/rgb565a8.h"
 
 namespace pixmint {
 namespace {
@@ -201,13 +200,6 @@ TEST(FormatTable, EveryWordNamesItsFormatAndV8KeepsEveryV7Format) {
     EXPECT_STREQ(cf_constant(ColorFormat::rgb565a8), "LV_IMG_CF_RGB565A8");
 }
 
-TEST(Rgb565a8, AColourPlaneInEitherByteOrderThenAnAlphaPlane) {
-    const RgbaImage px = image(2, 1, {255, 0, 0, 255, 200, 100, 50, 128});
-    EXPECT_EQ(rgb565a8_bytes(px, false), (Bytes{0x00, 0xf8, 0x26, 0xcb, 255, 128}));
-    EXPECT_EQ(rgb565a8_bytes(px, true), (Bytes{0xf8, 0x00, 0xcb, 0x26, 255, 128}));
-    EXPECT_EQ(rgb565a8_bytes(image(0, 3, {}), false), Bytes{});
-}
-
 TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
     struct Case {
         LvglVersion lvgl;
@@ -233,22 +225,6 @@ TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
                      " alpha " + std::to_string(c.alpha));
         const RgbaImage shown = drawn_opacity(image(1, 1, {10, 20, 30, c.alpha}), c.depth, c.lvgl);
         EXPECT_EQ(shown.px, (Bytes{10, 20, 30, c.shown}));
-    }
-}
-
-TEST(Preview, V7ChromaKeysIndexedImagesAtTheShownDepthAndV8DoesNot) {
-    // Shown as pure green at 16 bits (5-6-5 drops the low bits), but not at 32.
-    const IndexedImage img{{{3, 254, 5, 255}, {9, 9, 9, 40}}, {0, 1}};
-    struct Case {
-        LvglVersion lvgl;
-        int depth;
-        std::uint8_t first_alpha;
-    };
-    for (const Case c :
-         {Case{LvglVersion::v7, 16, 0}, {LvglVersion::v7, 32, 255}, {LvglVersion::v8, 16, 255}}) {
-        const RgbaImage shown = indexed_preview(img, 2, 1, c.depth, c.lvgl);
-        EXPECT_EQ(shown.px[3], c.first_alpha) << "v" << static_cast<int>(c.lvgl) << " depth " << c.depth;
-        EXPECT_EQ(shown.px[7], 40);
     }
 }
 
