@@ -3,7 +3,6 @@
 #include <string_view>
 #include <utility>
 
-#include "common/generated_file.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/preview_pixels.h"
 
@@ -33,41 +32,42 @@ TrueColorAlpha alpha_of(ColorFormat format) {
 
 }  // namespace
 
-RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed) {
+RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockImage* packed) {
     if (image.pixels == nullptr) return {};
     RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
     // rgb565a8 holds 16-bit colours, whatever -d says.
-    const FormatFamily family = family_of(options.format);
-    const int depth = family == FormatFamily::alpha_plane ? 16 : shown_depth(options.depth);
+    const FormatFamily family = family_of(encoding.format);
+    const int depth = family == FormatFamily::alpha_plane ? 16 : shown_depth(encoding.depth);
     switch (family) {
         case FormatFamily::true_color:
-            rgba = true_color_preview(rgba, alpha_of(options.format), depth, options.dither);
+            rgba = true_color_preview(rgba, alpha_of(encoding.format), depth, encoding.dither);
             break;
         case FormatFamily::alpha_plane:
-            rgba = true_color_preview(rgba, TrueColorAlpha::own, depth, options.dither);
+            rgba = true_color_preview(rgba, TrueColorAlpha::own, depth, encoding.dither);
             break;
         case FormatFamily::indexed:
             // Without a palette (it could not be built) the run has failed; the image stands in.
             if (packed == nullptr || !packed->indexed) return rgba;
-            rgba = indexed_preview(*packed->indexed, image.width, image.height, depth, options.lvgl);
+            rgba = indexed_preview(*packed->indexed, image.width, image.height, depth, encoding.lvgl);
             break;
         case FormatFamily::alpha:
-            rgba = alpha_preview(rgba, bits_of(options.format));
+            rgba = alpha_preview(rgba, bits_of(encoding.format));
             break;
         case FormatFamily::raw:
             // Drawn by a decoder registered at run time: shown as decoded here.
             return rgba;
     }
-    return drawn_opacity(std::move(rgba), depth, options.lvgl);
+    return drawn_opacity(std::move(rgba), depth, encoding.lvgl);
 }
 
-std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
-                                                         const BlockImage* packed) {
-    const auto png = encode_png(shown_image(options, image, packed));
-    if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *options.preview_path};
-    return lvforge::write_generated_file(*options.preview_path, [&](lvforge::TextSink& out) {
-        out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
-    });
+void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,
+                         lvforge::TextSink& out) {
+    const auto png = encode_png(shown_image(encoding, image, packed));
+    if (!png) {
+        out.fail();
+        return;
+    }
+    out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
 }
 
 }  // namespace pixmint

@@ -26,12 +26,15 @@ lvforge::Result<std::optional<BlockImage>, Failure> raw_block(const std::string&
 
 }  // namespace
 
-lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image) {
-    const FormatFamily family = family_of(options.format);
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Encoding& encoding,
+                                                               const std::string& image_path,
+                                                               const Image& image) {
+    const ColorFormat format = encoding.format;
+    const FormatFamily family = family_of(format);
     if (family == FormatFamily::true_color) return std::optional<BlockImage>();
-    if (family == FormatFamily::raw) return raw_block(options.image_path);
+    if (family == FormatFamily::raw) return raw_block(image_path);
 
-    const int bits = bits_of(options.format);
+    const int bits = bits_of(format);
     BlockImage out;
     out.line_bytes = family == FormatFamily::alpha_plane ? std::size_t{image.width} * 2
                                                          : packed_row_bytes(image.width, bits);
@@ -39,14 +42,14 @@ lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& op
     RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
     if (family == FormatFamily::alpha_plane) {
         // Alpha keeps its 8 bits; only the colours are reduced, so only they are diffused.
-        if (options.dither) rgba = reduce_depth(rgba, 16, true);
-        out.bytes = rgb565a8_bytes(rgba, options.swap);
+        if (encoding.dither) rgba = reduce_depth(rgba, 16, true);
+        out.bytes = rgb565a8_bytes(rgba, encoding.swap);
         out.alpha_plane_bytes = rgba.size();
-        out.swapped = options.swap;
+        out.swapped = encoding.swap;
     } else if (family == FormatFamily::alpha) {
         out.bytes = alpha_bytes(rgba, bits);
     } else {
-        auto indexed = build_palette(rgba, bits, options.dither);
+        auto indexed = build_palette(rgba, bits, encoding.dither);
         if (!indexed) return fatal(FailureKind::palette_failed);
         out.bytes = indexed_bytes(*indexed, image.width, image.height, bits);
         out.palette_bytes = (std::size_t{1} << bits) * 4;
