@@ -1,8 +1,8 @@
 // --lvgl 8 read back as LVGL v8.3 reads it: the generated C compiled against
 // v8's stand-in lvgl.h, its data walked through v8's own types (lv_color_t at
 // LV_COLOR_DEPTH 16 in both byte orders, the alpha plane after
-// sizeof(lv_color_t) * w * h bytes), .bin files
-// taken apart by their header word, and previews compared with how v8 draws.
+// sizeof(lv_color_t) * w * h bytes), .bin files taken apart by their header
+// word, and previews compared with how v8 draws.
 // Indexed images are the files v7 reads (checked below and by the v7 round
 // trips); their v8 previews are golden cases (lvgl8/indexed_green_drawn).
 #include <gtest/gtest.h>
