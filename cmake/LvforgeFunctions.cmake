@@ -8,9 +8,12 @@
 #                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed|
 #                             indexed-1|indexed-2|indexed-4|indexed-8|indexed-auto|
 #                             alpha-1|alpha-2|alpha-4|alpha-8|
-#                             raw|raw-alpha|raw-chroma-keyed]
+#                             raw|raw-alpha|raw-chroma-keyed|
+#                             rgb565a8 (LVGL 8)]
 #                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY] [DITHER]
-#                     [KEEP_PALETTE])
+#                     [KEEP_PALETTE] [LVGL 7|8|9])
+#     LVGL defaults to LVFORGE_LVGL_VERSION, a variable the project may set
+#     before its calls, and to 7 when that is unset.
 #   lvforge_add_data(<target> <file> [NAME <name>])
 #   lvforge_add_conf(<target> <conf.json> [VERSION <v>] [MODE simulator|board])
 #
@@ -110,6 +113,22 @@ function(_lvforge_output function target input name out)
   set(${out} "${CMAKE_CURRENT_BINARY_DIR}/lvforge/${target}/${name}.c" PARENT_SCOPE)
 endfunction()
 
+# _lvforge_formats(<release> <out-var>): pixmint's -f words of LVGL <release>, as
+# its format table has them; all releases' words together for "all". (A
+# function, not variables: the functions are called from any directory.)
+function(_lvforge_formats release out)
+  set(v7 true-color true-color-alpha true-color-chroma-keyed
+      indexed-1 indexed-2 indexed-4 indexed-8 indexed-auto alpha-1 alpha-2 alpha-4 alpha-8
+      raw raw-alpha raw-chroma-keyed)
+  set(v8 ${v7} rgb565a8)
+  set(v9 "")
+  if(release STREQUAL "all")
+    set(${out} ${v7} ${v8} ${v9} PARENT_SCOPE)
+  else()
+    set(${out} ${v${release}} PARENT_SCOPE)
+  endif()
+endfunction()
+
 # _lvforge_one_of(<function> <keyword> <value> <allowed>...): "" or an allowed value.
 function(_lvforge_one_of function keyword value)
   if(NOT value STREQUAL "" AND NOT value IN_LIST ARGN)
@@ -162,20 +181,35 @@ endfunction()
 
 function(lvforge_add_image target image)
   set(fn lvforge_add_image)
-  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER;KEEP_PALETTE" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
+  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER;KEEP_PALETTE" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT;LVGL" "")
   _lvforge_check_call(${fn} "${target}" "${image}" A target input)
   # pixmint tells the kind of image by these extensions alone.
   if(NOT input MATCHES "\\.(png|PNG|bmp|BMP|jpg|JPG|gif|GIF|svg|SVG)$")
     _lvforge_fail(${fn} "'${input}' does not end in .png, .bmp, .jpg, .gif or .svg")
   endif()
-  _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" true-color true-color-alpha true-color-chroma-keyed
-                  indexed-1 indexed-2 indexed-4 indexed-8 indexed-auto alpha-1 alpha-2 alpha-4 alpha-8
-                  raw raw-alpha raw-chroma-keyed)
+  # The release: LVGL, else the project's LVFORGE_LVGL_VERSION, else 7.
+  if(DEFINED A_LVGL)
+    _lvforge_one_of(${fn} LVGL "${A_LVGL}" 7 8 9)
+    set(lvgl "${A_LVGL}")
+  elseif(DEFINED LVFORGE_LVGL_VERSION AND NOT LVFORGE_LVGL_VERSION STREQUAL "")
+    if(NOT LVFORGE_LVGL_VERSION MATCHES "^[789]$")
+      _lvforge_fail(${fn} "LVFORGE_LVGL_VERSION must be one of 7, 8, 9, not '${LVFORGE_LVGL_VERSION}'")
+    endif()
+    set(lvgl "${LVFORGE_LVGL_VERSION}")
+  else()
+    set(lvgl 7)
+  endif()
+  _lvforge_formats(${lvgl} formats)
+  _lvforge_formats(all any_release)
+  if(A_FORMAT IN_LIST any_release AND NOT A_FORMAT IN_LIST formats)
+    _lvforge_fail(${fn} "LVGL ${lvgl} has no FORMAT ${A_FORMAT}")
+  endif()
+  _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" ${formats})
   # A raw image is the file as it is, and the premultiplying target draws true colour only.
   if(A_FORMAT MATCHES "^raw" AND (DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY))
     _lvforge_fail(${fn} "FORMAT ${A_FORMAT} keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply")
   endif()
-  if(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha)")
+  if(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha|rgb565a8)")
     _lvforge_fail(${fn} "PREMULTIPLY does not support FORMAT ${A_FORMAT}")
   endif()
   # A palette PNG's own palette and indices, which nothing may resample, realign or diffuse.
@@ -236,6 +270,7 @@ function(lvforge_add_image target image)
   if(A_KEEP_PALETTE)
     list(APPEND args --keep-palette)
   endif()
+  list(APPEND args --lvgl ${lvgl})
   _lvforge_step(pixmint ${target} "${output}" "${input}" "${name}.c" ARGS ${args})
 endfunction()
 

@@ -74,7 +74,7 @@ int convert(int argc, char** argv) {
         return 1;
     }
     Encoding encoding = options.encoding();
-    auto block = pack_image(encoding.format, encoding.dither, options.image_path, image,
+    auto block = pack_image(encoding, options.image_path, image,
                             acquired.own_palette ? &*acquired.own_palette : nullptr);
     if (!block.ok()) {
         print(message(block.error(), options.image_path));

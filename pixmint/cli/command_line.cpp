@@ -48,6 +48,10 @@ bool zintra_supports(Depth depth, ColorFormat format) {
 // The combinations of the new formats and options that can't be honoured, checked once every
 // option has been read.
 std::optional<Failure> refusal(const Options& o) {
+    if (!in_release(o.format, o.lvgl)) {
+        return not_in_version(FailureKind::format_not_in_version, word_of(o.format),
+                              static_cast<int>(o.lvgl));
+    }
     const FormatFamily family = family_of(o.format);
     // The file's own indices are kept as they are: nothing may resample, realign or diffuse them.
     if (o.keep_palette && family != FormatFamily::indexed) return fatal(FailureKind::keep_palette_format);
@@ -61,7 +65,10 @@ std::optional<Failure> refusal(const Options& o) {
     if (o.binary && family == FormatFamily::true_color && o.depth == Depth::all) {
         return fatal(FailureKind::binary_needs_depth);
     }
-    if (o.swap && !(o.binary && family == FormatFamily::true_color && o.depth == Depth::bits16)) {
+    // rgb565a8 holds one byte order in the C file and the .bin alike; --swap chooses it.
+    const bool swappable = (o.binary && family == FormatFamily::true_color && o.depth == Depth::bits16) ||
+                           family == FormatFamily::alpha_plane;
+    if (o.swap && !swappable) {
         return fatal(FailureKind::swap_needs_16bit_binary);
     }
     return std::nullopt;

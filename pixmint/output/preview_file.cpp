@@ -1,6 +1,7 @@
 #include "pixmint/output/preview_file.h"
 
 #include <string_view>
+#include <utility>
 
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/preview_pixels.h"
@@ -33,22 +34,30 @@ TrueColorAlpha alpha_of(ColorFormat format) {
 
 RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockImage* packed) {
     if (image.pixels == nullptr) return {};
-    const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
-    const int depth = shown_depth(encoding.depth);
-    switch (family_of(encoding.format)) {
+    RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
+    // rgb565a8 holds 16-bit colours, whatever -d says.
+    const FormatFamily family = family_of(encoding.format);
+    const int depth = family == FormatFamily::alpha_plane ? 16 : shown_depth(encoding.depth);
+    switch (family) {
         case FormatFamily::true_color:
-            return true_color_preview(rgba, alpha_of(encoding.format), depth, encoding.dither);
+            rgba = true_color_preview(rgba, alpha_of(encoding.format), depth, encoding.dither);
+            break;
+        case FormatFamily::alpha_plane:
+            rgba = true_color_preview(rgba, TrueColorAlpha::own, depth, encoding.dither);
+            break;
         case FormatFamily::indexed:
-            if (packed != nullptr && packed->indexed) {
-                return indexed_preview(*packed->indexed, image.width, image.height, depth);
-            }
+            // Without a palette (it could not be built) the run has failed; the image stands in.
+            if (packed == nullptr || !packed->indexed) return rgba;
+            rgba = indexed_preview(*packed->indexed, image.width, image.height, depth, encoding.lvgl);
             break;
         case FormatFamily::alpha:
-            return alpha_preview(rgba, bits_of(encoding.format));
-        case FormatFamily::raw:
+            rgba = alpha_preview(rgba, bits_of(encoding.format));
             break;
+        case FormatFamily::raw:
+            // Drawn by a decoder registered at run time: shown as decoded here.
+            return rgba;
     }
-    return rgba;
+    return drawn_opacity(std::move(rgba), depth, encoding.lvgl);
 }
 
 void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,

@@ -10,8 +10,9 @@
 namespace pixmint {
 
 // The pixels the device shows for encoding.format at encoding.depth (16 when no single depth is
-// given; 24 is the 32-bit layout): reduced, dithered and palette-mapped as the output holds
-// them, alpha kept. A raw format shows the decoded image as it is.
+// given; 24 is the 32-bit layout; rgb565a8 always 16): reduced, dithered and palette-mapped as
+// the output holds them, with the opacity the encoding.lvgl release draws them with. A raw format
+// shows the decoded image as it is.
 RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockImage* packed);
 
 // Appends the preview PNG; a PNG that can't be encoded (no memory) fails the sink.

@@ -12,7 +12,7 @@ struct Encoding {
     Depth depth = Depth::all;                      // -d: the sections of a C file, the layout of a .bin
     bool dither = false;                           // --dither: error diffusion wherever colours are reduced
     bool zintra = false;                           // -v: premultiplied 32-bit pixels for the zintra GPU
-    bool swap = false;                             // --swap: the two bytes of a 16-bit .bin pixel swapped
+    bool swap = false;                             // --swap: 16-bit .bin and rgb565a8 colours high byte first
     LvglVersion lvgl = LvglVersion::v7;            // --lvgl: the release whose layout is written
 };
 

@@ -23,6 +23,7 @@ enum class ColorFormat {
     raw,
     raw_alpha,
     raw_chroma_keyed,
+    rgb565a8,
 };
 
 // Colour depths selectable with -d; the value is the number printed in the depth line.
@@ -37,14 +38,19 @@ enum class ImageKind { png, bmp, jpg, gif, svg };
 
 // How a format stores its pixels.
 enum class FormatFamily {
-    true_color,  // one section per colour depth
-    indexed,     // a palette and n-bit indices
-    alpha,       // n-bit alpha only; LVGL recolours it at run time
-    raw,         // the input file's bytes, for a decoder registered at run time
+    true_color,   // one section per colour depth
+    indexed,      // a palette and n-bit indices
+    alpha,        // n-bit alpha only; LVGL recolours it at run time
+    raw,          // the input file's bytes, for a decoder registered at run time
+    alpha_plane,  // 16-bit RGB 5-6-5 colours, then one alpha byte a pixel in a plane of its own
 };
 
 // The format -f `word` names (exact, case-sensitive), or nullopt.
 std::optional<ColorFormat> format_of_word(const char* word);
+// The -f word of `format`.
+const char* word_of(ColorFormat format);
+// Whether LVGL release `lvgl` has `format`.
+bool in_release(ColorFormat format, LvglVersion lvgl);
 // The family of `format`.
 FormatFamily family_of(ColorFormat format);
 // Bits per pixel of an indexed or alpha format (1, 2, 4 or 8); 0 for the others and for a format
@@ -55,9 +61,8 @@ int bits_of(ColorFormat format);
 bool settled_on_image(ColorFormat format);
 // The format of `family` with `bits` bits per pixel (1, 2, 4 or 8), or nullopt.
 std::optional<ColorFormat> format_with_bits(FormatFamily family, int bits);
-// The -f word of `format`, as messages name it.
-const char* word_of(ColorFormat format);
-// LVGL's lv_img_cf_t value of `format` (LV_IMG_CF_RAW is 1 ... LV_IMG_CF_ALPHA_8BIT 14).
+// LVGL's lv_img_cf_t value of `format` (LV_IMG_CF_RAW is 1 ... LV_IMG_CF_ALPHA_8BIT 14,
+// LV_IMG_CF_RGB565A8 20).
 unsigned cf_value(ColorFormat format);
 // LVGL's constant for `format`, as the descriptor names it.
 const char* cf_constant(ColorFormat format);

@@ -21,7 +21,7 @@ struct Options {
     bool zintra = false;                      // -v: the target renders with the zintra GPU
     lvforge::OutputNames names;               // output path and C names, from -n or the image path
     bool binary = false;                      // --bin: <name>.bin instead of <name>.c
-    bool swap = false;                        // --swap: the LV_COLOR_16_SWAP byte order in a 16-bit .bin
+    bool swap = false;                        // --swap: LV_COLOR_16_SWAP byte order (16-bit .bin, rgb565a8)
     bool dither = false;                      // --dither: error diffusion wherever colours are reduced
     bool keep_palette = false;                // --keep-palette: a palette PNG's own palette and indices
     std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows

@@ -1,5 +1,7 @@
 // The building blocks of the indexed, alpha-only and binary formats:
 // bit packing, alpha rounding, palettes, error diffusion and the preview PNG.
+#include "pixmint/pixels/formats.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -185,6 +187,47 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
             << c.layout.depth << (c.layout.swap ? " swapped" : "");
 }
 
+TEST(FormatTable, EveryWordNamesItsFormatAndV8KeepsEveryV7Format) {
+    for (int i = 0; i <= static_cast<int>(ColorFormat::rgb565a8); ++i) {
+        const auto format = static_cast<ColorFormat>(i);
+        SCOPED_TRACE(word_of(format));
+        EXPECT_EQ(format_of_word(word_of(format)), format);
+        EXPECT_TRUE(!in_release(format, LvglVersion::v7) || in_release(format, LvglVersion::v8));
+    }
+    EXPECT_FALSE(in_release(ColorFormat::rgb565a8, LvglVersion::v7));
+    EXPECT_TRUE(in_release(ColorFormat::rgb565a8, LvglVersion::v8));
+    EXPECT_EQ(cf_value(ColorFormat::rgb565a8), 20u);
+    EXPECT_STREQ(cf_constant(ColorFormat::rgb565a8), "LV_IMG_CF_RGB565A8");
+}
+
+TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
+    struct Case {
+        LvglVersion lvgl;
+        int depth;
+        std::uint8_t alpha, shown;
+    };
+    const Case cases[] = {
+        // v8 at 16 bits: lv_color_mix's ratio (alpha + 4) >> 3 of 32; 1 to 3 draw nothing, 252 up all.
+        {LvglVersion::v8, 16, 3, 0},
+        {LvglVersion::v8, 16, 4, 8},
+        {LvglVersion::v8, 16, 128, 128},
+        {LvglVersion::v8, 16, 251, 247},
+        {LvglVersion::v8, 16, 252, 255},
+        // v8 at 8 bits, anti-aliasing off: the mask rounded at 128.
+        {LvglVersion::v8, 8, 128, 0},
+        {LvglVersion::v8, 8, 129, 255},
+        {LvglVersion::v8, 32, 77, 77},
+        {LvglVersion::v7, 16, 3, 3},
+        {LvglVersion::v7, 8, 128, 128},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("v" + std::to_string(static_cast<int>(c.lvgl)) + " depth " + std::to_string(c.depth) +
+                     " alpha " + std::to_string(c.alpha));
+        const RgbaImage shown = drawn_opacity(image(1, 1, {10, 20, 30, c.alpha}), c.depth, c.lvgl);
+        EXPECT_EQ(shown.px, (Bytes{10, 20, 30, c.shown}));
+    }
+}
+
 TEST(Preview, PngHoldsWhatTheDeviceShows) {
     const RgbaImage src = image(3, 1, {255, 255, 255, 10, 0, 255, 0, 200, 0x47, 0x47, 0x47, 255});
     struct Case {
@@ -199,7 +242,7 @@ TEST(Preview, PngHoldsWhatTheDeviceShows) {
         {true_color_preview(src, TrueColorAlpha::none, 32, false),
          {255, 255, 255, 255, 0, 255, 0, 255, 0x47, 0x47, 0x47, 255}},
         {alpha_preview(src, 2), {0, 0, 0, 0, 0, 0, 0, 170, 0, 0, 0, 255}},
-        {indexed_preview(IndexedImage{{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, 16),
+        {indexed_preview(IndexedImage{{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, 16, LvglVersion::v7),
          {0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}},
     };
     for (const Case& c : cases) {
