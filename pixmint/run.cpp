@@ -14,6 +14,7 @@
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/preview_file.h"
 #include "pixmint/pixels/block_image.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -21,6 +22,22 @@ namespace {
 
 void print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// The LVGL v9 layout of `image`: its data block encoded once, then the C file or the .bin, then
+// the preview. `failed`: a failure already reported, the files written all the same.
+int convert_v9(const Options& options, const Image& image, lvforge::BannerYear year, bool failed) {
+    auto encoded = encode_v9_image(options, image);
+    if (!encoded.ok()) {
+        print(message(encoded.error()));
+        return 1;
+    }
+    const V9Image& v9 = encoded.value();
+    auto written = options.binary ? write_v9_bin_file(options, v9) : write_v9_c_file(options, v9, year);
+    if (!written && options.preview_path && image.pixels != nullptr)
+        written = write_png_file(*options.preview_path, shown_v9_image(options, image, v9));
+    if (written) print(lvforge::output_failure_message(*written));
+    return (failed || written) ? 1 : 0;
 }
 
 }  // namespace
@@ -60,6 +77,8 @@ int run(int argc, char** argv) {
         failed = true;
     }
     const Image& image = acquired.image;
+    // v9's header holds 16-bit sizes: the 2047-pixel limit below is v7's and v8's.
+    if (options.lvgl == LvglVersion::v9) return convert_v9(options, image, year.value(), failed);
     // The binary header holds 11 bits of width and height; nothing is written beyond them.
     if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
         print(message(FailureKind::binary_too_large));

@@ -80,6 +80,16 @@ std::string message(FailureKind kind) {
         case FailureKind::format_not_in_version:
         case FailureKind::option_not_in_version:
             return message(Failure{kind, false, {}, 7});
+        case FailureKind::unsupported_align:
+            return "Error: --align must be a power of two from 1 to " + std::to_string(kMaxAlign) + ".\n";
+        case FailureKind::unsupported_compression:
+            return "Error: --compress must be rle or lz4.\n";
+        case FailureKind::raw_layout:
+            return "Error: raw formats keep the file as it is; --align, --compress and --premultiply do not "
+                   "apply.\n";
+        case FailureKind::premultiply_needs_alpha:
+            return "Error: --premultiply needs a format with color and alpha: argb8888, argb8565, rgb565a8, "
+                   "i1, i2, i4 or i8.\n";
         case FailureKind::svg_open:
             return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer:
@@ -103,6 +113,8 @@ std::string message(FailureKind kind) {
                    " pixels wide and high.\n";
         case FailureKind::palette_failed:
             return "Error: Failed to build the palette.\n";
+        case FailureKind::compress_failed:
+            return "Error: Failed to compress the image.\n";
     }
     return {};
 }

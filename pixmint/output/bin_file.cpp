@@ -5,6 +5,7 @@
 
 #include "common/generated_file.h"
 #include "pixmint/output/bin_layout.h"
+#include "pixmint/output/v9_bin_header.h"
 #include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/formats.h"
 
@@ -27,6 +28,21 @@ std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image&
     const TrueColorLayout layout{depth, options.swap, options.format == ColorFormat::true_color_alpha,
                                  options.zintra};
     return bin_file(header, true_color_bytes(rgba, layout));
+}
+
+std::vector<std::uint8_t> v9_binary_file_bytes(const Options& options, const V9Image& image) {
+    const auto header =
+        v9_bin_header(cf_value(options.format), image.flags, image.width, image.height, image.block.stride);
+    std::vector<std::uint8_t> out(header.begin(), header.end());
+    out.insert(out.end(), image.data().begin(), image.data().end());
+    return out;
+}
+
+std::optional<lvforge::OutputFailure> write_v9_bin_file(const Options& options, const V9Image& image) {
+    return lvforge::write_generated_file(bin_path_of(options.names.out_path), [&](lvforge::TextSink& out) {
+        const std::vector<std::uint8_t> bytes = v9_binary_file_bytes(options, image);
+        out.append(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    });
 }
 
 std::optional<lvforge::OutputFailure> write_bin_file(const Options& options, const Image& image,

@@ -10,6 +10,7 @@
 #include "pixmint/pixels/block_image.h"
 #include "pixmint/pixels/image.h"
 #include "pixmint/pixels/options.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -20,6 +21,12 @@ std::string bin_path_of(const std::string& out_path);
 // pixels at the one depth -d gives (dithered with --dither, swapped with --swap).
 std::vector<std::uint8_t> binary_file_bytes(const Options& options, const Image& image,
                                             const BlockImage* packed);
+
+// An LVGL v9 .bin file: the 12-byte header, then exactly what the C array's data holds.
+std::vector<std::uint8_t> v9_binary_file_bytes(const Options& options, const V9Image& image);
+
+// Writes the v9 .bin file as safely as the C file. Returns nothing when written, else why not.
+std::optional<lvforge::OutputFailure> write_v9_bin_file(const Options& options, const V9Image& image);
 
 // Writes the .bin file as safely as the C file; `opened` runs once it is open. Returns nothing
 // when written, else why not.

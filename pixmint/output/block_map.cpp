@@ -20,6 +20,7 @@ void append_block_map(ColorFormat format, const BlockImage& packed, lvforge::Tex
             out.append("  /*The image file as it is*/\n");
             break;
         case FormatFamily::true_color:
+        case FormatFamily::direct:
             return;
     }
     append_hex_lines(out, packed.bytes.data() + packed.palette_bytes,

@@ -11,6 +11,7 @@
 #include "pixmint/pixels/block_image.h"
 #include "pixmint/pixels/image.h"
 #include "pixmint/pixels/options.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -22,6 +23,11 @@ namespace pixmint {
 std::optional<lvforge::OutputFailure> write_c_file(const Options& options, const Image& image,
                                                    const BlockImage* packed, lvforge::BannerYear year,
                                                    const std::function<void()>& opened);
+
+// The LVGL v9 file of `image` (options.lvgl is 9), written as write_c_file writes: the same head
+// with its own banner, the map array, the lv_image_dsc_t.
+std::optional<lvforge::OutputFailure> write_v9_c_file(const Options& options, const V9Image& image,
+                                                      lvforge::BannerYear year);
 
 // Banner with `year`, include and attribute guards (nothing at all when there is no year).
 void append_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out);

@@ -5,6 +5,7 @@
 #include "common/generated_file.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/preview_pixels.h"
+#include "pixmint/pixels/v9_preview.h"
 
 namespace pixmint {
 
@@ -47,18 +48,30 @@ RgbaImage shown_image(const Options& options, const Image& image, const BlockIma
         case FormatFamily::alpha:
             return alpha_preview(rgba, bits_of(options.format));
         case FormatFamily::raw:
+        case FormatFamily::direct:
             break;
     }
     return rgba;
 }
 
-std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
-                                                         const BlockImage* packed) {
-    const auto png = encode_png(shown_image(options, image, packed));
-    if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *options.preview_path};
-    return lvforge::write_generated_file(*options.preview_path, [&](lvforge::TextSink& out) {
+RgbaImage shown_v9_image(const Options& options, const Image& image, const V9Image& encoded) {
+    if (image.pixels == nullptr) return {};
+    if (family_of(options.format) == FormatFamily::raw)
+        return to_rgba(image.pixels.get(), image.width, image.height, image.channels);
+    return v9_shown_image(encoded.block, options.format, encoded.width, encoded.height);
+}
+
+std::optional<lvforge::OutputFailure> write_png_file(const std::string& path, const RgbaImage& shown) {
+    const auto png = encode_png(shown);
+    if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, path};
+    return lvforge::write_generated_file(path, [&](lvforge::TextSink& out) {
         out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
     });
+}
+
+std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
+                                                         const BlockImage* packed) {
+    return write_png_file(*options.preview_path, shown_image(options, image, packed));
 }
 
 }  // namespace pixmint

@@ -6,6 +6,7 @@
 #include "pixmint/pixels/image.h"
 #include "pixmint/pixels/options.h"
 #include "pixmint/pixels/rgba_image.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -13,6 +14,14 @@ namespace pixmint {
 // the 32-bit layout): reduced, dithered and palette-mapped as the output holds them, alpha kept.
 // A raw format shows the decoded image as it is.
 RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed);
+
+// What LVGL v9's software renderer shows of `encoded` (see v9_shown_image); a raw format shows the
+// decoded `image` as it is.
+RgbaImage shown_v9_image(const Options& options, const Image& image, const V9Image& encoded);
+
+// Writes `shown` as a PNG to `path` as safely as the C file. Returns nothing when written, else why
+// not; a PNG that can't be encoded (no memory) is a failed write.
+std::optional<lvforge::OutputFailure> write_png_file(const std::string& path, const RgbaImage& shown);
 
 // Writes the preview PNG to *options.preview_path as safely as the C file. Returns nothing when
 // written, else why not; a PNG that can't be encoded (no memory) is a failed write.

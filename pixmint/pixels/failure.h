@@ -21,6 +21,10 @@ enum class FailureKind {
     unsupported_lvgl_version,  // --lvgl with anything but 7, 8 or 9
     format_not_in_version,     // -f names a format the chosen LVGL release does not have (detail: the word)
     option_not_in_version,     // an option the chosen LVGL release does not have (detail: the option)
+    unsupported_align,         // --align with anything but a power of two from 1 to kMaxAlign
+    unsupported_compression,   // --compress with anything but rle or lz4
+    raw_layout,                // a raw format with --align, --compress or --premultiply
+    premultiply_needs_alpha,   // --premultiply with a format that holds no colour with alpha
     // Acquisition.
     svg_open,             // SVG missing, unreadable or invalid
     svg_rasterizer,       // no SVG renderer
@@ -32,6 +36,7 @@ enum class FailureKind {
     resize_alloc,         // no memory (or no success) for the resampled image
     binary_too_large,     // --bin and an image wider or taller than its header can hold
     palette_failed,       // the quantizer ran out of memory
+    compress_failed,      // the compressor ran out of memory
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.

@@ -24,7 +24,10 @@ struct Options {
     bool dither = false;                      // --dither: error diffusion wherever colours are reduced
     std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
     LvglVersion lvgl = LvglVersion::v7;       // --lvgl: the LVGL release whose layout is written
-    bool help = false;                        // --help: print the help text and stop
+    bool premultiply = false;                 // --premultiply (v9): colours scaled by their alpha
+    unsigned align = 1;                       // --align (v9): each row's bytes rounded up to a multiple
+    Compression compression = Compression::none;  // --compress (v9): how the data block is compressed
+    bool help = false;                            // --help: print the help text and stop
 };
 
 }  // namespace pixmint

@@ -1,0 +1,36 @@
+// A whole LVGL v9 image as the C array and the .bin file hold it: its data block in the chosen
+// format, optionally compressed, and the header fields that describe it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "common/result.h"
+#include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/image.h"
+#include "pixmint/pixels/options.h"
+#include "pixmint/pixels/v9_formats.h"
+
+namespace pixmint {
+
+// lv_image_flags_t bits pixmint sets.
+inline constexpr unsigned kV9FlagPremultiplied = 0x0001;
+inline constexpr unsigned kV9FlagCompressed = 0x0008;
+
+struct V9Image {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    V9Block block;                         // the data, uncompressed
+    std::vector<std::uint8_t> compressed;  // lv_image_compressed_t's header and bytes; empty: none
+    unsigned flags = 0;                    // header.flags
+
+    // What lv_image_dsc_t.data points at (and a .bin file holds after its header).
+    const std::vector<std::uint8_t>& data() const { return compressed.empty() ? block.bytes : compressed; }
+};
+
+// The image in options.format at options.align, premultiplied and compressed as the options ask,
+// colours reduced with error diffusion under --dither (the 16-bit formats and the palettes). The
+// raw formats read options.image_path again. An image without pixels gives an empty block.
+lvforge::Result<V9Image, Failure> encode_v9_image(const Options& options, const Image& image);
+
+}  // namespace pixmint
