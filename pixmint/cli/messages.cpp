@@ -42,6 +42,13 @@ std::string help_text() {
            "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
            "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
            "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given)\n"
+           "With --lvgl 9 (one block in a v9 color format; -d, -v and --swap do not apply):\n"
+           "\t\tl8, al88, i1, i2, i4, i8, a1, a2, a4, a8, rgb565, rgb565a8, argb8565, rgb888, xrgb8888,\n"
+           "\t\targb8888 (the default), raw, raw-alpha; indexed-N and alpha-N mean iN and aN\n"
+           "\t--premultiply\t\t Multiply colors by alpha: argb8888, argb8565, rgb565a8 and the palettes\n"
+           "\t--align <bytes>\t\t Round each row up to a multiple of 1, 2, 4 ... 1024 bytes (1 when not "
+           "given)\n"
+           "\t--compress <rle|lz4>\t Compress the data with LVGL's RLE or with LZ4\n"
            "\t--help\t\t\t Print this help\n";
 }
 
