@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/pixmint/e2e/fixtures.h"
+#include "tests/pixmint/support/lv_rle_reader.h"
 #include "tests/support/test_support.h"
 
 namespace pixmint::test {
@@ -107,24 +108,6 @@ Compiled compile(const TempDir& dir, const std::string& var) {
     return c;
 }
 
-// lv_rle_decompress: control bytes with bit 7 set copy (control & 0x7f) units, the others repeat
-// one unit that many times; writing stops at the output's size. 0 on malformed input.
-std::size_t rle_decompress(const Bytes& in, Bytes& out, std::size_t unit) {
-    std::size_t rd = 0, wr = 0;
-    while (rd < in.size()) {
-        const unsigned ctrl = in[rd++];
-        const std::size_t count = ctrl & 0x7F;
-        if (rd + ((ctrl & 0x80) ? count * unit : unit) > in.size()) return 0;
-        for (std::size_t k = 0; k < count; ++k)
-            for (std::size_t b = 0; b < unit; ++b, ++wr) {
-                if (wr >= out.size()) return wr > out.size() + unit ? 0 : out.size();
-                out[wr] = in[rd + ((ctrl & 0x80) ? k * unit : 0) + b];
-            }
-        rd += (ctrl & 0x80) ? count * unit : unit;
-    }
-    return wr;
-}
-
 std::uint32_t le32(const Bytes& b, std::size_t at) {
     return b.at(at) | std::uint32_t{b.at(at + 1)} << 8 | std::uint32_t{b.at(at + 2)} << 16 |
            std::uint32_t{b.at(at + 3)} << 24;
@@ -168,7 +151,7 @@ Bytes decompressed(const Compiled& c) {
     const Bytes body(c.data.begin() + 12, c.data.end());
     if (method == 1) {
         const std::size_t unit = c.cf == 0x14 ? 2 : (bits_of_cf(c.cf) + 7) / 8;
-        EXPECT_EQ(rle_decompress(body, out, unit), out.size());
+        EXPECT_EQ(lv_rle_decompress(body, out, unit), out.size());
     } else {
         EXPECT_EQ(method, 2u);
         const int n = LZ4_decompress_safe(reinterpret_cast<const char*>(body.data()),
