@@ -62,8 +62,8 @@ typedef struct {
 typedef struct {
     lv_image_header_t header;
     uint32_t data_size;
-    const uint8_t * data;
-    const void * reserved;
+    const uint8_t* data;
+    const void* reserved;
 } lv_image_dsc_t;
 
 #endif /* LVGL_H */
