@@ -1,10 +1,13 @@
 #include "pixmint/run.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/output_set.h"
+#include "common/output_target.h"
 #include "common/paths.h"
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/cli/command_line.h"
@@ -24,25 +27,39 @@ void print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-// The LVGL v9 layout of `image`: its data block encoded once, then the C file or the .bin, then
-// the preview. `failed`: a failure already reported, the files written all the same.
-int convert_v9(const Options& options, const Image& image, lvforge::BannerYear year, bool failed) {
-    auto encoded = encode_v9_image(options, image);
+// The LVGL v9 layout of `image`: its data block encoded once, then the C file (or the .bin) and
+// the preview, landing together. `failed`: a failure already reported, the files written all the
+// same.
+int convert_v9(const Options& options, const std::string& out_path, lvforge::BannerYear year,
+               const Image& image, bool failed) {
+    const Encoding encoding = options.encoding();
+    auto encoded = encode_v9_image(encoding, options.image_path, image);
     if (!encoded.ok()) {
         print(message(encoded.error()));
         return 1;
     }
     const V9Image& v9 = encoded.value();
-    auto written = options.binary ? write_v9_bin_file(options, v9) : write_v9_c_file(options, v9, year);
-    if (!written && options.preview_path && image.pixels != nullptr)
-        written = write_png_file(*options.preview_path, shown_v9_image(options, image, v9));
-    if (written) print(lvforge::output_failure_message(*written));
-    return (failed || written) ? 1 : 0;
+    lvforge::OutputSet outputs;
+    auto landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
+        if (options.binary) {
+            append_v9_bin_file(encoding, v9, out);
+        } else {
+            append_v9_c_file(options.names, encoding, year, v9, out);
+        }
+    });
+    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+    if (landed.ok() && options.preview_path && image.pixels != nullptr) {
+        landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
+            append_png(shown_v9_image(encoding, image, v9), out);
+        });
+    }
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
+    return (failed || !landed.ok()) ? 1 : 0;
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
+// The run itself; run() adds the one answer to running out of memory.
+int convert(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
         print(message(parsed.error()));
@@ -69,6 +86,12 @@ int run(int argc, char** argv) {
         }
     }
 
+    // The preview must not be written over the file it accompanies, nor that over the preview.
+    if (options.preview_path && lvforge::same_output_file(*options.preview_path, out_path)) {
+        print(preview_is_output_message(*options.preview_path));
+        return 1;
+    }
+
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
@@ -78,26 +101,55 @@ int run(int argc, char** argv) {
     }
     const Image& image = acquired.image;
     // v9's header holds 16-bit sizes: the 2047-pixel limit below is v7's and v8's.
-    if (options.lvgl == LvglVersion::v9) return convert_v9(options, image, year.value(), failed);
+    if (options.lvgl == LvglVersion::v9) return convert_v9(options, out_path, year.value(), image, failed);
     // The binary header holds 11 bits of width and height; nothing is written beyond them.
     if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
-    auto block = pack_image(options, image);
+    const Encoding encoding = options.encoding();
+    auto block = pack_image(encoding.format, encoding.dither, options.image_path, image);
     if (!block.ok()) {
         print(message(block.error()));
         return 1;
     }
     const BlockImage* packed = block.value() ? &*block.value() : nullptr;
-    const auto opened = [&] { print(depth_line(options.depth)); };
-    auto written = options.binary ? write_bin_file(options, image, packed, opened)
-                                  : write_c_file(options, image, packed, year.value(), opened);
-    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (!written && options.preview_path && image.pixels != nullptr)
-        written = write_preview_file(options, image, packed);
-    if (written) print(lvforge::output_failure_message(*written));
-    return (failed || written) ? 1 : 0;
+
+    // Every output of the run lands together or not at all: all are opened, then written, and
+    // renamed into place only when each one succeeded.
+    lvforge::OutputSet outputs;
+    lvforge::Result<void, lvforge::OutputFailure> landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
+        if (options.binary) {
+            append_bin_file(encoding, image, packed, out);
+        } else {
+            append_c_file(options.names, encoding, year.value(), image, packed, out);
+        }
+    });
+    if (landed.ok()) {
+        print(depth_line(options.depth));
+        // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+        if (options.preview_path && image.pixels != nullptr) {
+            landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
+                append_preview_file(encoding, image, packed, out);
+            });
+        }
+    }
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
+    return (failed || !landed.ok()) ? 1 : 0;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Every allocation that can fail without a message of its own ends here: the owners unwound on
+    // the way out remove the run's temporary files, so nothing is left half written.
+    try {
+        return convert(argc, argv);
+    } catch (const std::bad_alloc&) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
 }
 
 }  // namespace pixmint

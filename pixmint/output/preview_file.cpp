@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "common/generated_file.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/preview_pixels.h"
 #include "pixmint/pixels/v9_preview.h"
@@ -33,20 +32,20 @@ TrueColorAlpha alpha_of(ColorFormat format) {
 
 }  // namespace
 
-RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed) {
+RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockImage* packed) {
     if (image.pixels == nullptr) return {};
     const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
-    const int depth = shown_depth(options.depth);
-    switch (family_of(options.format)) {
+    const int depth = shown_depth(encoding.depth);
+    switch (family_of(encoding.format)) {
         case FormatFamily::true_color:
-            return true_color_preview(rgba, alpha_of(options.format), depth, options.dither);
+            return true_color_preview(rgba, alpha_of(encoding.format), depth, encoding.dither);
         case FormatFamily::indexed:
             if (packed != nullptr && packed->indexed) {
                 return indexed_preview(*packed->indexed, image.width, image.height, depth);
             }
             break;
         case FormatFamily::alpha:
-            return alpha_preview(rgba, bits_of(options.format));
+            return alpha_preview(rgba, bits_of(encoding.format));
         case FormatFamily::raw:
         case FormatFamily::direct:
             break;
@@ -54,24 +53,25 @@ RgbaImage shown_image(const Options& options, const Image& image, const BlockIma
     return rgba;
 }
 
-RgbaImage shown_v9_image(const Options& options, const Image& image, const V9Image& encoded) {
+RgbaImage shown_v9_image(const Encoding& encoding, const Image& image, const V9Image& encoded) {
     if (image.pixels == nullptr) return {};
-    if (family_of(options.format) == FormatFamily::raw)
+    if (family_of(encoding.format) == FormatFamily::raw)
         return to_rgba(image.pixels.get(), image.width, image.height, image.channels);
-    return v9_shown_image(encoded.block, options.format, encoded.width, encoded.height);
+    return v9_shown_image(encoded.block, encoding.format, encoded.width, encoded.height);
 }
 
-std::optional<lvforge::OutputFailure> write_png_file(const std::string& path, const RgbaImage& shown) {
+void append_png(const RgbaImage& shown, lvforge::TextSink& out) {
     const auto png = encode_png(shown);
-    if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, path};
-    return lvforge::write_generated_file(path, [&](lvforge::TextSink& out) {
-        out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
-    });
+    if (!png) {
+        out.fail();
+        return;
+    }
+    out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
 }
 
-std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
-                                                         const BlockImage* packed) {
-    return write_png_file(*options.preview_path, shown_image(options, image, packed));
+void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,
+                         lvforge::TextSink& out) {
+    append_png(shown_image(encoding, image, packed), out);
 }
 
 }  // namespace pixmint

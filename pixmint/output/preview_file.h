@@ -1,31 +1,29 @@
 // The --preview output: a PNG of what the device will show.
 #pragma once
 
-#include "common/output_failure.h"
+#include "common/text_sink.h"
 #include "pixmint/pixels/block_image.h"
+#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/image.h"
-#include "pixmint/pixels/options.h"
 #include "pixmint/pixels/rgba_image.h"
 #include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
-// The pixels the device shows for options.format at -d (16 when no single depth is given; 24 is
-// the 32-bit layout): reduced, dithered and palette-mapped as the output holds them, alpha kept.
-// A raw format shows the decoded image as it is.
-RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed);
+// The pixels the device shows for encoding.format at encoding.depth (16 when no single depth is
+// given; 24 is the 32-bit layout): reduced, dithered and palette-mapped as the output holds
+// them, alpha kept. A raw format shows the decoded image as it is.
+RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockImage* packed);
 
 // What LVGL v9's software renderer shows of `encoded` (see v9_shown_image); a raw format shows the
 // decoded `image` as it is.
-RgbaImage shown_v9_image(const Options& options, const Image& image, const V9Image& encoded);
+RgbaImage shown_v9_image(const Encoding& encoding, const Image& image, const V9Image& encoded);
 
-// Writes `shown` as a PNG to `path` as safely as the C file. Returns nothing when written, else why
-// not; a PNG that can't be encoded (no memory) is a failed write.
-std::optional<lvforge::OutputFailure> write_png_file(const std::string& path, const RgbaImage& shown);
+// Appends the PNG of `shown`; a PNG that can't be encoded (no memory) fails the sink.
+void append_png(const RgbaImage& shown, lvforge::TextSink& out);
 
-// Writes the preview PNG to *options.preview_path as safely as the C file. Returns nothing when
-// written, else why not; a PNG that can't be encoded (no memory) is a failed write.
-std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
-                                                         const BlockImage* packed);
+// Appends the preview PNG; a PNG that can't be encoded (no memory) fails the sink.
+void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,
+                         lvforge::TextSink& out);
 
 }  // namespace pixmint

@@ -64,18 +64,18 @@ void append_block(ColorFormat format, const V9Block& block, std::uint32_t height
 
 }  // namespace
 
-void append_v9_map_array(const Options& options, const V9Image& image, lvforge::TextSink& out) {
-    const auto& names = options.names;
+void append_v9_map_array(const lvforge::OutputNames& names, const Encoding& encoding, const V9Image& image,
+                         lvforge::TextSink& out) {
     out.appendf(
         "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
         names.attr_name.c_str(), names.var_name.c_str());
     if (image.compressed.empty()) {
-        append_block(options.format, image.block, image.height, out);
+        append_block(encoding.format, image.block, image.height, out);
     } else {
-        const char* method = method_name(options.compression);
+        const char* method = method_name(encoding.compression);
         out.appendf("  /*Compressed with %s: method, %zu compressed bytes, %zu bytes of ", method,
                     image.compressed.size() - kCompressedHeaderBytes, image.block.bytes.size());
-        out.append(v9_name(options.format));
+        out.append(v9_name(encoding.format));
         out.appendf(" with rows of %u bytes*/\n", image.block.stride);
         append_hex_lines(out, image.compressed.data(), kCompressedHeaderBytes, 4);
         out.appendf("  /*%s data*/\n", method);
@@ -85,17 +85,21 @@ void append_v9_map_array(const Options& options, const V9Image& image, lvforge::
     out.append("};\n\n");
 }
 
-void append_v9_descriptor(const Options& options, const V9Image& image, lvforge::TextSink& out) {
-    const char* var_name = options.names.var_name.c_str();
-    out.appendf("const LV_ATTRIBUTE_LARGE_CONST lv_image_dsc_t %s = {\n", var_name);
+void append_v9_descriptor(std::string_view var_name, const Encoding& encoding, const V9Image& image,
+                          lvforge::TextSink& out) {
+    out.append("const LV_ATTRIBUTE_LARGE_CONST lv_image_dsc_t ");
+    out.append(var_name);
+    out.append(" = {\n");
     out.append("  .header.magic = LV_IMAGE_HEADER_MAGIC,\n");
-    out.appendf("  .header.cf = %s,\n", cf_constant_v9(options.format));
+    out.appendf("  .header.cf = %s,\n", cf_constant_v9(encoding.format));
     out.appendf("  .header.flags = %s,\n", flags_text(image.flags));
     out.appendf("  .header.w = %u,\n", image.width);
     out.appendf("  .header.h = %u,\n", image.height);
     out.appendf("  .header.stride = %u,\n", image.block.stride);
     out.appendf("  .data_size = %zu,\n", image.data().size());
-    out.appendf("  .data = %s_map,\n};\n", var_name);
+    out.append("  .data = ");
+    out.append(var_name);
+    out.append("_map,\n};\n");
 }
 
 }  // namespace pixmint

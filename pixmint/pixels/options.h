@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/names.h"
+#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/formats.h"
 
 namespace pixmint {
@@ -28,6 +29,11 @@ struct Options {
     unsigned align = 1;                       // --align (v9): each row's bytes rounded up to a multiple
     Compression compression = Compression::none;  // --compress (v9): how the data block is compressed
     bool help = false;                            // --help: print the help text and stop
+
+    // The choices among these that shape the bytes written.
+    Encoding encoding() const {
+        return {format, depth, dither, zintra, swap, lvgl, premultiply, align, compression};
+    }
 };
 
 }  // namespace pixmint

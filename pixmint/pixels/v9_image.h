@@ -3,12 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "common/result.h"
+#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/image.h"
-#include "pixmint/pixels/options.h"
 #include "pixmint/pixels/v9_formats.h"
 
 namespace pixmint {
@@ -28,9 +29,10 @@ struct V9Image {
     const std::vector<std::uint8_t>& data() const { return compressed.empty() ? block.bytes : compressed; }
 };
 
-// The image in options.format at options.align, premultiplied and compressed as the options ask,
-// colours reduced with error diffusion under --dither (the 16-bit formats and the palettes). The
-// raw formats read options.image_path again. An image without pixels gives an empty block.
-lvforge::Result<V9Image, Failure> encode_v9_image(const Options& options, const Image& image);
+// The image in encoding.format at encoding.align, premultiplied and compressed as asked, colours
+// reduced with error diffusion under --dither (the 16-bit formats and the palettes). The raw
+// formats read the file `image_path` again. An image without pixels gives an empty block.
+lvforge::Result<V9Image, Failure> encode_v9_image(const Encoding& encoding, const std::string& image_path,
+                                                  const Image& image);
 
 }  // namespace pixmint
