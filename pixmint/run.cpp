@@ -17,6 +17,7 @@
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/preview_file.h"
 #include "pixmint/pixels/block_image.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -24,6 +25,41 @@ namespace {
 
 void print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// The LVGL v9 layout of `image`: its data block encoded once, then the C file (or the .bin) and
+// the preview, landing together. `failed`: a failure already reported, the files written all the
+// same.
+int convert_v9(const Options& options, const std::string& out_path, lvforge::BannerYear year,
+               const Acquired& acquired, bool failed) {
+    const Image& image = acquired.image;
+    Encoding encoding = options.encoding();
+    auto encoded = encode_v9_image(encoding, options.image_path, image,
+                                   acquired.own_palette ? &*acquired.own_palette : nullptr);
+    if (!encoded.ok()) {
+        print(message(encoded.error(), options.image_path));
+        return 1;
+    }
+    const V9Image& v9 = encoded.value();
+    // From here on the format is the one the block holds: indexed-auto has settled on the image.
+    encoding.format = v9.format;
+    lvforge::OutputSet outputs;
+    auto landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
+        if (options.binary) {
+            append_v9_bin_file(encoding, v9, out);
+        } else {
+            append_v9_c_file(options.names, encoding, year, v9, out);
+        }
+    });
+    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+    if (landed.ok() && options.preview_path && image.pixels != nullptr) {
+        landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
+            append_png(shown_v9_image(encoding, image, v9), out);
+        });
+    }
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
+    return (failed || !landed.ok()) ? 1 : 0;
 }
 
 // The run itself; run() adds the one answer to running out of memory.
@@ -68,6 +104,8 @@ int convert(int argc, char** argv) {
         failed = true;
     }
     const Image& image = acquired.image;
+    // v9's header holds 16-bit sizes: the 2047-pixel limit below is v7's and v8's.
+    if (options.lvgl == LvglVersion::v9) return convert_v9(options, out_path, year.value(), acquired, failed);
     // The binary header holds 11 bits of width and height; nothing is written beyond them.
     if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
         print(message(FailureKind::binary_too_large));

@@ -45,6 +45,7 @@ void append_block_map(ColorFormat format, const BlockImage& packed, lvforge::Tex
             append_alpha_plane_block(packed, out);
             return;
         case FormatFamily::true_color:
+        case FormatFamily::direct:
             return;
     }
     append_hex_lines(out, packed.bytes.data() + packed.palette_bytes,

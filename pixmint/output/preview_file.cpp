@@ -5,6 +5,7 @@
 
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/preview_pixels.h"
+#include "pixmint/pixels/v9_preview.h"
 
 namespace pixmint {
 
@@ -54,20 +55,32 @@ RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockI
             rgba = alpha_preview(rgba, bits_of(encoding.format));
             break;
         case FormatFamily::raw:
+        case FormatFamily::direct:  // v9's alone, shown by shown_v9_image
             // Drawn by a decoder registered at run time: shown as decoded here.
             return rgba;
     }
     return drawn_opacity(std::move(rgba), depth, encoding.lvgl);
 }
 
-void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,
-                         lvforge::TextSink& out) {
-    const auto png = encode_png(shown_image(encoding, image, packed));
+RgbaImage shown_v9_image(const Encoding& encoding, const Image& image, const V9Image& encoded) {
+    if (image.pixels == nullptr) return {};
+    if (family_of(encoding.format) == FormatFamily::raw)
+        return to_rgba(image.pixels.get(), image.width, image.height, image.channels);
+    return v9_shown_image(encoded.block, encoding.format, encoded.width, encoded.height);
+}
+
+void append_png(const RgbaImage& shown, lvforge::TextSink& out) {
+    const auto png = encode_png(shown);
     if (!png) {
         out.fail();
         return;
     }
     out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
+}
+
+void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,
+                         lvforge::TextSink& out) {
+    append_png(shown_image(encoding, image, packed), out);
 }
 
 }  // namespace pixmint

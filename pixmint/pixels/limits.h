@@ -12,6 +12,8 @@ inline constexpr std::uint32_t kMaxImageSide = 2500;
 inline constexpr std::uint32_t kMaxSourceSide = 16384;
 // Largest number of pixels of a source that is decoded at all.
 inline constexpr std::uint64_t kMaxSourcePixels = std::uint64_t{1} << 28;
+// Largest row alignment --align accepts, in bytes (GPUs ask for up to 64 or 128).
+inline constexpr unsigned kMaxAlign = 1024;
 // Largest width or height LVGL v7's image header holds (11 bits each).
 inline constexpr std::uint32_t kBinMaxSide = 2047;
 

@@ -390,10 +390,18 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
         << d;
 
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"lvforge_add_image(app logo.png FORMAT rgb565)",
+        {"lvforge_add_image(app logo.png FORMAT rgb666)",
          "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, "
          "indexed-1, indexed-2, indexed-4, indexed-8, indexed-auto, alpha-1, alpha-2, alpha-4, alpha-8, raw, "
-         "raw-alpha, raw-chroma-keyed, not 'rgb565'"},
+         "raw-alpha, raw-chroma-keyed, not 'rgb666'"},
+        {"lvforge_add_image(app logo.png FORMAT rgb565)", "lvforge_add_image: LVGL 7 has no FORMAT rgb565"},
+        {"lvforge_add_image(app logo.png FORMAT true-color LVGL 9)",
+         "lvforge_add_image: LVGL 9 has no FORMAT true-color"},
+        // v9 refuses -d, so DEPTH can't reach it.
+        {"lvforge_add_image(app logo.png LVGL 9 DEPTH 16)",
+         "lvforge_add_image: DEPTH does not apply to LVGL 9"},
+        {"set(LVFORGE_LVGL_VERSION 9)\nlvforge_add_image(app logo.png FORMAT rgb565 PREMULTIPLY)",
+         "lvforge_add_image: PREMULTIPLY does not support FORMAT rgb565 under LVGL 9"},
         {"lvforge_add_image(app art.png KEEP_PALETTE)",
          "lvforge_add_image: KEEP_PALETTE needs FORMAT indexed-1, indexed-2, indexed-4, indexed-8 or "
          "indexed-auto"},
@@ -471,7 +479,7 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
 TEST_F(Installed, TheLvglReleaseOfACallOrOfTheProjectReachesPixmint) {
     const std::string src = dir / "src";
     fs::create_directories(src);
-    // rgb565a8 exists in LVGL 8 only: each image builds only if pixmint was told 8.
+    // rgb565a8 exists in LVGL 8 (and 9, in v9's layout): each image builds only if pixmint was told 8.
     write_file(src + "/CMakeLists.txt",
                "cmake_minimum_required(VERSION 3.25)\nproject(v8 C)\n"
                "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
@@ -488,6 +496,33 @@ TEST_F(Installed, TheLvglReleaseOfACallOrOfTheProjectReachesPixmint) {
         "    return !(by_call.header.cf == LV_IMG_CF_RGB565A8 && by_call.data_size == 3 * 3 * 2 &&\n"
         "             by_default.header.cf == LV_IMG_CF_RGB565A8 && by_default.data_size == 3 * 3 * 2);\n"
         "}\n");
+    pixmint::test::write_png(src + "/logo.png", 3, 2, 4);
+    const Cmd c = configure(src, dir / "build", prefix);
+    ASSERT_EQ(c.status, 0) << c.text;
+    const Cmd b = build(dir / "build");
+    ASSERT_EQ(b.status, 0) << b.text;
+    EXPECT_EQ(sh({dir / "build/app"}).status, 0);
+}
+
+TEST_F(Installed, LvglNineWritesV9DescriptorsAndPremultipliesThroughPremultiply) {
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(v9 C)\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
+               "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n"
+               "lvforge_add_image(app logo.png NAME by_call FORMAT i4 LVGL 9 PREMULTIPLY)\n"
+               "set(LVFORGE_LVGL_VERSION 9)\n"
+               "lvforge_add_image(app logo.png NAME by_default)\n");
+    fs::copy(lvforge::test::lvgl_stand_in(9), src + "/lvgl.h");
+    write_file(src + "/main.c",
+               "#include \"lvgl.h\"\nextern const lv_image_dsc_t by_call, by_default;\n"
+               "int main(void) {\n"
+               "    return !(by_call.header.cf == LV_COLOR_FORMAT_I4 &&\n"
+               "             by_call.header.flags == LV_IMAGE_FLAGS_PREMULTIPLIED &&\n"
+               "             by_default.header.cf == LV_COLOR_FORMAT_ARGB8888 && by_default.data_size == 3 * "
+               "2 * 4);\n"
+               "}\n");
     pixmint::test::write_png(src + "/logo.png", 3, 2, 4);
     const Cmd c = configure(src, dir / "build", prefix);
     ASSERT_EQ(c.status, 0) << c.text;
