@@ -3,6 +3,7 @@
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(STB REQUIRED IMPORTED_TARGET stb)
 pkg_check_modules(CJSON REQUIRED IMPORTED_TARGET libcjson)
+# librsvg and libimagequant are loaded at run time, only by the runs that need
+# them: their headers are used, never their libraries.
 pkg_check_modules(RSVG REQUIRED IMPORTED_TARGET librsvg-2.0)
-pkg_check_modules(IMAGEQUANT REQUIRED IMPORTED_TARGET imagequant)
-find_package(OpenMP REQUIRED COMPONENTS C)
+pkg_check_modules(IMAGEQUANT REQUIRED imagequant)

@@ -25,7 +25,7 @@ enum class FailureKind {
     too_large_to_decode,  // the source is too large to decode at all
     resize_alloc,         // no memory (or no success) for the resampled image
     binary_too_large,     // --bin and an image wider or taller than its header can hold
-    palette_failed,       // the quantizer ran out of memory
+    palette_failed,       // the quantizer could not be loaded, or ran out of memory
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.

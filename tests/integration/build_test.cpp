@@ -481,8 +481,8 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     EXPECT_EQ(sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Package", "Version", "Architecture"}).text,
               "Package: lvforge\nVersion: " LVFORGE_VERSION "\nArchitecture: " + arch);
     const std::string depends = sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Depends"}).text;
-    for (const char* lib :
-         {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=", "librsvg2-2 (>= 2.52)"})
+    for (const char* lib : {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=",
+                            "librsvg2-2 (>= 2.52)", "libimagequant0 (>= 2.17)"})
         EXPECT_TRUE(contains(depends, lib)) << lib << " missing from " << depends;
     EXPECT_FALSE(contains(depends, "libasan")) << depends;
 

@@ -29,9 +29,13 @@ void write_bmp(const std::string& path, int w, int h) {
     if (stbi_write_bmp(path.c_str(), w, h, 3, px.data()) == 0) throw std::runtime_error(path);
 }
 
+const char* pixmint_binary() {
+    return PIXMINT_BIN;
+}
+
 lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
                                      long long file_size_limit) {
-    args.insert(args.begin(), PIXMINT_BIN);
+    args.insert(args.begin(), pixmint_binary());
     return lvforge::test::run(args, {.cwd = cwd, .file_size_limit = file_size_limit});
 }
 

@@ -17,6 +17,9 @@ std::vector<std::uint8_t> pattern(int w, int h, int comp);
 void write_png(const std::string& path, int w, int h, int comp);
 void write_bmp(const std::string& path, int w, int h);
 
+// Path of the pixmint binary under test.
+const char* pixmint_binary();
+
 // Runs the pixmint binary under test with `args` in directory `cwd`, optionally under a file-size
 // limit in bytes (-1: none).
 lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
