@@ -37,9 +37,12 @@ class TextSink {
     // Appends a printf-formatted line of any length; meant for the few header lines, not for
     // per-byte text.
     void putf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-    // Writes out what is buffered; false once any write has failed.
+    // Writes out what is buffered; false once any write has failed or the text was abandoned.
     bool flush();
-    // True while no write (or the buffer allocation) has failed.
+    // Marks the text as incomplete: nothing more is written, and the file it was meant for is
+    // discarded rather than put in place (write_generated_file()).
+    void abandon() { ok_ = false; }
+    // True while no write (or the buffer allocation) has failed and the text was not abandoned.
     bool ok() const { return ok_; }
 
    private:
