@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "command_line.h"
-#include "whole_file.h"
+#include "input_file.h"
 
 namespace animpack {
 

@@ -1,18 +1,17 @@
 #include "run.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <span>
 #include <string_view>
+#include <variant>
 
 #include "banner_year.h"
 #include "command_line.h"
 #include "failure_text.h"
 #include "hex_writer.h"
+#include "input_blocks.h"
 #include "messages.h"
 #include "path_ops.h"
 #include "safe_output.h"
-#include "whole_file.h"
 
 namespace animpack {
 
@@ -52,16 +51,17 @@ int run(int argc, char** argv) {
         return 1;
     }
 
-    lvforge::WholeFile input;
-    const lvforge::ReadStatus status = lvforge::read_whole_file(options.input_path.c_str(), input);
-    if (status != lvforge::ReadStatus::ok) {
-        print(read_failure_message(status, options.input_path));
+    auto input = InputBlocks::open(options.input_path.c_str());
+    if (!input.ok()) {
+        print(read_failure_message(input.error(), options.input_path));
         return 1;
     }
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(input.data.get()),
-                                              input.size);
-    if (const auto failure = create_c_src(job, bytes)) {
-        print(lvforge::output_failure_message(*failure));
+    const auto failure = create_c_src(job, [&] { return input.value().next(); });
+    if (failure) {
+        if (const auto* read = std::get_if<lvforge::ReadStatus>(&*failure))
+            print(read_failure_message(*read, options.input_path));
+        else
+            print(lvforge::output_failure_message(std::get<lvforge::OutputFailure>(*failure)));
         return 1;
     }
     return 0;

@@ -3,7 +3,7 @@
 
 namespace animpack {
 
-// Parses the options, reads the input whole and writes the byte-array source file. The only
+// Parses the options and writes the byte-array source file, reading the input block by block. The only
 // place animpack prints: every message goes to standard output. Returns the exit status (0 or 1).
 int run(int argc, char** argv);
 
