@@ -1,8 +1,8 @@
-#include "command_line.h"
+#include "animpack/command_line.h"
 
 #include <unistd.h>
 
-#include "path_ops.h"
+#include "common/paths.h"
 
 namespace animpack {
 

@@ -1,9 +1,9 @@
-#include "hex_writer.h"
+#include "animpack/hex_writer.h"
 
 #include <cstddef>
 
-#include "c_source.h"
-#include "hex_units.h"
+#include "common/generated_file.h"
+#include "common/hex_tables.h"
 
 namespace animpack {
 
@@ -24,18 +24,18 @@ char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
     const lvforge::HexTable& table = lvforge::kArrayHex;
     std::size_t i = 0;
     for (; i + 4 <= n; i += 4) {
-        out = lvforge::put_unit(out, table, in[i]);
-        out = lvforge::put_unit(out, table, in[i + 1]);
-        out = lvforge::put_unit(out, table, in[i + 2]);
-        out = lvforge::put_unit(out, table, in[i + 3]);
+        out = lvforge::copy_hex_unit(out, table, in[i]);
+        out = lvforge::copy_hex_unit(out, table, in[i + 1]);
+        out = lvforge::copy_hex_unit(out, table, in[i + 2]);
+        out = lvforge::copy_hex_unit(out, table, in[i + 3]);
     }
-    for (; i < n; ++i) out = lvforge::put_unit(out, table, in[i]);
+    for (; i < n; ++i) out = lvforge::copy_hex_unit(out, table, in[i]);
     return out;
 }
 
 // Appends the units of every byte of `data`, straight into the sink, which writes them out in
 // large pieces.
-void add_units(lvforge::TextSink& out, std::span<const std::uint8_t> data) {
+void append_units(lvforge::TextSink& out, std::span<const std::uint8_t> data) {
     while (!data.empty()) {
         const std::size_t n = data.size() < kBlock ? data.size() : kBlock;
         char* p = out.reserve(n * 6 + 2);
@@ -46,11 +46,11 @@ void add_units(lvforge::TextSink& out, std::span<const std::uint8_t> data) {
 
 }  // namespace
 
-void add_head(const HexJob& job, lvforge::TextSink& out) {
-    lvforge::put_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
+void append_head(const ArrayRequest& job, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
 }
 
-std::optional<PackFailure> create_c_src(const HexJob& job, const NextBlock& next) {
+std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next) {
     // An input that can't be read at all, or that is one block long, is read before a
     // directory or a file is made.
     BlockResult first = next();
@@ -59,15 +59,15 @@ std::optional<PackFailure> create_c_src(const HexJob& job, const NextBlock& next
     std::optional<lvforge::ReadStatus> read_failure;
     bool input_ended = first.value().empty();
     auto output_failure = lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
-        add_head(job, out);
-        out.put("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
-        out.put(job.names.attr_name);
-        out.put(" uint8_t ");
-        out.put(job.names.var_name);
-        out.put("[] = {\n  ");
+        append_head(job, out);
+        out.append("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
+        out.append(job.names.attr_name);
+        out.append(" uint8_t ");
+        out.append(job.names.var_name);
+        out.append("[] = {\n  ");
         // Every byte goes on the one line, however long, one block after the other.
         for (std::span<const std::uint8_t> block = first.value(); !block.empty();) {
-            add_units(out, block);
+            append_units(out, block);
             if (!out.ok()) return;  // the output has failed; the rest of the input is only read
             BlockResult more = next();
             if (!more.ok()) {
@@ -78,7 +78,7 @@ std::optional<PackFailure> create_c_src(const HexJob& job, const NextBlock& next
             block = more.value();
         }
         input_ended = true;
-        out.put("0x00\n};\n");
+        out.append("0x00\n};\n");
     });
     // Whatever became of the output, the input is read to its end: a read failure is what is
     // reported, as when the input was read whole before anything was written.

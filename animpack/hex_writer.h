@@ -7,10 +7,10 @@
 #include <span>
 #include <variant>
 
-#include "hex_job.h"
-#include "input_file.h"
-#include "output_failure.h"
-#include "text_sink.h"
+#include "animpack/hex_job.h"
+#include "common/input_file.h"
+#include "common/output_failure.h"
+#include "common/text_sink.h"
 
 namespace animpack {
 
@@ -31,9 +31,9 @@ using PackFailure = std::variant<lvforge::ReadStatus, lvforge::OutputFailure>;
 // output fails first, and a read failure is the one returned: the outcome is the one reading the
 // input whole before writing would give. On any failure nothing is left at the path but what
 // was there before. Returns nothing when the file is in place.
-std::optional<PackFailure> create_c_src(const HexJob& job, const NextBlock& next);
+std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next);
 
 // Appends the banner with the job's year, the lvgl.h include and the attribute guards.
-void add_head(const HexJob& job, lvforge::TextSink& out);
+void append_head(const ArrayRequest& job, lvforge::TextSink& out);
 
 }  // namespace animpack

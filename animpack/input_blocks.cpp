@@ -1,4 +1,4 @@
-#include "input_blocks.h"
+#include "animpack/input_blocks.h"
 
 #include <new>
 #include <utility>

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "hex_writer.h"
-#include "input_file.h"
+#include "animpack/hex_writer.h"
+#include "common/input_file.h"
 
 namespace animpack {
 

@@ -1,5 +1,5 @@
 // animpack: any file to a C source file holding its bytes as a uint8_t array.
-#include "run.h"
+#include "animpack/run.h"
 
 int main(int argc, char** argv) {
     return animpack::run(argc, argv);

@@ -1,6 +1,6 @@
-#include "messages.h"
+#include "animpack/messages.h"
 
-#include "failure_text.h"
+#include "common/failure_text.h"
 
 namespace animpack {
 

@@ -1,17 +1,17 @@
-#include "run.h"
+#include "animpack/run.h"
 
 #include <cstdio>
 #include <string_view>
 #include <variant>
 
-#include "banner_year.h"
-#include "command_line.h"
-#include "failure_text.h"
-#include "hex_writer.h"
-#include "input_blocks.h"
-#include "messages.h"
-#include "path_ops.h"
-#include "safe_output.h"
+#include "animpack/command_line.h"
+#include "animpack/hex_writer.h"
+#include "animpack/input_blocks.h"
+#include "animpack/messages.h"
+#include "common/banner_year.h"
+#include "common/failure_text.h"
+#include "common/paths.h"
+#include "common/safe_output.h"
 
 namespace animpack {
 
@@ -38,7 +38,7 @@ int run(int argc, char** argv) {
         return 0;
     }
 
-    HexJob job;
+    ArrayRequest job;
     const auto year = lvforge::banner_year();
     if (!year.ok()) {
         print(lvforge::source_date_failure_message(year.error()));
@@ -56,7 +56,7 @@ int run(int argc, char** argv) {
         print(read_failure_message(input.error(), options.input_path));
         return 1;
     }
-    const auto failure = create_c_src(job, [&] { return input.value().next(); });
+    const auto failure = write_c_file(job, [&] { return input.value().next(); });
     if (failure) {
         if (const auto* read = std::get_if<lvforge::ReadStatus>(&*failure))
             print(read_failure_message(*read, options.input_path));

@@ -1,4 +1,4 @@
-#include "banner_year.h"
+#include "common/banner_year.h"
 
 #include <cstdint>
 #include <cstdlib>

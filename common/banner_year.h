@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "result.h"
+#include "common/result.h"
 
 namespace lvforge {
 

@@ -1,4 +1,4 @@
-#include "failure_text.h"
+#include "common/failure_text.h"
 
 namespace lvforge {
 

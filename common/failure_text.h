@@ -5,17 +5,18 @@
 #include <string>
 #include <string_view>
 
-#include "banner_year.h"
-#include "input_file.h"
-#include "output_failure.h"
+#include "common/banner_year.h"
+#include "common/input_file.h"
+#include "common/output_failure.h"
 
 namespace lvforge {
 
 // "ERR: create|open|write <path> failed!\n".
 std::string output_failure_message(const OutputFailure& failure);
 
-// The message for an input `path` that could not be read (InputFile, read_whole_file()), the buffer called
-// `buffer_name` in the allocation message (each tool has its own); "" for ReadStatus::ok.
+// The message for an input `path` that could not be read (InputFile, read_whole_file()), the
+// buffer called `buffer_name` in the allocation message (each tool has its own); "" for
+// ReadStatus::ok.
 std::string read_failure_message(ReadStatus status, std::string_view path, std::string_view buffer_name);
 
 // "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n".

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "result.h"
+#include "common/result.h"
 
 namespace lvforge {
 

@@ -1,6 +1,6 @@
-#include "names.h"
+#include "common/names.h"
 
-#include "path_ops.h"
+#include "common/paths.h"
 
 namespace lvforge {
 

@@ -1,4 +1,4 @@
-#include "safe_output.h"
+#include "common/safe_output.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "temp_file.h"
+#include "common/temp_file.h"
 
 namespace lvforge {
 

@@ -1,4 +1,4 @@
-#include "temp_file.h"
+#include "common/temp_file.h"
 
 #include <limits.h>
 #include <pthread.h>

@@ -1,4 +1,4 @@
-#include "text_sink.h"
+#include "common/text_sink.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -29,7 +29,7 @@ bool TextSink::flush() {
     return ok_;
 }
 
-void TextSink::put(std::string_view text) {
+void TextSink::append(std::string_view text) {
     while (!text.empty()) {
         const std::size_t n = text.size() < kMaxReserve ? text.size() : kMaxReserve;
         char* p = reserve(n);
@@ -39,7 +39,7 @@ void TextSink::put(std::string_view text) {
     }
 }
 
-void TextSink::putf(const char* fmt, ...) {
+void TextSink::appendf(const char* fmt, ...) {
     char line[1024];
     va_list ap;
     va_start(ap, fmt);
@@ -55,14 +55,14 @@ void TextSink::putf(const char* fmt, ...) {
     const auto len = static_cast<std::size_t>(n);
     if (len < sizeof line) {
         va_end(again);
-        put(std::string_view(line, len));
+        append(std::string_view(line, len));
         return;
     }
     // A line longer than the stack buffer (a long name in it) is formatted again, whole.
     std::string long_line(len, '\0');
     std::vsnprintf(long_line.data(), len + 1, fmt, again);
     va_end(again);
-    put(long_line);
+    append(long_line);
 }
 
 }  // namespace lvforge

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "safe_output.h"
+#include "common/safe_output.h"
 
 namespace lvforge {
 
@@ -33,10 +33,10 @@ class TextSink {
     // Marks the bytes up to `new_pos` (inside the last reservation) as written.
     void advance(char* new_pos) { pos_ = new_pos; }
     // Appends a literal text of any length.
-    void put(std::string_view text);
+    void append(std::string_view text);
     // Appends a printf-formatted line of any length; meant for the few header lines, not for
     // per-byte text.
-    void putf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    void appendf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     // Writes out what is buffered; false once any write has failed or the text was abandoned.
     bool flush();
     // Marks the text as incomplete: nothing more is written, and the file it was meant for is

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "input_file.h"
+#include "common/input_file.h"
 
 namespace lvforge {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string_view>
 
-#include "command_line.h"
-#include "names.h"
-#include "scratch.h"
+#include "animpack/command_line.h"
+#include "common/names.h"
+#include "fuzz/harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     lvforge::fuzz::enter_scratch_dir();

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
-#include "scratch.h"
+#include "fuzz/harness.h"
+#include "pixmint/run.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "configuration.h"
-#include "header_template.h"
-#include "merge.h"
-#include "messages.h"
-#include "scratch.h"
+#include "fuzz/harness.h"
+#include "setwright/configuration.h"
+#include "setwright/header_template.h"
+#include "setwright/merge.h"
+#include "setwright/messages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);  // zero-terminated, as read

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "command_line.h"
-#include "scratch.h"
+#include "fuzz/harness.h"
+#include "setwright/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     lvforge::fuzz::enter_scratch_dir();

@@ -1,7 +1,7 @@
 #include <cstdio>
 
-#include "run.h"
-#include "safe_output.h"
+#include "common/safe_output.h"
+#include "pixmint/run.h"
 
 int main(int argc, char** argv) {
     lvforge::ignore_file_size_signal();

@@ -1,19 +1,19 @@
-#include "run.h"
+#include "pixmint/run.h"
 
 #include <cstdio>
 #include <string>
 
-#include "acquire.h"
-#include "banner_year.h"
-#include "binary_image.h"
-#include "binary_writer.h"
-#include "command_line.h"
-#include "failure_text.h"
-#include "messages.h"
-#include "packed_image.h"
-#include "path_ops.h"
-#include "preview_writer.h"
-#include "writer.h"
+#include "common/banner_year.h"
+#include "common/failure_text.h"
+#include "common/paths.h"
+#include "pixmint/acquire/acquire.h"
+#include "pixmint/cli/command_line.h"
+#include "pixmint/cli/messages.h"
+#include "pixmint/output/bin_file.h"
+#include "pixmint/output/bin_layout.h"
+#include "pixmint/output/c_file.h"
+#include "pixmint/output/preview_file.h"
+#include "pixmint/pixels/block_image.h"
 
 namespace pixmint {
 
@@ -28,7 +28,7 @@ void print(const std::string& text) {
 int run(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
-        print(message(parsed.error().kind));
+        print(message(parsed.error()));
         return 1;
     }
     const Options& options = parsed.value();
@@ -55,8 +55,8 @@ int run(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(acquired.failure->kind));
-        if (!acquired.failure->file_still_written) return 1;
+        print(message(*acquired.failure));
+        if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
     const Image& image = acquired.image;
@@ -67,16 +67,16 @@ int run(int argc, char** argv) {
     }
     auto block = pack_image(options, image);
     if (!block.ok()) {
-        print(message(block.error().kind));
+        print(message(block.error()));
         return 1;
     }
-    const PackedImage* packed = block.value() ? &*block.value() : nullptr;
+    const BlockImage* packed = block.value() ? &*block.value() : nullptr;
     const auto opened = [&] { print(depth_line(options.depth)); };
-    auto written = options.binary ? create_bin_file(options, image, packed, opened)
-                                  : create_c_src(options, image, packed, year.value(), opened);
+    auto written = options.binary ? write_bin_file(options, image, packed, opened)
+                                  : write_c_file(options, image, packed, year.value(), opened);
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
     if (!written && options.preview_path && image.pixels != nullptr)
-        written = create_preview(options, image, packed);
+        written = write_preview_file(options, image, packed);
     if (written) print(lvforge::output_failure_message(*written));
     return (failed || written) ? 1 : 0;
 }

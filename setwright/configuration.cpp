@@ -1,4 +1,4 @@
-#include "configuration.h"
+#include "setwright/configuration.h"
 
 #include <cstddef>
 #include <utility>

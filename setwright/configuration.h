@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "entries.h"
+#include "setwright/entries.h"
 
 namespace setwright {
 

@@ -1,4 +1,4 @@
-#include "emit.h"
+#include "setwright/emit.h"
 
 #include <initializer_list>
 

@@ -1,4 +1,4 @@
-#include "entries.h"
+#include "setwright/entries.h"
 
 namespace setwright {
 

@@ -1,10 +1,10 @@
-#include "header_file.h"
+#include "setwright/header_file.h"
 
 #include <string>
 #include <utility>
 
-#include "c_source.h"
-#include "header_template.h"
+#include "common/generated_file.h"
+#include "setwright/header_template.h"
 
 namespace setwright {
 
@@ -16,7 +16,7 @@ std::optional<HeaderFailure> write_header(const Configuration& config, Mode mode
     const std::optional<std::string> text = render_header(config, mode);
     if (!text) return HeaderFailure{mode, std::nullopt};
     std::optional<lvforge::OutputFailure> failure = lvforge::write_generated_file(
-        header_file_name(mode), [&](lvforge::TextSink& out) { out.put(*text); });
+        header_file_name(mode), [&](lvforge::TextSink& out) { out.append(*text); });
     if (failure) return HeaderFailure{mode, std::move(failure)};
     return std::nullopt;
 }

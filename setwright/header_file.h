@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "configuration.h"
-#include "entries.h"
-#include "output_failure.h"
+#include "common/output_failure.h"
+#include "setwright/configuration.h"
+#include "setwright/entries.h"
 
 namespace setwright {
 

@@ -1,8 +1,8 @@
-#include "header_template.h"
+#include "setwright/header_template.h"
 
 #include <new>
 
-#include "emit.h"
+#include "setwright/emit.h"
 
 namespace setwright {
 

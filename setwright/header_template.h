@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "configuration.h"
-#include "entries.h"
+#include "setwright/configuration.h"
+#include "setwright/entries.h"
 
 namespace setwright {
 

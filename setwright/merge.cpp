@@ -1,4 +1,4 @@
-#include "merge.h"
+#include "setwright/merge.h"
 
 #include <cJSON.h>
 #include <sys/stat.h>

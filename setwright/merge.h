@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "configuration.h"
-#include "whole_file.h"
+#include "common/whole_file.h"
+#include "setwright/configuration.h"
 
 namespace setwright {
 

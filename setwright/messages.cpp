@@ -1,8 +1,8 @@
-#include "messages.h"
+#include "setwright/messages.h"
 
 #include <cstdio>
 
-#include "failure_text.h"
+#include "common/failure_text.h"
 
 namespace setwright {
 

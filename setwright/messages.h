@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "header_file.h"
-#include "merge.h"
+#include "setwright/header_file.h"
+#include "setwright/merge.h"
 
 namespace setwright {
 

@@ -1,14 +1,14 @@
-#include "run.h"
+#include "setwright/run.h"
 
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "command_line.h"
-#include "configuration.h"
-#include "header_file.h"
-#include "merge.h"
-#include "messages.h"
+#include "setwright/command_line.h"
+#include "setwright/configuration.h"
+#include "setwright/header_file.h"
+#include "setwright/merge.h"
+#include "setwright/messages.h"
 
 namespace setwright {
 

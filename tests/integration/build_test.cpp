@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "fixtures.h"
 #include "lvforge_version.h"
-#include "test_support.h"
+#include "tests/pixmint/e2e/fixtures.h"
+#include "tests/support/test_support.h"
 
 namespace fs = std::filesystem;
 using lvforge::test::read_file;

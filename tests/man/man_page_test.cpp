@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "../../animpack/command_line.h"   // animpack::kOptionString (every tool has a command_line.h)
-#include "../../pixmint/command_line.h"    // pixmint::kOptionString
-#include "../../setwright/command_line.h"  // setwright::kOptionString
+#include "animpack/command_line.h"  // animpack::kOptionString (every tool has a command_line.h)
 #include "lvforge_version.h"
-#include "test_support.h"
+#include "pixmint/cli/command_line.h"  // pixmint::kOptionString
+#include "setwright/command_line.h"    // setwright::kOptionString
+#include "tests/support/test_support.h"
 
 namespace {
 

@@ -1,0 +1,228 @@
+#include "pixmint/acquire/acquire.h"
+
+#include <stb_image.h>
+#include <stb_image_resize.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <optional>
+#include <span>
+
+#include "pixmint/acquire/raster_guard.h"
+#include "pixmint/acquire/size_plan.h"
+#include "pixmint/acquire/svg_document.h"
+
+namespace pixmint {
+
+namespace {
+
+// Only regular files are decoded: opening a FIFO (or a device) would wait
+// for a writer that may never come.
+bool is_regular_file(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+Failure svg_failure(SvgFailure failure) {
+    switch (failure) {
+        case SvgFailure::open_failed:
+            return fatal(FailureKind::svg_open);
+        case SvgFailure::rasterizer_failed:
+            return fatal(FailureKind::svg_rasterizer);
+        case SvgFailure::alloc_failed:
+            return fatal(FailureKind::svg_alloc);
+    }
+    return fatal(FailureKind::svg_open);
+}
+
+// The SVG route: the document's intrinsic size decides before anything is rendered.
+lvforge::Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
+    if (!is_regular_file(options.image_path)) return fatal(FailureKind::svg_open);
+    auto doc = SvgDocument::open(options.image_path);
+    if (!doc.ok()) return svg_failure(doc.error());
+    auto planned = plan_size(options, {doc.value().width(), doc.value().height()});
+    if (!planned.ok()) return planned.error();
+    final_size = planned.value();
+    auto rendered = doc.value().render();
+    if (!rendered.ok()) return svg_failure(rendered.error());
+    return std::move(rendered.value());
+}
+
+// Bytes of a raster file looked at before its declared size is known: far more than any format
+// needs before it states its size (a JPEG's segments ahead of its frame are at most 64 KiB each),
+// and little enough that a huge file is not read whole before its size has been checked.
+constexpr std::size_t kHeadBytes = std::size_t{4} << 20;
+
+// Bytes a raster file may hold per declared pixel, beyond its head: twice what 16-bit RGBA
+// stored without compression takes. A longer file is no image the decoder would read to its end.
+constexpr std::uint64_t kMaxBytesPerPixel = 16;
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+using Bytes = std::unique_ptr<std::uint8_t[]>;
+
+// `n` bytes read from `f` into a new buffer; null when there is no memory or fewer arrive.
+Bytes read_bytes(std::FILE* f, std::size_t n) {
+    Bytes bytes(new (std::nothrow) std::uint8_t[n == 0 ? 1 : n]);
+    if (bytes == nullptr || std::fread(bytes.get(), 1, n, f) != n) return nullptr;
+    return bytes;
+}
+
+// The size the raster file whose bytes (or first bytes) are `bytes` declares. Reading the header
+// already builds a JPEG's Huffman tables, so the raster guard's verdict on those very bytes comes
+// first.
+lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes, RasterVerdict verdict) {
+    int w = 0, h = 0, comp = 0;
+    if (verdict == RasterVerdict::jpeg_huffman_overflow || bytes.size() > INT_MAX ||
+        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0 || w < 0 ||
+        h < 0) {
+        return fatal(FailureKind::image_load);
+    }
+    return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
+}
+
+// Decodes a raster file, whatever its extension claims. The size declared in the file's head
+// decides before the file is read whole; the raster guard then sees all of its bytes before the
+// decoder does. The decoder reads the same open file again rather than a copy in memory, so the
+// file's bytes and the decoder's own buffers are never held at once.
+lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
+    const std::string& path = options.image_path;
+    if (!is_regular_file(path)) return fatal(FailureKind::image_load);
+    File f(std::fopen(path.c_str(), "rb"), std::fclose);
+    struct stat st {};
+    if (f == nullptr || ::fstat(::fileno(f.get()), &st) != 0 || st.st_size < 0 || st.st_size > INT_MAX) {
+        return fatal(FailureKind::image_load);
+    }
+    const auto length = static_cast<std::size_t>(st.st_size);
+    const std::size_t head_length = std::min(length, kHeadBytes);
+    Bytes head = read_bytes(f.get(), head_length);
+    if (head == nullptr) return fatal(FailureKind::image_load);
+    const std::span<const std::uint8_t> head_bytes(head.get(), head_length);
+    auto declared = declared_size(head_bytes, check_raster(head_bytes));
+    if (!declared.ok()) return declared.error();
+    auto planned = plan_size(options, declared.value());
+    if (!planned.ok()) return planned.error();
+    if (length > kHeadBytes + kMaxBytesPerPixel * declared.value().width * declared.value().height) {
+        return fatal(FailureKind::image_load);
+    }
+
+    Bytes whole(new (std::nothrow) std::uint8_t[length == 0 ? 1 : length]);
+    if (whole == nullptr) return fatal(FailureKind::image_load);
+    std::copy_n(head.get(), head_length, whole.get());
+    head.reset();
+    // The file must end where its length said, or the decoder would read bytes the guard did not.
+    if (std::fread(whole.get() + head_length, 1, length - head_length, f.get()) != length - head_length ||
+        std::fgetc(f.get()) != EOF) {
+        return fatal(FailureKind::image_load);
+    }
+    const std::span<const std::uint8_t> bytes(whole.get(), length);
+    // A declared size too large to decode is a better reason than missing data, though.
+    const RasterVerdict verdict = check_raster(bytes);
+    declared = declared_size(bytes, verdict);
+    if (!declared.ok()) return declared.error();
+    planned = plan_size(options, declared.value());
+    if (!planned.ok()) return planned.error();
+    if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
+    whole.reset();
+
+    int w = 0, h = 0, comp = 0;
+    Image image;
+    std::rewind(f.get());
+    image.pixels = PixelBuffer(stbi_load_from_file(f.get(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
+    if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4)
+        return fatal(FailureKind::image_load);
+    image.width = static_cast<std::uint32_t>(w);
+    image.height = static_cast<std::uint32_t>(h);
+    image.channels = comp;
+    // The pixels decide should they disagree with the header.
+    planned = plan_size(options, {image.width, image.height});
+    if (!planned.ok()) return planned.error();
+    final_size = planned.value();
+    return image;
+}
+
+// The component the resampler treats as alpha: the last one of grey + alpha and of RGBA, so that
+// alpha is filtered linearly and colour is weighted by it. An image whose alpha is 255 everywhere
+// has nothing to weight: naming its alpha would only let float rounding flip a byte in a million,
+// so opaque images are resampled exactly as before.
+int alpha_component(const Image& image) {
+    if (image.channels != 2 && image.channels != 4) return STBIR_ALPHA_CHANNEL_NONE;
+    const std::size_t step = static_cast<std::size_t>(image.channels);
+    const std::size_t end = std::size_t{image.width} * image.height * step;
+    for (std::size_t i = step - 1; i < end; i += step) {
+        if (image.pixels[i] != 255) return image.channels - 1;
+    }
+    return STBIR_ALPHA_CHANNEL_NONE;
+}
+
+// Working memory the resampler may take for one pass. When it shrinks rows it keeps a ring of
+// float rows as tall as its filter, and the filter widens with the shrink: about
+// 16 x channels x output width x (rows in / rows out) bytes, which for a tall image squeezed to
+// a few rows runs to gigabytes (and past what its own int arithmetic can count).
+constexpr std::uint64_t kResampleBudget = std::uint64_t{64} << 20;
+
+// The height the next pass may shrink `from` rows to, on its way to `to`, with rows of
+// `width` x `channels` staying within kResampleBudget; `to` itself whenever it fits, as it does
+// for every ordinary resize, which therefore takes exactly one pass.
+std::uint32_t next_pass_height(std::uint32_t from, std::uint32_t to, std::uint32_t width, int channels) {
+    const std::uint64_t row_cost = std::uint64_t{16} * static_cast<std::uint64_t>(channels) * width;
+    const std::uint64_t max_ratio = std::max<std::uint64_t>(2, kResampleBudget / row_cost);
+    if (to >= from || (from + to - 1) / to <= max_ratio) return to;
+    return static_cast<std::uint32_t>((from + max_ratio - 1) / max_ratio);
+}
+
+// One resampling pass from `source` to width x height; no pixels when it failed.
+Image resample(const Image& source, std::uint32_t width, std::uint32_t height) {
+    Image out;
+    out.width = width;
+    out.height = height;
+    out.channels = source.channels;
+    const std::size_t bytes = std::size_t{width} * height * static_cast<std::size_t>(source.channels);
+    out.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(bytes)));
+    const bool resampled =
+        out.pixels != nullptr &&
+        stbir_resize(source.pixels.get(), static_cast<int>(source.width), static_cast<int>(source.height), 0,
+                     out.pixels.get(), static_cast<int>(width), static_cast<int>(height), 0, STBIR_TYPE_UINT8,
+                     source.channels, alpha_component(source), 0, STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP,
+                     STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB, nullptr) != 0;
+    // No memory, or the resampler failed (its own working memory): no pixels rather than
+    // undefined ones.
+    if (!resampled) out.pixels.reset();
+    return out;
+}
+
+// Resamples `source` to `size` (planned, so within the size limit), in as many passes as keep the
+// resampler's working memory bounded. A failed resampling is a pending failure: the result then
+// has the target size but no pixels.
+Acquired resize(Image source, Size size) {
+    Image current = std::move(source);
+    do {
+        const std::uint32_t height =
+            next_pass_height(current.height, size.height, size.width, current.channels);
+        current = resample(current, size.width, height);
+    } while (current.pixels != nullptr && current.height != size.height);
+    Acquired out;
+    if (current.pixels == nullptr) {
+        current.height = size.height;
+        out.failure = pending(FailureKind::resize_alloc);
+    }
+    out.image = std::move(current);
+    return out;
+}
+
+}  // namespace
+
+Acquired acquire_image(const Options& options) {
+    Size size;
+    auto decoded = options.kind == ImageKind::svg ? decode_svg(options, size) : decode_raster(options, size);
+    if (!decoded.ok()) return {Image{}, decoded.error()};
+    if (wants_resize(options)) return resize(std::move(decoded.value()), size);
+    return {std::move(decoded.value()), std::nullopt};
+}
+
+}  // namespace pixmint

@@ -1,0 +1,32 @@
+#include "pixmint/acquire/size_plan.h"
+
+namespace pixmint {
+
+bool wants_resize(const Options& options) {
+    return options.width || options.height || options.zintra;
+}
+
+lvforge::Result<Size, Failure> plan_size(const Options& options, Size source) {
+    // An empty image would become an array of no bytes, which does not compile.
+    if (source.width == 0 || source.height == 0) return fatal(FailureKind::invalid_size);
+
+    std::int64_t w = options.width ? std::int64_t{*options.width} : std::int64_t{source.width};
+    if (options.zintra) {
+        // The zintra GPU wants the width cut to a multiple of 16 and then one
+        // more block of 16 added, even when it already was a multiple.
+        w = (w & ~std::int64_t{15}) + 16;
+    }
+    const std::int64_t h = options.height ? std::int64_t{*options.height} : std::int64_t{source.height};
+    if (w < 1 || h < 1) return fatal(FailureKind::invalid_size);
+    // LVGL v7 can't draw more (its header holds 11-bit sizes); refusing here
+    // also keeps any resize target far from the resampler's int arithmetic.
+    if (w > kMaxImageSide || h > kMaxImageSide) return fatal(FailureKind::size_limit);
+    // The decoded source must fit in memory even when it is scaled down.
+    if (source.width > kMaxSourceSide || source.height > kMaxSourceSide ||
+        std::uint64_t{source.width} * source.height > kMaxSourcePixels) {
+        return fatal(FailureKind::too_large_to_decode);
+    }
+    return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
+}
+
+}  // namespace pixmint

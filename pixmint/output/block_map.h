@@ -1,0 +1,16 @@
+// The map array of an indexed, alpha-only or raw image: one block, the same
+// whatever LV_COLOR_DEPTH the firmware uses.
+#pragma once
+
+#include "common/text_sink.h"
+#include "pixmint/pixels/block_image.h"
+#include "pixmint/pixels/options.h"
+
+namespace pixmint {
+
+// The block's lines, between the array's opening and closing lines: a comment, then for an
+// indexed format one palette entry a line and a second comment, then one packed row a line (a
+// raw file sixteen bytes a line).
+void append_block_map(ColorFormat format, const BlockImage& packed, lvforge::TextSink& out);
+
+}  // namespace pixmint

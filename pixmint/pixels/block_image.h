@@ -1,0 +1,30 @@
+// The one block of bytes an indexed, alpha-only or raw image is stored as:
+// the map array's contents and the body of its .bin file alike.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "common/result.h"
+#include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/image.h"
+#include "pixmint/pixels/options.h"
+#include "pixmint/pixels/palette.h"
+
+namespace pixmint {
+
+struct BlockImage {
+    std::vector<std::uint8_t> bytes;      // everything, palette first
+    std::size_t palette_bytes = 0;        // the palette at the start (indexed formats), 4 bytes an entry
+    std::size_t line_bytes = 0;           // bytes a text line holds after the palette: one packed row
+    std::optional<IndexedImage> indexed;  // palette and indices of an indexed format, for the preview
+};
+
+// The block of an indexed, alpha-only or raw `options.format`; nullopt for the true-colour
+// formats, which are stored per colour depth instead. The raw formats read options.image_path
+// again. An image without pixels gives an empty block.
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image);
+
+}  // namespace pixmint

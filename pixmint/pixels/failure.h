@@ -1,0 +1,58 @@
+// Everything that can make a pixmint run fail; run.cpp turns each into its message.
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace pixmint {
+
+enum class FailureKind {
+    // The command line.
+    usage,                     // no arguments, unknown option, missing argument, empty -p
+    unsupported_color_format,  // -f with an unknown word
+    unsupported_filename,      // -n whose last component is empty
+    no_image_path,             // no -p
+    unsupported_image_format,  // no known extension in the image path
+    zintra_combination,        // -v with a depth / format pair the zintra GPU can't draw
+    raw_resize,                // a raw format with -w, -h or -v
+    raw_binary,                // a raw format with --bin
+    binary_needs_depth,        // --bin with a true-colour format and no single -d
+    swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
+    unsupported_lvgl_version,  // --lvgl with anything but 7, 8 or 9
+    format_not_in_version,     // -f names a format the chosen LVGL release does not have (detail: the word)
+    option_not_in_version,     // an option the chosen LVGL release does not have (detail: the option)
+    // Acquisition.
+    svg_open,             // SVG missing, unreadable or invalid
+    svg_rasterizer,       // no SVG renderer
+    svg_alloc,            // no memory for the rendered SVG
+    image_load,           // raster file missing, unknown or corrupt
+    invalid_size,         // an empty image, or a resize target below one pixel
+    size_limit,           // the final image would be wider or taller than the limit
+    too_large_to_decode,  // the source is too large to decode at all
+    resize_alloc,         // no memory (or no success) for the resampled image
+    binary_too_large,     // --bin and an image wider or taller than its header can hold
+    palette_failed,       // the quantizer could not be loaded, or ran out of memory
+};
+
+// One failure, and whether the output file is still written before the run ends with status 1.
+struct Failure {
+    FailureKind kind;
+    bool output_still_written = false;
+    std::string detail;  // what the message names besides the kind: a format word or an option
+    int lvgl = 7;        // the LVGL release a version refusal names
+};
+
+// A failure that ends the run before anything is written.
+inline Failure fatal(FailureKind kind) {
+    return {kind, false, {}, 7};
+}
+// The refusal of a format word or an option that LVGL release `lvgl` does not have.
+inline Failure not_in_version(FailureKind kind, std::string detail, int lvgl) {
+    return {kind, false, std::move(detail), lvgl};
+}
+// A failure reported first; the file is written anyway and the run then ends with status 1.
+inline Failure pending(FailureKind kind) {
+    return {kind, true, {}, 7};
+}
+
+}  // namespace pixmint

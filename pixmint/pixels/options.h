@@ -1,0 +1,30 @@
+// What one pixmint run is asked to do, settled from the command line before any image is read.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/names.h"
+#include "pixmint/pixels/formats.h"
+
+namespace pixmint {
+
+// What the command line asks for, settled before any image is read.
+struct Options {
+    std::string image_path;           // the last -p
+    ImageKind kind = ImageKind::png;  // from the image path; svg takes the SVG route
+    ColorFormat format = ColorFormat::true_color;
+    Depth depth = Depth::all;
+    std::optional<int> width;                 // -w as atoi reads it
+    std::optional<int> height;                // -h as atoi reads it
+    bool zintra = false;                      // -v: the target renders with the zintra GPU
+    lvforge::OutputNames names;               // output path and C names, from -n or the image path
+    bool binary = false;                      // --bin: <name>.bin instead of <name>.c
+    bool swap = false;                        // --swap: the LV_COLOR_16_SWAP byte order in a 16-bit .bin
+    bool dither = false;                      // --dither: error diffusion wherever colours are reduced
+    std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
+    LvglVersion lvgl = LvglVersion::v7;       // --lvgl: the LVGL release whose layout is written
+    bool help = false;                        // --help: print the help text and stop
+};
+
+}  // namespace pixmint

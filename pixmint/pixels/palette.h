@@ -1,0 +1,35 @@
+// Palettes for the indexed formats: the image's own colours when they fit,
+// otherwise a quantized palette, with every pixel's index.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "pixmint/pixels/rgba_image.h"
+
+namespace pixmint {
+
+// One palette colour.
+struct Color32 {
+    std::uint8_t r = 0, g = 0, b = 0, a = 0;
+    friend bool operator==(const Color32&, const Color32&) = default;
+};
+
+// A palette (at most 2^bits colours) and one index into it per pixel, in raster order.
+struct IndexedImage {
+    std::vector<Color32> palette;
+    std::vector<std::uint8_t> index;
+};
+
+// The image's distinct RGBA colours in order of first appearance in raster order, or nullopt
+// when there are more than `max_colors`.
+std::optional<std::vector<Color32>> exact_palette(const RgbaImage& img, std::size_t max_colors);
+
+// Palette of at most 2^bits (bits 1 to 8) colours and the index of every pixel. An image with
+// few enough colours keeps them exactly (and `dither` changes nothing, no precision being lost);
+// otherwise the colours are quantized, with error diffusion when `dither`. The same input gives
+// the same result. nullopt when the quantizer fails: it can't be loaded, or it ran out of memory.
+std::optional<IndexedImage> build_palette(const RgbaImage& img, int bits, bool dither);
+
+}  // namespace pixmint

@@ -1,8 +1,0 @@
-// pixmint's operations return the Result every tool shares.
-#pragma once
-
-#include "../common/result.h"
-
-namespace pixmint {
-using lvforge::Result;
-}  // namespace pixmint

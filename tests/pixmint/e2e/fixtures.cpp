@@ -1,0 +1,42 @@
+#include "tests/pixmint/e2e/fixtures.h"
+
+#include <stb_image_write.h>
+
+#include <stdexcept>
+
+namespace pixmint::test {
+
+std::vector<std::uint8_t> pattern(int w, int h, int comp) {
+    std::vector<std::uint8_t> px(static_cast<std::size_t>(w * h * comp));
+    std::size_t i = 0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < comp; ++c) {
+                px[i++] = static_cast<std::uint8_t>((x * 53 + y * 97 + c * 71 + 13) & 0xff);
+            }
+        }
+    }
+    return px;
+}
+
+void write_png(const std::string& path, int w, int h, int comp) {
+    const auto px = pattern(w, h, comp);
+    if (stbi_write_png(path.c_str(), w, h, comp, px.data(), w * comp) == 0) throw std::runtime_error(path);
+}
+
+void write_bmp(const std::string& path, int w, int h) {
+    const auto px = pattern(w, h, 3);
+    if (stbi_write_bmp(path.c_str(), w, h, 3, px.data()) == 0) throw std::runtime_error(path);
+}
+
+const char* pixmint_binary() {
+    return PIXMINT_BIN;
+}
+
+lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
+                                     long long file_size_limit) {
+    args.insert(args.begin(), pixmint_binary());
+    return lvforge::test::run(args, {.cwd = cwd, .file_size_limit = file_size_limit});
+}
+
+}  // namespace pixmint::test
