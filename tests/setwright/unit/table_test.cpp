@@ -58,8 +58,7 @@ const Entry& entry(int index) {
 
 // `config` after merging the conf.json text `json`, which must be accepted.
 void merge_ok(std::string json, Configuration& config) {
-    const std::optional<MergeError> err = merge_conf_text(json.data(), json.size(), config);
-    ASSERT_FALSE(err.has_value()) << json;
+    ASSERT_TRUE(merge_conf_text(json.data(), json.size(), config).ok()) << json;
 }
 
 }  // namespace
