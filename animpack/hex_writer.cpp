@@ -72,7 +72,7 @@ std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock
             BlockResult more = next();
             if (!more.ok()) {
                 read_failure = more.error();
-                out.abandon();
+                out.fail();
                 return;
             }
             block = more.value();

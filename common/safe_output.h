@@ -25,9 +25,14 @@ class SafeOutput {
     bool open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
-    // Closes the file and renames it into place; on any failure removes the temporary file and
+    // Closes the file, the close checked; a temporary file stays where it is until commit() or
+    // discard(). On failure removes it. Repeating it returns the first result.
+    Status finish();
+    // Finishes the file and renames it into place; on any failure removes the temporary file and
     // leaves an earlier file at the path untouched.
     Status commit();
+    // True when the file is written where it is (a device or FIFO): its bytes can't be held back.
+    bool in_place() const { return in_place_; }
     // Abandons the output and removes the temporary file.
     void discard();
 
@@ -39,6 +44,7 @@ class SafeOutput {
 
     int fd_ = -1;
     bool failed_ = false;
+    bool finished_ = false;  // closed by finish() without failure, not yet renamed
     bool in_place_ = false;
     std::string path_;
     std::string temp_path_;

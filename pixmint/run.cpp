@@ -1,10 +1,13 @@
 #include "pixmint/run.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/output_set.h"
+#include "common/output_target.h"
 #include "common/paths.h"
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/cli/command_line.h"
@@ -23,9 +26,8 @@ void print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
+// The run itself; run() adds the one answer to running out of memory.
+int convert(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
         print(message(parsed.error()));
@@ -52,6 +54,12 @@ int run(int argc, char** argv) {
         }
     }
 
+    // The preview must not be written over the file it accompanies, nor that over the preview.
+    if (options.preview_path && lvforge::same_output_file(*options.preview_path, out_path)) {
+        print(preview_is_output_message(*options.preview_path));
+        return 1;
+    }
+
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
@@ -65,20 +73,49 @@ int run(int argc, char** argv) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
-    auto block = pack_image(options, image);
+    const Encoding encoding = options.encoding();
+    auto block = pack_image(encoding.format, encoding.dither, options.image_path, image);
     if (!block.ok()) {
         print(message(block.error()));
         return 1;
     }
     const BlockImage* packed = block.value() ? &*block.value() : nullptr;
-    const auto opened = [&] { print(depth_line(options.depth)); };
-    auto written = options.binary ? write_bin_file(options, image, packed, opened)
-                                  : write_c_file(options, image, packed, year.value(), opened);
-    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (!written && options.preview_path && image.pixels != nullptr)
-        written = write_preview_file(options, image, packed);
-    if (written) print(lvforge::output_failure_message(*written));
-    return (failed || written) ? 1 : 0;
+
+    // Every output of the run lands together or not at all: all are opened, then written, and
+    // renamed into place only when each one succeeded.
+    lvforge::OutputSet outputs;
+    lvforge::Result<void, lvforge::OutputFailure> landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
+        if (options.binary) {
+            append_bin_file(encoding, image, packed, out);
+        } else {
+            append_c_file(options.names, encoding, year.value(), image, packed, out);
+        }
+    });
+    if (landed.ok()) {
+        print(depth_line(options.depth));
+        // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+        if (options.preview_path && image.pixels != nullptr) {
+            landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
+                append_preview_file(encoding, image, packed, out);
+            });
+        }
+    }
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
+    return (failed || !landed.ok()) ? 1 : 0;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Every allocation that can fail without a message of its own ends here: the owners unwound on
+    // the way out remove the run's temporary files, so nothing is left half written.
+    try {
+        return convert(argc, argv);
+    } catch (const std::bad_alloc&) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
 }
 
 }  // namespace pixmint

@@ -4,7 +4,7 @@
 
 #include "common/text_sink.h"
 #include "pixmint/pixels/block_image.h"
-#include "pixmint/pixels/options.h"
+#include "pixmint/pixels/formats.h"
 
 namespace pixmint {
 

@@ -17,59 +17,56 @@ constexpr const char* kBanner =
 
 // The pixels the section of `depth` (8 or 16) encodes: with --dither, the image diffused for
 // that depth and held in `keep`; otherwise the image itself.
-PixelView section_pixels(const Options& options, const PixelView& px, int depth, RgbaImage& keep) {
-    if (!options.dither || px.data == nullptr) return px;
+PixelView section_pixels(bool dither, const PixelView& px, int depth, RgbaImage& keep) {
+    if (!dither || px.data == nullptr) return px;
     keep = reduce_depth(to_rgba(px.data, px.width, px.height, px.channels), depth, true);
     return {keep.px.data(), keep.width, keep.height, 4};
 }
 }  // namespace
 
-std::optional<lvforge::OutputFailure> write_c_file(const Options& options, const Image& image,
-                                                   const BlockImage* packed, lvforge::BannerYear year,
-                                                   const std::function<void()>& opened) {
-    return lvforge::write_generated_file(options.names.out_path, [&](lvforge::TextSink& out) {
-        opened();
-        append_head(options, year, out);
-        append_map_array(options, image, packed, out);
-        append_descriptor(options, image, packed, out);
-    });
+void append_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
+                   const Image& image, const BlockImage* packed, lvforge::TextSink& out) {
+    append_head(names.attr_name, year, out);
+    append_map_array(names, encoding, image, packed, out);
+    append_descriptor(names.var_name, encoding.format, image, packed, out);
 }
 
-void append_head(const Options& options, lvforge::BannerYear year, lvforge::TextSink& out) {
-    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", options.names.attr_name, year);
+void append_head(std::string_view attr_name, lvforge::BannerYear year, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", attr_name, year);
 }
 
-void append_map_array(const Options& options, const Image& image, const BlockImage* packed,
-                      lvforge::TextSink& out) {
-    const auto& names = options.names;
+void append_map_array(const lvforge::OutputNames& names, const Encoding& encoding, const Image& image,
+                      const BlockImage* packed, lvforge::TextSink& out) {
     out.appendf(
         "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
         names.attr_name.c_str(), names.var_name.c_str());
     if (packed != nullptr) {
-        append_block_map(options.format, *packed, out);
+        append_block_map(encoding.format, *packed, out);
         out.append("};\n\n");
         return;
     }
     const PixelView px = image.view();
-    const Depth d = options.depth;
+    const Depth d = encoding.depth;
+    const ColorFormat format = encoding.format;
     RgbaImage keep;
     if (d == Depth::bits8 || d == Depth::all) {
-        append_8bit_section(section_pixels(options, px, 8, keep), options.format, options.zintra, out);
+        append_8bit_section(section_pixels(encoding.dither, px, 8, keep), format, encoding.zintra, out);
     }
     if (d == Depth::bits16 || d == Depth::all) {
-        const PixelView px16 = section_pixels(options, px, 16, keep);
-        append_16bit_section(px16, options.format, options.zintra, out);
-        append_16bit_swap_section(px16, options.format, options.zintra, out);
+        const PixelView px16 = section_pixels(encoding.dither, px, 16, keep);
+        append_16bit_section(px16, format, encoding.zintra, out);
+        append_16bit_swap_section(px16, format, encoding.zintra, out);
     }
     // 24 on the command line selects the 32-bit section.
-    if (d == Depth::bits24 || d == Depth::all) append_32bit_section(px, options.format, options.zintra, out);
+    if (d == Depth::bits24 || d == Depth::all) append_32bit_section(px, format, encoding.zintra, out);
     out.append("};\n\n");
 }
 
-void append_descriptor(const Options& options, const Image& image, const BlockImage* packed,
-                       lvforge::TextSink& out) {
-    const char* var_name = options.names.var_name.c_str();
-    out.appendf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
+void append_descriptor(std::string_view var_name, ColorFormat format, const Image& image,
+                       const BlockImage* packed, lvforge::TextSink& out) {
+    out.append("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t ");
+    out.append(var_name);
+    out.append(" = {\n");
     // header.always_zero is always 0 for an image held in memory.
     out.append("  .header.always_zero = 0,\n");
     out.appendf("  .header.w = %u,\n", image.width);
@@ -80,13 +77,15 @@ void append_descriptor(const Options& options, const Image& image, const BlockIm
     const long long pixels = static_cast<long long>(image.width) * image.height;
     if (packed != nullptr) {
         out.appendf("  .data_size = %zu,\n", packed->bytes.size());
-    } else if (options.format == ColorFormat::true_color_alpha) {
+    } else if (format == ColorFormat::true_color_alpha) {
         out.appendf("  .data_size = %lld * LV_IMG_PX_SIZE_ALPHA_BYTE,\n", pixels);
     } else {
         out.appendf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", pixels);
     }
-    out.appendf("  .header.cf = %s,\n", cf_constant(options.format));
-    out.appendf("  .data = %s_map,\n};\n", var_name);
+    out.appendf("  .header.cf = %s,\n", cf_constant(format));
+    out.append("  .data = ");
+    out.append(var_name);
+    out.append("_map,\n};\n");
 }
 
 }  // namespace pixmint

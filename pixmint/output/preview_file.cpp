@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "common/generated_file.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/preview_pixels.h"
 
@@ -32,33 +31,34 @@ TrueColorAlpha alpha_of(ColorFormat format) {
 
 }  // namespace
 
-RgbaImage shown_image(const Options& options, const Image& image, const BlockImage* packed) {
+RgbaImage shown_image(const Encoding& encoding, const Image& image, const BlockImage* packed) {
     if (image.pixels == nullptr) return {};
     const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
-    const int depth = shown_depth(options.depth);
-    switch (family_of(options.format)) {
+    const int depth = shown_depth(encoding.depth);
+    switch (family_of(encoding.format)) {
         case FormatFamily::true_color:
-            return true_color_preview(rgba, alpha_of(options.format), depth, options.dither);
+            return true_color_preview(rgba, alpha_of(encoding.format), depth, encoding.dither);
         case FormatFamily::indexed:
             if (packed != nullptr && packed->indexed) {
                 return indexed_preview(*packed->indexed, image.width, image.height, depth);
             }
             break;
         case FormatFamily::alpha:
-            return alpha_preview(rgba, bits_of(options.format));
+            return alpha_preview(rgba, bits_of(encoding.format));
         case FormatFamily::raw:
             break;
     }
     return rgba;
 }
 
-std::optional<lvforge::OutputFailure> write_preview_file(const Options& options, const Image& image,
-                                                         const BlockImage* packed) {
-    const auto png = encode_png(shown_image(options, image, packed));
-    if (!png) return lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *options.preview_path};
-    return lvforge::write_generated_file(*options.preview_path, [&](lvforge::TextSink& out) {
-        out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
-    });
+void append_preview_file(const Encoding& encoding, const Image& image, const BlockImage* packed,
+                         lvforge::TextSink& out) {
+    const auto png = encode_png(shown_image(encoding, image, packed));
+    if (!png) {
+        out.fail();
+        return;
+    }
+    out.append(std::string_view(reinterpret_cast<const char*>(png->data()), png->size()));
 }
 
 }  // namespace pixmint

@@ -24,12 +24,14 @@ lvforge::Result<std::optional<BlockImage>, Failure> raw_block(const std::string&
 
 }  // namespace
 
-lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image) {
-    const FormatFamily family = family_of(options.format);
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(ColorFormat format, bool dither,
+                                                               const std::string& image_path,
+                                                               const Image& image) {
+    const FormatFamily family = family_of(format);
     if (family == FormatFamily::true_color) return std::optional<BlockImage>();
-    if (family == FormatFamily::raw) return raw_block(options.image_path);
+    if (family == FormatFamily::raw) return raw_block(image_path);
 
-    const int bits = bits_of(options.format);
+    const int bits = bits_of(format);
     BlockImage out;
     out.line_bytes = packed_row_bytes(image.width, bits);
     if (image.pixels == nullptr) return std::optional<BlockImage>(std::move(out));
@@ -37,7 +39,7 @@ lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& op
     if (family == FormatFamily::alpha) {
         out.bytes = alpha_bytes(rgba, bits);
     } else {
-        auto indexed = build_palette(rgba, bits, options.dither);
+        auto indexed = build_palette(rgba, bits, dither);
         if (!indexed) return fatal(FailureKind::palette_failed);
         out.bytes = indexed_bytes(*indexed, image.width, image.height, bits);
         out.palette_bytes = (std::size_t{1} << bits) * 4;

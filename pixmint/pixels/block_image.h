@@ -5,12 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "common/result.h"
 #include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/image.h"
-#include "pixmint/pixels/options.h"
 #include "pixmint/pixels/palette.h"
 
 namespace pixmint {
@@ -22,9 +23,11 @@ struct BlockImage {
     std::optional<IndexedImage> indexed;  // palette and indices of an indexed format, for the preview
 };
 
-// The block of an indexed, alpha-only or raw `options.format`; nullopt for the true-colour
-// formats, which are stored per colour depth instead. The raw formats read options.image_path
-// again. An image without pixels gives an empty block.
-lvforge::Result<std::optional<BlockImage>, Failure> pack_image(const Options& options, const Image& image);
+// The block of an indexed, alpha-only or raw `format`, the palette quantized with error diffusion
+// when `dither`; nullopt for the true-colour formats, which are stored per colour depth instead.
+// The raw formats read the file `image_path` again. An image without pixels gives an empty block.
+lvforge::Result<std::optional<BlockImage>, Failure> pack_image(ColorFormat format, bool dither,
+                                                               const std::string& image_path,
+                                                               const Image& image);
 
 }  // namespace pixmint

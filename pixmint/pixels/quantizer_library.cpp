@@ -22,7 +22,7 @@ bool load(QuantizerLibrary& l) {
     // dependency, which dlsym searches too.
     void* lib = ::dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
     if (lib == nullptr) return false;
-    return resolve(lib, "liq_attr_create", l.attr_create) &&
+    return resolve(lib, "liq_attr_create_with_allocator", l.attr_create_with_allocator) &&
            resolve(lib, "liq_attr_destroy", l.attr_destroy) &&
            resolve(lib, "liq_set_max_colors", l.set_max_colors) &&
            resolve(lib, "liq_set_speed", l.set_speed) &&

@@ -11,7 +11,7 @@ namespace pixmint {
 // The quantizer calls the palette route makes, resolved from the loaded libimagequant and its
 // OpenMP runtime.
 struct QuantizerLibrary {
-    decltype(&::liq_attr_create) attr_create;
+    decltype(&::liq_attr_create_with_allocator) attr_create_with_allocator;
     decltype(&::liq_attr_destroy) attr_destroy;
     decltype(&::liq_set_max_colors) set_max_colors;
     decltype(&::liq_set_speed) set_speed;
