@@ -11,6 +11,7 @@
 #include "animpack/messages.h"
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "common/paths.h"
 #include "common/safe_output.h"
 
@@ -71,7 +72,13 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return convert(argc, argv);
     } catch (const std::bad_alloc&) {

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "common/output_set.h"
 #include "common/output_target.h"
 #include "common/paths.h"
@@ -22,7 +24,7 @@ namespace pixmint {
 
 namespace {
 
-void print(const std::string& text) {
+void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
@@ -109,7 +111,13 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return convert(argc, argv);
     } catch (const std::bad_alloc&) {
