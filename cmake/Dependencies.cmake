@@ -12,7 +12,8 @@ target_include_directories(lvforge_stb SYSTEM INTERFACE ${STB_INCLUDE_DIRS})
 target_link_libraries(lvforge_stb INTERFACE ${LVFORGE_STB_ARCHIVE} m)
 add_library(lvforge::stb ALIAS lvforge_stb)
 pkg_check_modules(CJSON REQUIRED IMPORTED_TARGET libcjson)
-# librsvg and libimagequant are loaded at run time, only by the runs that need
-# them: their headers are used, never their libraries.
+# librsvg, libimagequant and libspng are loaded at run time, only by the runs
+# that need them: their headers are used, never their libraries.
 pkg_check_modules(RSVG REQUIRED IMPORTED_TARGET librsvg-2.0)
 pkg_check_modules(IMAGEQUANT REQUIRED imagequant)
+pkg_check_modules(SPNG REQUIRED spng)

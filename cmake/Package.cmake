@@ -16,9 +16,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
 # Shared libraries the tools link (libcjson, the C library) are found by
 # dpkg-shlibdeps; the C++ runtime and stb are linked into the tools. librsvg
-# is loaded only when an SVG is converted and libimagequant only when a
-# palette is quantized, so no tool links them and they are declared by hand.
+# is loaded only when an SVG is converted, libimagequant only when a palette
+# is quantized and libspng only when a palette PNG's palette is kept, so no
+# tool links them and they are declared by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-2 (>= 2.52), libimagequant0 (>= 2.17)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-2 (>= 2.52), libimagequant0 (>= 2.17), libspng0 (>= 0.7)")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.18)")
 include(CPack)

@@ -61,6 +61,38 @@ def png_seeds():
         png(3, 3, 2, 8, [b"\x01\x02\x03"], interlace=1))  # too little data: a corrupt one too
 
 
+def palette_seeds():
+    """Palette PNGs for --keep-palette: every bit depth, interlaced, short, long and no tRNS, an
+    index past the palette. The last byte (after IEND) picks the format."""
+    def packed(values, depth):
+        bits = "".join(format(v, "0%db" % depth) for v in values)
+        bits += "0" * (-len(bits) % 8)
+        return bytes(int(bits[i:i + 8], 2) for i in range(0, len(bits), 8))
+
+    def pal(n):
+        return png_chunk(b"PLTE", bytes((i * 40 + c * 90) & 255 for i in range(n) for c in range(3)))
+
+    for depth, n, w, h, trns, interlace, pick in ((1, 2, 9, 3, b"", 0, 0), (2, 4, 5, 5, b"\x00\x80", 1, 1),
+                                                  (4, 12, 7, 2, b"\x00" * 5, 0, 4), (8, 256, 3, 2, b"", 1, 3),
+                                                  (4, 3, 4, 2, b"\x01\x02\x03\x04", 0, 2)):
+        extra = pal(n) + (png_chunk(b"tRNS", trns) if trns else b"")
+        values = [[(x + y * 3) % n for x in range(w)] for y in range(h)]
+        if interlace:
+            passes = []
+            for x0, y0, dx, dy in ((0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4),
+                                   (1, 0, 2, 2), (0, 1, 1, 2)):
+                if x0 < w:
+                    passes += [packed(values[y][x0::dx], depth) for y in range(y0, h, dy)]
+            data = png(w, h, 3, depth, passes, extra, interlace=1)
+        else:
+            data = png(w, h, 3, depth, [packed(r, depth) for r in values], extra)
+        put("pixmint_palette", "depth%d_%d%s.png" % (depth, n, "_interlaced" if interlace else ""),
+            data + bytes([pick]))
+    put("pixmint_palette", "index_past.png",
+        png(2, 1, 3, 8, [b"\x00\x07"], pal(3)) + b"\x00")
+    put("pixmint_palette", "rgba.png", png_plain(2, 2, 4, 6) + b"\x04")
+
+
 # ---- BMP ------------------------------------------------------------------
 
 def bmp(w, h, bpp, header_size=40, compression=0, palette=b"", masks=b"", rows=None):
@@ -259,6 +291,7 @@ def argv_seeds():
 
 if __name__ == "__main__":
     png_seeds()
+    palette_seeds()
     bmp_seeds()
     gif_seeds()
     jpeg_seeds()

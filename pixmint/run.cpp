@@ -65,7 +65,7 @@ int convert(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(*acquired.failure));
+        print(message(*acquired.failure, options.image_path));
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
@@ -75,13 +75,16 @@ int convert(int argc, char** argv) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
-    const Encoding encoding = options.encoding();
-    auto block = pack_image(encoding.format, encoding.dither, options.image_path, image);
+    Encoding encoding = options.encoding();
+    auto block = pack_image(encoding.format, encoding.dither, options.image_path, image,
+                            acquired.own_palette ? &*acquired.own_palette : nullptr);
     if (!block.ok()) {
-        print(message(block.error()));
+        print(message(block.error(), options.image_path));
         return 1;
     }
     const BlockImage* packed = block.value() ? &*block.value() : nullptr;
+    // From here on the format is the one the block holds: indexed-auto has settled on the image.
+    if (packed != nullptr) encoding.format = packed->format;
 
     // Every output of the run lands together or not at all: all are opened, then written, and
     // renamed into place only when each one succeeded.

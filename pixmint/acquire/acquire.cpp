@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 
+#include "pixmint/acquire/png_palette.h"
 #include "pixmint/acquire/raster_guard.h"
 #include "pixmint/acquire/size_plan.h"
 #include "pixmint/acquire/svg_document.h"
@@ -43,6 +44,8 @@ Failure svg_failure(SvgFailure failure) {
 
 // The SVG route: the document's intrinsic size decides before anything is rendered.
 lvforge::Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
+    // A rendered document has colours, never a palette of its own.
+    if (options.keep_palette) return fatal(FailureKind::not_palette_png);
     if (!is_regular_file(options.image_path)) return fatal(FailureKind::svg_open);
     auto doc = SvgDocument::open(options.image_path);
     if (!doc.ok()) return svg_failure(doc.error());
@@ -86,11 +89,26 @@ lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes
     return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
 }
 
+// The image a palette PNG's own palette and indices show, four components a pixel.
+lvforge::Result<Image, Failure> palette_colors(const PalettePng& png) {
+    Image image;
+    image.width = png.width;
+    image.height = png.height;
+    image.channels = 4;
+    const RgbaImage rgba = expand_palette(png.indexed, png.width, png.height);
+    image.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(rgba.px.empty() ? 1 : rgba.px.size())));
+    if (image.pixels == nullptr) return fatal(FailureKind::image_load);
+    std::copy(rgba.px.begin(), rgba.px.end(), image.pixels.get());
+    return image;
+}
+
 // Decodes a raster file, whatever its extension claims. The size declared in the file's head
 // decides before the file is read whole; the raster guard then sees all of its bytes before the
 // decoder does. The decoder reads the same open file again rather than a copy in memory, so the
-// file's bytes and the decoder's own buffers are never held at once.
-lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
+// file's bytes and the decoder's own buffers are never held at once. With --keep-palette the
+// file's bytes are read as a palette PNG instead, into `own`.
+lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& final_size,
+                                              std::optional<IndexedImage>& own) {
     const std::string& path = options.image_path;
     if (!is_regular_file(path)) return fatal(FailureKind::image_load);
     File f(std::fopen(path.c_str(), "rb"), std::fclose);
@@ -128,6 +146,16 @@ lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& fina
     planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
     if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
+    if (options.keep_palette) {
+        auto png = read_palette_png(bytes);
+        if (!png.ok()) return png.error();
+        planned = plan_size(options, {png.value().width, png.value().height});
+        if (!planned.ok()) return planned.error();
+        final_size = planned.value();
+        auto image = palette_colors(png.value());
+        if (image.ok()) own = std::move(png.value().indexed);
+        return image;
+    }
     whole.reset();
 
     int w = 0, h = 0, comp = 0;
@@ -219,10 +247,12 @@ Acquired resize(Image source, Size size) {
 
 Acquired acquire_image(const Options& options) {
     Size size;
-    auto decoded = options.kind == ImageKind::svg ? decode_svg(options, size) : decode_raster(options, size);
-    if (!decoded.ok()) return {Image{}, decoded.error()};
+    std::optional<IndexedImage> own;
+    auto decoded =
+        options.kind == ImageKind::svg ? decode_svg(options, size) : decode_raster(options, size, own);
+    if (!decoded.ok()) return {Image{}, decoded.error(), std::nullopt};
     if (wants_resize(options)) return resize(std::move(decoded.value()), size);
-    return {std::move(decoded.value()), std::nullopt};
+    return {std::move(decoded.value()), std::nullopt, std::move(own)};
 }
 
 }  // namespace pixmint

@@ -3,6 +3,7 @@
 #include "common/whole_file.h"
 #include "pixmint/pixels/bit_packing.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/indexed_choice.h"
 
 namespace pixmint {
 
@@ -11,11 +12,12 @@ namespace {
 // A raw block is written sixteen bytes a line.
 constexpr std::size_t kRawLineBytes = 16;
 
-lvforge::Result<std::optional<BlockImage>, Failure> raw_block(const std::string& path) {
+lvforge::Result<std::optional<BlockImage>, Failure> raw_block(ColorFormat format, const std::string& path) {
     lvforge::WholeFile file;
     if (lvforge::read_whole_file(path.c_str(), file) != lvforge::ReadStatus::ok)
         return fatal(FailureKind::image_load);
     BlockImage out;
+    out.format = format;
     const auto* data = reinterpret_cast<const std::uint8_t*>(file.data.get());
     out.bytes.assign(data, data + file.size);
     out.line_bytes = kRawLineBytes;
@@ -26,25 +28,37 @@ lvforge::Result<std::optional<BlockImage>, Failure> raw_block(const std::string&
 
 lvforge::Result<std::optional<BlockImage>, Failure> pack_image(ColorFormat format, bool dither,
                                                                const std::string& image_path,
-                                                               const Image& image) {
+                                                               const Image& image, const IndexedImage* own) {
     const FormatFamily family = family_of(format);
     if (family == FormatFamily::true_color) return std::optional<BlockImage>();
-    if (family == FormatFamily::raw) return raw_block(image_path);
+    if (family == FormatFamily::raw) return raw_block(format, image_path);
 
-    const int bits = bits_of(format);
     BlockImage out;
-    out.line_bytes = packed_row_bytes(image.width, bits);
-    if (image.pixels == nullptr) return std::optional<BlockImage>(std::move(out));
-    const RgbaImage rgba = to_rgba(image.pixels.get(), image.width, image.height, image.channels);
-    if (family == FormatFamily::alpha) {
-        out.bytes = alpha_bytes(rgba, bits);
-    } else {
-        auto indexed = build_palette(rgba, bits, dither);
-        if (!indexed) return fatal(FailureKind::palette_failed);
-        out.bytes = indexed_bytes(*indexed, image.width, image.height, bits);
-        out.palette_bytes = (std::size_t{1} << bits) * 4;
-        out.indexed = std::move(indexed);
+    out.format = format;
+    if (image.pixels == nullptr) {
+        // Nothing to settle indexed-auto on (a failed resize, already reported): the largest.
+        if (settled_on_image(out.format)) out.format = ColorFormat::indexed_8;
+        out.line_bytes = packed_row_bytes(image.width, bits_of(out.format));
+        return std::optional<BlockImage>(std::move(out));
     }
+    if (family == FormatFamily::alpha) {
+        const int bits = bits_of(format);
+        out.line_bytes = packed_row_bytes(image.width, bits);
+        out.bytes = alpha_bytes(to_rgba(image.pixels.get(), image.width, image.height, image.channels), bits);
+        return std::optional<BlockImage>(std::move(out));
+    }
+    auto chosen =
+        own != nullptr
+            ? keep_own_palette(format, *own)
+            : index_colors(format, to_rgba(image.pixels.get(), image.width, image.height, image.channels),
+                           dither);
+    if (!chosen.ok()) return chosen.error();
+    out.format = chosen.value().format;
+    const int bits = bits_of(out.format);
+    out.line_bytes = packed_row_bytes(image.width, bits);
+    out.bytes = indexed_bytes(chosen.value().indexed, image.width, image.height, bits);
+    out.palette_bytes = (std::size_t{1} << bits) * 4;
+    out.indexed = std::move(chosen.value().indexed);
     return std::optional<BlockImage>(std::move(out));
 }
 

@@ -17,17 +17,21 @@
 namespace pixmint {
 
 struct BlockImage {
-    std::vector<std::uint8_t> bytes;      // everything, palette first
-    std::size_t palette_bytes = 0;        // the palette at the start (indexed formats), 4 bytes an entry
-    std::size_t line_bytes = 0;           // bytes a text line holds after the palette: one packed row
-    std::optional<IndexedImage> indexed;  // palette and indices of an indexed format, for the preview
+    ColorFormat format = ColorFormat::raw;  // the format it holds: for indexed-auto, the one chosen
+    std::vector<std::uint8_t> bytes;        // everything, palette first
+    std::size_t palette_bytes = 0;          // the palette at the start (indexed formats), 4 bytes an entry
+    std::size_t line_bytes = 0;             // bytes a text line holds after the palette: one packed row
+    std::optional<IndexedImage> indexed;    // palette and indices of an indexed format, for the preview
 };
 
 // The block of an indexed, alpha-only or raw `format`, the palette quantized with error diffusion
 // when `dither`; nullopt for the true-colour formats, which are stored per colour depth instead.
-// The raw formats read the file `image_path` again. An image without pixels gives an empty block.
+// The raw formats read the file `image_path` again. An indexed format keeps `own` (the file's own
+// palette and indices, with --keep-palette) when not null; indexed-auto settles on the smallest
+// format that holds the image exactly (index_colors, keep_own_palette). An image without pixels
+// gives an empty block, indexed-auto then in indexed-8.
 lvforge::Result<std::optional<BlockImage>, Failure> pack_image(ColorFormat format, bool dither,
                                                                const std::string& image_path,
-                                                               const Image& image);
+                                                               const Image& image, const IndexedImage* own);
 
 }  // namespace pixmint

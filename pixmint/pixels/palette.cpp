@@ -1,5 +1,6 @@
 #include "pixmint/pixels/palette.h"
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -45,6 +46,30 @@ IndexedImage index_exactly(const RgbaImage& img, std::vector<Color32> palette) {
     return out;
 }
 
+// The entry fully transparent pixels take in a quantized palette. Left to the quantizer they
+// share an entry with some opacity, and then draw a haze over whatever lies behind the image.
+constexpr Color32 kClear{0, 0, 0, 0};
+
+bool has_clear_pixel(const RgbaImage& img) {
+    for (std::size_t i = 3; i < img.px.size(); i += 4)
+        if (img.px[i] == 0) return true;
+    return false;
+}
+
+// Points every fully transparent pixel at the kClear entry. The quantizer maps them there itself
+// (it weighs colour by alpha); this makes it certain whatever its error diffusion does, and adds
+// the entry should the quantizer ever drop it and there be room.
+void keep_clear(const RgbaImage& img, std::size_t max_colors, IndexedImage& out) {
+    auto entry = std::find(out.palette.begin(), out.palette.end(), kClear);
+    if (entry == out.palette.end()) {
+        if (out.palette.size() == max_colors) return;
+        entry = out.palette.insert(out.palette.end(), kClear);
+    }
+    const auto clear = static_cast<std::uint8_t>(entry - out.palette.begin());
+    for (std::size_t i = 0; i < out.index.size(); ++i)
+        if (img.px[i * 4 + 3] == 0) out.index[i] = clear;
+}
+
 std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither) {
     // Loaded here, on the one route that needs it; without it there is no palette to build.
     const QuantizerLibrary* lib = quantizer_library();
@@ -67,6 +92,10 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
                                static_cast<int>(img.height), 0),
         ImageDeleter{lib});
     if (!image) return std::nullopt;
+    const bool clear = has_clear_pixel(img);
+    if (clear &&
+        lib->image_add_fixed_color(image.get(), liq_color{kClear.r, kClear.g, kClear.b, kClear.a}) != LIQ_OK)
+        return std::nullopt;
     liq_result* raw_result = nullptr;
     if (lib->image_quantize(image.get(), attr.get(), &raw_result) != LIQ_OK) return std::nullopt;
     std::unique_ptr<liq_result, ResultDeleter> result(raw_result, ResultDeleter{lib});
@@ -80,6 +109,7 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
     const liq_palette* pal = lib->get_palette(result.get());
     for (unsigned i = 0; i < pal->count; ++i)
         out.palette.push_back({pal->entries[i].r, pal->entries[i].g, pal->entries[i].b, pal->entries[i].a});
+    if (clear) keep_clear(img, std::size_t{1} << bits, out);
     return out;
 }
 
@@ -97,9 +127,36 @@ std::optional<std::vector<Color32>> exact_palette(const RgbaImage& img, std::siz
     return palette;
 }
 
+std::optional<IndexedImage> exact_indexed(const RgbaImage& img, std::size_t max_colors) {
+    auto exact = exact_palette(img, max_colors);
+    if (!exact) return std::nullopt;
+    return index_exactly(img, std::move(*exact));
+}
+
+std::size_t count_colors(const RgbaImage& img) {
+    // Sorting keeps the memory at four bytes a pixel, where a hash set of millions of colours
+    // would take ten times that.
+    std::vector<std::uint32_t> keys(img.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = key_of(&img.px[i * 4]);
+    std::sort(keys.begin(), keys.end());
+    return static_cast<std::size_t>(std::unique(keys.begin(), keys.end()) - keys.begin());
+}
+
 std::optional<IndexedImage> build_palette(const RgbaImage& img, int bits, bool dither) {
-    if (auto exact = exact_palette(img, std::size_t{1} << bits)) return index_exactly(img, std::move(*exact));
+    if (auto exact = exact_indexed(img, std::size_t{1} << bits)) return exact;
     return quantize(img, bits, dither);
+}
+
+RgbaImage expand_palette(const IndexedImage& img, std::uint32_t width, std::uint32_t height) {
+    RgbaImage out{width, height, std::vector<std::uint8_t>(std::size_t{width} * height * 4)};
+    for (std::size_t i = 0; i < img.index.size() && i < out.size(); ++i) {
+        const Color32 c = img.index[i] < img.palette.size() ? img.palette[img.index[i]] : Color32{};
+        out.px[i * 4 + 0] = c.r;
+        out.px[i * 4 + 1] = c.g;
+        out.px[i * 4 + 2] = c.b;
+        out.px[i * 4 + 3] = c.a;
+    }
+    return out;
 }
 
 }  // namespace pixmint

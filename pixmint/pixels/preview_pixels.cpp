@@ -20,15 +20,7 @@ RgbaImage true_color_preview(const RgbaImage& img, TrueColorAlpha alpha, int dep
 }
 
 RgbaImage indexed_preview(const IndexedImage& img, std::uint32_t width, std::uint32_t height, int depth) {
-    RgbaImage out{width, height, std::vector<std::uint8_t>(std::size_t{width} * height * 4)};
-    for (std::size_t i = 0; i < img.index.size() && i < out.size(); ++i) {
-        const Color32 c = img.index[i] < img.palette.size() ? img.palette[img.index[i]] : Color32{};
-        out.px[i * 4 + 0] = c.r;
-        out.px[i * 4 + 1] = c.g;
-        out.px[i * 4 + 2] = c.b;
-        out.px[i * 4 + 3] = c.a;
-    }
-    return reduce_depth(out, depth, false);
+    return reduce_depth(expand_palette(img, width, height), depth, false);
 }
 
 RgbaImage alpha_preview(const RgbaImage& img, int bits) {

@@ -28,6 +28,7 @@ bool load(QuantizerLibrary& l) {
            resolve(lib, "liq_set_speed", l.set_speed) &&
            resolve(lib, "liq_image_create_rgba", l.image_create_rgba) &&
            resolve(lib, "liq_image_destroy", l.image_destroy) &&
+           resolve(lib, "liq_image_add_fixed_color", l.image_add_fixed_color) &&
            resolve(lib, "liq_image_quantize", l.image_quantize) &&
            resolve(lib, "liq_set_dithering_level", l.set_dithering_level) &&
            resolve(lib, "liq_write_remapped_image", l.write_remapped_image) &&

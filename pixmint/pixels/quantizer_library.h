@@ -17,6 +17,7 @@ struct QuantizerLibrary {
     decltype(&::liq_set_speed) set_speed;
     decltype(&::liq_image_create_rgba) image_create_rgba;
     decltype(&::liq_image_destroy) image_destroy;
+    decltype(&::liq_image_add_fixed_color) image_add_fixed_color;
     decltype(&::liq_image_quantize) image_quantize;
     decltype(&::liq_set_dithering_level) set_dithering_level;
     decltype(&::liq_write_remapped_image) write_remapped_image;

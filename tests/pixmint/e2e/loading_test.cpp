@@ -1,9 +1,11 @@
-// The quantizer is a library pixmint loads only when a palette has to be
-// quantized: every other run must start without it, and a run that needs it
-// where it can't be loaded must fail with the palette message, losing nothing.
+// The quantizer (libimagequant) and the palette PNG reader (libspng) are
+// libraries pixmint loads only on the routes that need them: every other run
+// must start without them, and a run that needs one where it can't be loaded
+// must fail with that step's message, losing nothing.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,24 +20,39 @@ using lvforge::test::TempDir;
 
 const std::string kEarlier = "/* an earlier, good output */\n";
 
-// The images of the cases: a two-colour one, whose palettes are exact, and one of some hundred
-// colours, more than indexed-4 holds.
+// The libraries loaded at run time: the soname, a call to find its file by, and the message of a
+// run that needs it when it can't be loaded.
+struct Library {
+    const char* soname;
+    const char* symbol;
+    const char* failure;
+};
+const Library kQuantizer{"libimagequant.so.0", "liq_attr_create", "Error: Failed to build the palette.\n"};
+const Library kSpng{"libspng.so.0", "spng_ctx_new", "Error: Failed to load the image\n"};
+
+// The inputs of the cases: a two-colour image, whose palettes are exact, one of some hundred
+// colours, more than indexed-4 holds, and a palette PNG.
 void write_images(const TempDir& dir) {
     write_png(dir / "many.png", 32, 32, 4);
     write_png(dir / "two.png", 2, 1, 4);
+    std::filesystem::copy_file(
+        std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/pixmint/keep_palette/bits_8_interlaced/in/in.png",
+        dir / "pal.png");
 }
 
-// Whether a run quantizes, and so loads the quantizer.
+// The libraries each run loads.
 const struct LoadCase {
     std::vector<std::string> args;
-    bool quantizes;
+    std::vector<const Library*> loads;
 } kCases[] = {
-    {{"-p", "many.png", "-f", "true-color-alpha"}, false},
-    {{"-p", "many.png", "-f", "alpha-4"}, false},
-    {{"-p", "many.png", "-f", "raw"}, false},
-    {{"-p", "two.png", "-f", "indexed-1"}, false},
-    {{"-p", "many.png", "-f", "indexed-4"}, true},
-    {{"-p", "many.png", "-f", "indexed-2", "--dither"}, true},
+    {{"-p", "many.png", "-f", "true-color-alpha"}, {}},
+    {{"-p", "many.png", "-f", "alpha-4"}, {}},
+    {{"-p", "many.png", "-f", "raw"}, {}},
+    {{"-p", "two.png", "-f", "indexed-1"}, {}},
+    {{"-p", "pal.png", "-f", "indexed-8"}, {}},
+    {{"-p", "many.png", "-f", "indexed-4"}, {&kQuantizer}},
+    {{"-p", "many.png", "-f", "indexed-2", "--dither"}, {&kQuantizer}},
+    {{"-p", "pal.png", "-f", "indexed-8", "--keep-palette"}, {&kSpng}},
 };
 
 std::string describe(const std::vector<std::string>& args) {
@@ -44,7 +61,13 @@ std::string describe(const std::vector<std::string>& args) {
     return s;
 }
 
-TEST(QuantizerLoading, OnlyRunsThatQuantizeLoadIt) {
+bool loads(const LoadCase& c, const Library& lib) {
+    for (const Library* l : c.loads)
+        if (l == &lib) return true;
+    return false;
+}
+
+TEST(LibraryLoading, OnlyRunsThatNeedALibraryLoadIt) {
     TempDir dir;
     write_images(dir);
     for (const LoadCase& c : kCases) {
@@ -53,53 +76,63 @@ TEST(QuantizerLoading, OnlyRunsThatQuantizeLoadIt) {
         // The dynamic loader names on standard error every library it loads.
         const auto r = lvforge::test::run(argv, {.cwd = dir.path(), .env = {{"LD_DEBUG", "files"}}});
         EXPECT_EQ(r.status, 0) << describe(c.args) << r.out;
-        const bool loaded = r.err.find("file=libimagequant.so.0") != std::string::npos;
-        const bool omp = r.err.find("file=libgomp.so.1") != std::string::npos;
-        EXPECT_EQ(loaded, c.quantizes) << describe(c.args);
-        EXPECT_EQ(omp, c.quantizes) << describe(c.args);
+        for (const Library* lib : {&kQuantizer, &kSpng}) {
+            const bool loaded = r.err.find(std::string("file=") + lib->soname) != std::string::npos;
+            EXPECT_EQ(loaded, loads(c, *lib)) << describe(c.args) << lib->soname;
+        }
+        // The OpenMP runtime comes with the quantizer, never on its own.
+        EXPECT_EQ(r.err.find("file=libgomp.so.1") != std::string::npos, loads(c, kQuantizer))
+            << describe(c.args);
     }
 }
 
-// The file the quantizer is loaded from here.
-std::string quantizer_path() {
-    void* lib = ::dlopen("libimagequant.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) return "";
+// The file `lib` is loaded from here.
+std::string library_path(const Library& lib) {
+    void* handle = ::dlopen(lib.soname, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) return "";
     Dl_info info{};
-    const bool found = ::dladdr(::dlsym(lib, "liq_attr_create"), &info) != 0 && info.dli_fname != nullptr;
+    const bool found = ::dladdr(::dlsym(handle, lib.symbol), &info) != 0 && info.dli_fname != nullptr;
     return found ? info.dli_fname : "";
 }
 
-TEST(QuantizerLoading, WithoutTheLibraryOnlyQuantizingRunsFailAndLoseNothing) {
-    const std::string lib = quantizer_path();
-    ASSERT_NE(lib, "");
-    // In a mount namespace of its own, the run sees an empty file in place of the library.
-    const std::vector<std::string> hide = {
-        "/usr/bin/unshare", "--mount", "/bin/sh", "-c", "mount --bind /dev/null \"$0\" && exec \"$@\"", lib};
-    std::vector<std::string> probe = hide;
-    probe.push_back("/bin/true");
-    if (lvforge::test::run(probe).status != 0) GTEST_SKIP() << "no mount namespace to hide the library in";
+TEST(LibraryLoading, WithoutALibraryOnlyRunsThatNeedItFailAndLoseNothing) {
+    for (const Library* hidden : {&kQuantizer, &kSpng}) {
+        const std::string path = library_path(*hidden);
+        ASSERT_NE(path, "") << hidden->soname;
+        // In a mount namespace of its own, the run sees an empty file in place of the library.
+        const std::vector<std::string> hide = {"/usr/bin/unshare",
+                                               "--mount",
+                                               "/bin/sh",
+                                               "-c",
+                                               "mount --bind /dev/null \"$0\" && exec \"$@\"",
+                                               path};
+        std::vector<std::string> probe = hide;
+        probe.push_back("/bin/true");
+        if (lvforge::test::run(probe).status != 0) GTEST_SKIP() << "no mount namespace to hide a library in";
 
-    TempDir dir;
-    write_images(dir);
-    for (const LoadCase& c : kCases) {
-        lvforge::test::write_file(dir / "out.c", kEarlier);
-        std::vector<std::string> argv = hide;
-        argv.push_back(pixmint_binary());
-        argv.insert(argv.end(), c.args.begin(), c.args.end());
-        argv.insert(argv.end(), {"-n", "out"});
-        const auto r = lvforge::test::run(argv, {.cwd = dir.path()});
-        EXPECT_EQ(r.err, "") << describe(c.args);
-        if (c.quantizes) {
-            EXPECT_EQ(r.out, "Error: Failed to build the palette.\n") << describe(c.args);
-            EXPECT_EQ(r.status, 1) << describe(c.args);
-            EXPECT_TRUE(read_file(dir / "out.c") == kEarlier) << describe(c.args);
-        } else {
-            EXPECT_EQ(r.status, 0) << describe(c.args) << r.out;
-            EXPECT_TRUE(read_file(dir / "out.c") != kEarlier) << describe(c.args);
+        TempDir dir;
+        write_images(dir);
+        for (const LoadCase& c : kCases) {
+            const std::string what = describe(c.args) + "without " + hidden->soname;
+            lvforge::test::write_file(dir / "out.c", kEarlier);
+            std::vector<std::string> argv = hide;
+            argv.push_back(pixmint_binary());
+            argv.insert(argv.end(), c.args.begin(), c.args.end());
+            argv.insert(argv.end(), {"-n", "out"});
+            const auto r = lvforge::test::run(argv, {.cwd = dir.path()});
+            EXPECT_EQ(r.err, "") << what;
+            if (loads(c, *hidden)) {
+                EXPECT_EQ(r.out, hidden->failure) << what;
+                EXPECT_EQ(r.status, 1) << what;
+                EXPECT_TRUE(read_file(dir / "out.c") == kEarlier) << what;
+            } else {
+                EXPECT_EQ(r.status, 0) << what << r.out;
+                EXPECT_TRUE(read_file(dir / "out.c") != kEarlier) << what;
+            }
+            EXPECT_EQ(lvforge::test::list_dir(dir.path()),
+                      (std::vector<std::string>{"many.png", "out.c", "pal.png", "two.png"}))
+                << what;
         }
-        EXPECT_EQ(lvforge::test::list_dir(dir.path()),
-                  (std::vector<std::string>{"many.png", "out.c", "two.png"}))
-            << describe(c.args);
     }
 }
 

@@ -15,13 +15,13 @@ inline std::string capture(const std::function<void(lvforge::TextSink&)>& fn) {
     lvforge::test::TempDir dir;
     const std::string path = dir / "out.txt";
     lvforge::SafeOutput out;
-    if (!out.open(path.c_str())) return "<open failed>";
+    if (!out.open(path.c_str()).ok()) return "<open failed>";
     {
         lvforge::TextSink sink(out);
         fn(sink);
         sink.flush();
     }
-    if (out.commit() != lvforge::SafeOutput::Status::ok) return "<commit failed>";
+    if (!out.commit().ok()) return "<commit failed>";
     return lvforge::test::read_file(path);
 }
 
