@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 
 #include "common/result.h"
+#include "common/unique_fd.h"
 
 namespace lvforge {
 
@@ -23,12 +25,10 @@ class InputFile {
     // it is not a regular file (a FIFO or a device, which may never end). Never blocks on a FIFO.
     static Result<InputFile, ReadStatus> open(const char* path);
 
-    InputFile(InputFile&& other) noexcept;
-    InputFile& operator=(InputFile&& other) noexcept;
+    InputFile(InputFile&&) noexcept = default;
+    InputFile& operator=(InputFile&&) noexcept = default;
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
-    // Closes the file.
-    ~InputFile();
 
     // The size the file reported when it was opened: where a buffer may start, not where the file
     // ends (files under /proc report 0, and a file may grow while it is read).
@@ -39,9 +39,9 @@ class InputFile {
     Result<std::size_t, ReadStatus> read(char* buf, std::size_t n);
 
    private:
-    InputFile(int fd, unsigned long long reported_size) : fd_(fd), reported_size_(reported_size) {}
+    explicit InputFile(UniqueFd fd) : fd_(std::move(fd)) {}
 
-    int fd_ = -1;
+    UniqueFd fd_;  // read only: nothing that closing it could report is lost
     unsigned long long reported_size_ = 0;
 };
 
