@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/pixmint_choices.h"
 #include "tests/support/test_support.h"
 
 namespace pixmint::test {
@@ -22,9 +23,13 @@ using V = RasterVerdict;
 
 const std::filesystem::path kSeeds = std::filesystem::path(LVFORGE_SOURCE_DIR) / "fuzz/corpus/pixmint_image";
 
+// The image of a seed: the fuzz input without the bytes after it that pick pixmint's options
+// (which would otherwise end a cut GIF frame, for one).
 Bytes seed(const std::string& name) {
     const std::string text = lvforge::test::read_file((kSeeds / name).string());
-    return {text.begin(), text.end()};
+    const std::size_t size =
+        text.size() >= lvforge::fuzz::kChoiceBytes ? text.size() - lvforge::fuzz::kChoiceBytes : 0;
+    return {text.begin(), text.begin() + static_cast<std::ptrdiff_t>(size)};
 }
 
 // Decoded pixels, or nothing when the decoder refuses the file.
