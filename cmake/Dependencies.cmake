@@ -11,6 +11,7 @@ add_library(lvforge_stb INTERFACE)
 target_include_directories(lvforge_stb SYSTEM INTERFACE ${STB_INCLUDE_DIRS})
 target_link_libraries(lvforge_stb INTERFACE ${LVFORGE_STB_ARCHIVE} m)
 add_library(lvforge::stb ALIAS lvforge_stb)
+pkg_check_modules(ZLIB REQUIRED IMPORTED_TARGET zlib)
 pkg_check_modules(CJSON REQUIRED IMPORTED_TARGET libcjson)
 # librsvg, libimagequant and libspng are loaded at run time, only by the runs
 # that need them: their headers are used, never their libraries.

@@ -14,7 +14,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
-# Shared libraries the tools link (libcjson, the C library) are found by
+# Shared libraries the tools link (libcjson, zlib, the C library) are found by
 # dpkg-shlibdeps; the C++ runtime and stb are linked into the tools. librsvg
 # is loaded only when an SVG is converted, libimagequant only when a palette
 # is quantized and libspng only when a palette PNG's palette is kept, so no

@@ -70,11 +70,6 @@ int convert(int argc, char** argv) {
         failed = true;
     }
     const Image& image = acquired.image;
-    // The binary header holds 11 bits of width and height; nothing is written beyond them.
-    if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
-        print(message(FailureKind::binary_too_large));
-        return 1;
-    }
     Encoding encoding = options.encoding();
     auto block = pack_image(encoding.format, encoding.dither, options.image_path, image,
                             acquired.own_palette ? &*acquired.own_palette : nullptr);
