@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "common/output_set.h"
 #include "common/output_target.h"
 #include "common/paths.h"
@@ -23,7 +25,7 @@ namespace pixmint {
 
 namespace {
 
-void print(const std::string& text) {
+void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
@@ -104,13 +106,8 @@ int convert(int argc, char** argv) {
         failed = true;
     }
     const Image& image = acquired.image;
-    // v9's header holds 16-bit sizes: the 2047-pixel limit below is v7's and v8's.
+    // v9's layout of the image: its own header, its own formats.
     if (options.lvgl == LvglVersion::v9) return convert_v9(options, out_path, year.value(), acquired, failed);
-    // The binary header holds 11 bits of width and height; nothing is written beyond them.
-    if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
-        print(message(FailureKind::binary_too_large));
-        return 1;
-    }
     Encoding encoding = options.encoding();
     auto block = pack_image(encoding, options.image_path, image,
                             acquired.own_palette ? &*acquired.own_palette : nullptr);
@@ -150,7 +147,13 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return convert(argc, argv);
     } catch (const std::bad_alloc&) {

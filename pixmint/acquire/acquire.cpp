@@ -76,16 +76,19 @@ Bytes read_bytes(std::FILE* f, std::size_t n) {
     return bytes;
 }
 
-// The size the raster file whose bytes (or first bytes) are `bytes` declares. Reading the header
-// already builds a JPEG's Huffman tables, so the raster guard's verdict on those very bytes comes
-// first.
-lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes, RasterVerdict verdict) {
+// The size the raster file whose bytes (or first bytes) are `bytes` declares, as the decoder will
+// read it. Only the formats pixmint reads get that far, and reading the header already builds a
+// JPEG's Huffman tables, so the raster guard looks at those very bytes first.
+lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes) {
     int w = 0, h = 0, comp = 0;
-    if (verdict == RasterVerdict::jpeg_huffman_overflow || bytes.size() > INT_MAX ||
-        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0 || w < 0 ||
-        h < 0) {
+    if (check_raster_header(bytes) != RasterVerdict::decodable || bytes.size() > INT_MAX ||
+        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0) {
         return fatal(FailureKind::image_load);
     }
+    // The header query passes on a BMP's height as stored: negative for rows stored top first,
+    // which the decoder then reads as its magnitude.
+    if (raster_format(bytes) == RasterFormat::bmp && h < 0 && h != INT_MIN) h = -h;
+    if (w < 0 || h < 0) return fatal(FailureKind::image_load);
     return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
 }
 
@@ -102,9 +105,10 @@ lvforge::Result<Image, Failure> palette_colors(const PalettePng& png) {
     return image;
 }
 
-// Decodes a raster file, whatever its extension claims. The size declared in the file's head
-// decides before the file is read whole; the raster guard then sees all of its bytes before the
-// decoder does. The decoder reads the same open file again rather than a copy in memory, so the
+// Decodes a raster file of one of pixmint's formats, whatever its extension claims; any other
+// content is refused before its header is read. The size declared in the file's head decides
+// before the file is read whole; the raster guard then sees all of its bytes before the decoder
+// does. The decoder reads the same open file again rather than a copy in memory, so the
 // file's bytes and the decoder's own buffers are never held at once. With --keep-palette the
 // file's bytes are read as a palette PNG instead, into `own`.
 lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& final_size,
@@ -121,7 +125,7 @@ lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& fina
     Bytes head = read_bytes(f.get(), head_length);
     if (head == nullptr) return fatal(FailureKind::image_load);
     const std::span<const std::uint8_t> head_bytes(head.get(), head_length);
-    auto declared = declared_size(head_bytes, check_raster(head_bytes));
+    auto declared = declared_size(head_bytes);
     if (!declared.ok()) return declared.error();
     auto planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
@@ -141,7 +145,7 @@ lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& fina
     const std::span<const std::uint8_t> bytes(whole.get(), length);
     // A declared size too large to decode is a better reason than missing data, though.
     const RasterVerdict verdict = check_raster(bytes);
-    declared = declared_size(bytes, verdict);
+    declared = declared_size(bytes);
     if (!declared.ok()) return declared.error();
     planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();

@@ -136,8 +136,8 @@ std::string message(FailureKind kind) {
             // The second text ends in a line feed and a blank, so the next line printed starts with it.
             return "Error: Image size out of limit. The width and height should not exceed " +
                    std::to_string(kMaxImageSide) + " !\n ";
-        case FailureKind::binary_too_large:
-            return "Error: a binary image is at most " + std::to_string(kBinMaxSide) +
+        case FailureKind::lvgl_v7_size_limit:
+            return "Error: LVGL v7 images are at most " + std::to_string(kLvglV7MaxSide) +
                    " pixels wide and high.\n";
         case FailureKind::palette_failed:
             return "Error: Failed to build the palette.\n";

@@ -37,10 +37,10 @@ enum class FailureKind {
     image_load,           // raster file missing, unknown or corrupt
     invalid_size,         // an empty image, or a resize target below one pixel
     size_limit,           // the final image would be wider or taller than the limit
+    lvgl_v7_size_limit,   // the final image would be wider or taller than LVGL v7's header holds
     too_large_to_decode,  // the source is too large to decode at all
     resize_alloc,         // no memory (or no success) for the resampled image
-    binary_too_large,     // --bin and an image wider or taller than its header can hold
-    palette_failed,       // the quantizer ran out of memory
+    palette_failed,       // the quantizer could not be loaded, or ran out of memory
     not_palette_png,      // --keep-palette and an input that is not a palette PNG
     index_past_palette,   // --keep-palette and a pixel whose index is past the end of the palette
     palette_too_large,    // --keep-palette and a palette with more entries than the format holds
