@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "common/output_set.h"
 #include "common/output_target.h"
 #include "common/paths.h"
@@ -17,13 +19,49 @@
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/preview_file.h"
 #include "pixmint/pixels/block_image.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
 namespace {
 
-void print(const std::string& text) {
+void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// The LVGL v9 layout of `image`: its data block encoded once, then the C file (or the .bin) and
+// the preview, landing together. `failed`: a failure already reported, the files written all the
+// same.
+int convert_v9(const Options& options, const std::string& out_path, lvforge::BannerYear year,
+               const Acquired& acquired, bool failed) {
+    const Image& image = acquired.image;
+    Encoding encoding = options.encoding();
+    auto encoded = encode_v9_image(encoding, options.image_path, image,
+                                   acquired.own_palette ? &*acquired.own_palette : nullptr);
+    if (!encoded.ok()) {
+        print(message(encoded.error(), options.image_path));
+        return 1;
+    }
+    const V9Image& v9 = encoded.value();
+    // From here on the format is the one the block holds: indexed-auto has settled on the image.
+    encoding.format = v9.format;
+    lvforge::OutputSet outputs;
+    auto landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
+        if (options.binary) {
+            append_v9_bin_file(encoding, v9, out);
+        } else {
+            append_v9_c_file(options.names, encoding, year, v9, out);
+        }
+    });
+    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
+    if (landed.ok() && options.preview_path && image.pixels != nullptr) {
+        landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
+            append_png(shown_v9_image(encoding, image, v9), out);
+        });
+    }
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
+    return (failed || !landed.ok()) ? 1 : 0;
 }
 
 // The run itself; run() adds the one answer to running out of memory.
@@ -68,8 +106,10 @@ int convert(int argc, char** argv) {
         failed = true;
     }
     const Image& image = acquired.image;
+    // v9's layout of the image: its own header, its own formats.
+    if (options.lvgl == LvglVersion::v9) return convert_v9(options, out_path, year.value(), acquired, failed);
     Encoding encoding = options.encoding();
-    auto block = pack_image(encoding.format, encoding.dither, options.image_path, image,
+    auto block = pack_image(encoding, options.image_path, image,
                             acquired.own_palette ? &*acquired.own_palette : nullptr);
     if (!block.ok()) {
         print(message(block.error(), options.image_path));
@@ -107,7 +147,13 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return convert(argc, argv);
     } catch (const std::bad_alloc&) {

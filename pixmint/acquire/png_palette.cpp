@@ -1,18 +1,19 @@
 #include "pixmint/acquire/png_palette.h"
 
-#include <spng.h>
-
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include "pixmint/acquire/spng_library.h"
 
 namespace pixmint {
 
 namespace {
 
 struct ContextRelease {
-    void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
+    const SpngLibrary* lib;
+    void operator()(spng_ctx* ctx) const { lib->ctx_free(ctx); }
 };
 using Context = std::unique_ptr<spng_ctx, ContextRelease>;
 
@@ -38,26 +39,29 @@ lvforge::Result<PalettePng, Failure> read_palette_png(std::span<const std::uint8
     constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     if (file.size() < sizeof kSignature || std::memcmp(file.data(), kSignature, sizeof kSignature) != 0)
         return fatal(FailureKind::not_palette_png);
+    // Loaded here, on the one route that needs it; without it the palette can't be read.
+    const SpngLibrary* lib = spng_library();
+    if (lib == nullptr) return fatal(FailureKind::image_load);
     // The image decoder ignores checksums; so does this reader, so that --keep-palette takes every
     // file the conversion without it takes.
-    Context ctx(spng_ctx_new(SPNG_CTX_IGNORE_ADLER32));
-    if (ctx == nullptr || spng_set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0 ||
-        spng_set_png_buffer(ctx.get(), file.data(), file.size()) != 0) {
+    Context ctx(lib->ctx_new(SPNG_CTX_IGNORE_ADLER32), ContextRelease{lib});
+    if (ctx == nullptr || lib->set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0 ||
+        lib->set_png_buffer(ctx.get(), file.data(), file.size()) != 0) {
         return fatal(FailureKind::image_load);
     }
     spng_ihdr ihdr{};
-    const int read = spng_get_ihdr(ctx.get(), &ihdr);
+    const int read = lib->get_ihdr(ctx.get(), &ihdr);
     if (read == 0 && ihdr.color_type != SPNG_COLOR_TYPE_INDEXED) return fatal(FailureKind::not_palette_png);
     spng_plte plte{};
     std::size_t row_bytes = 0;
     std::size_t size = 0;
-    if (read != 0 || spng_get_plte(ctx.get(), &plte) != 0 ||
-        spng_decoded_image_size(ctx.get(), SPNG_FMT_PNG, &size) != 0 || ihdr.height == 0 ||
+    if (read != 0 || lib->get_plte(ctx.get(), &plte) != 0 ||
+        lib->decoded_image_size(ctx.get(), SPNG_FMT_PNG, &size) != 0 || ihdr.height == 0 ||
         (row_bytes = size / ihdr.height) * ihdr.height != size) {
         return fatal(FailureKind::image_load);
     }
     spng_trns trns{};
-    const int has_trns = spng_get_trns(ctx.get(), &trns);
+    const int has_trns = lib->get_trns(ctx.get(), &trns);
     if (has_trns != 0 && (has_trns != SPNG_ECHUNKAVAIL || has_trns_chunk(file)))
         return fatal(FailureKind::image_load);
     const std::uint32_t alphas = has_trns == 0 ? trns.n_type3_entries : 0;
@@ -71,7 +75,7 @@ lvforge::Result<PalettePng, Failure> read_palette_png(std::span<const std::uint8
     // Rows as the file packs them (1, 2, 4 or 8 bits an index, most significant bits first), the
     // passes of an interlaced file already put in place.
     std::vector<std::uint8_t> rows(size);
-    if (spng_decode_image(ctx.get(), rows.data(), rows.size(), SPNG_FMT_PNG, 0) != 0)
+    if (lib->decode_image(ctx.get(), rows.data(), rows.size(), SPNG_FMT_PNG, 0) != 0)
         return fatal(FailureKind::image_load);
     const unsigned bits = ihdr.bit_depth;
     const unsigned per_byte = 8 / bits;

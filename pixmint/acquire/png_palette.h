@@ -1,5 +1,6 @@
-// A palette PNG's own palette and pixel indices, as the artist stored them. libspng reads them
-// here, and only here: the image decoder hands out colours, never the palette or the indices.
+// A palette PNG's own palette and pixel indices, as the artist stored them. libspng, loaded at
+// run time, reads them here, and only here: the image decoder hands out colours, never the
+// palette or the indices.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,8 @@ struct PalettePng {
 };
 
 // Reads the whole PNG file `file`. Fails with not_palette_png when it is not a PNG or not of
-// colour type 3, image_load when it is malformed, and index_past_palette (naming the first such
-// index and the palette's size) when a pixel's index is past the end of PLTE.
+// colour type 3, image_load when it is malformed or libspng can't be loaded, and index_past_palette (naming
+// the first such index and the palette's size) when a pixel's index is past the end of PLTE.
 lvforge::Result<PalettePng, Failure> read_palette_png(std::span<const std::uint8_t> file);
 
 }  // namespace pixmint

@@ -3,6 +3,7 @@
 #include "common/generated_file.h"
 #include "pixmint/output/block_map.h"
 #include "pixmint/output/true_color_sections.h"
+#include "pixmint/output/v9_descriptor.h"
 #include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/rgba_image.h"
@@ -14,6 +15,11 @@ constexpr const char* kBanner =
     "/*\n * Generated in %d by pixmint from an image file.\n * LVGL image data: one pixel section per "
     "LV_COLOR_DEPTH,\n * followed by its lv_img_dsc_t descriptor.\n * Do not edit by hand; regenerate it "
     "from the source image.\n */\n\n";
+
+constexpr const char* kBannerV9 =
+    "/*\n * Generated in %d by pixmint from an image file.\n * LVGL v9 image data in one color format,\n"
+    " * followed by its lv_image_dsc_t descriptor.\n * Do not edit by hand; regenerate it from the source "
+    "image.\n */\n\n";
 
 // The pixels the section of `depth` (8 or 16) encodes: with --dither, the image diffused for
 // that depth and held in `keep`; otherwise the image itself.
@@ -29,6 +35,13 @@ void append_c_file(const lvforge::OutputNames& names, const Encoding& encoding, 
     append_head(names.attr_name, year, out);
     append_map_array(names, encoding, image, packed, out);
     append_descriptor(names.var_name, encoding.format, image, packed, out);
+}
+
+void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
+                      const V9Image& image, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBannerV9, "LV_ATTRIBUTE_IMG_", names.attr_name, year);
+    append_v9_map_array(names, encoding, image, out);
+    append_v9_descriptor(names.var_name, encoding, image, out);
 }
 
 void append_head(std::string_view attr_name, lvforge::BannerYear year, lvforge::TextSink& out) {

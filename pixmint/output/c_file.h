@@ -10,6 +10,7 @@
 #include "pixmint/pixels/block_image.h"
 #include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/image.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -18,6 +19,11 @@ namespace pixmint {
 // indexed, alpha-only or raw format, null for the true-colour formats.
 void append_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
                    const Image& image, const BlockImage* packed, lvforge::TextSink& out);
+
+// The LVGL v9 file of `image` (encoding.lvgl is 9): the same head with its own banner, the map
+// array, the lv_image_dsc_t.
+void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
+                      const V9Image& image, lvforge::TextSink& out);
 
 // Banner with `year`, include and attribute guards for `attr_name` (nothing at all when there is
 // no year).

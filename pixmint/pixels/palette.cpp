@@ -1,14 +1,11 @@
 #include "pixmint/pixels/palette.h"
 
-#include <libimagequant.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
-#include <new>
 #include <unordered_map>
 
-extern "C" void omp_set_num_threads(int);
+#include "common/memory_reserve.h"
+#include "pixmint/pixels/quantizer_library.h"
 
 namespace pixmint {
 
@@ -21,26 +18,19 @@ std::uint32_t key_of(const std::uint8_t* p) {
            std::uint32_t{p[3]} << 24;
 }
 
-// Owning handles for the quantizer's objects.
+// Owning handles for the quantizer's objects, released through the loaded library.
 struct AttrDeleter {
-    void operator()(liq_attr* a) const { liq_attr_destroy(a); }
+    const QuantizerLibrary* lib;
+    void operator()(liq_attr* a) const { lib->attr_destroy(a); }
 };
 struct ImageDeleter {
-    void operator()(liq_image* i) const { liq_image_destroy(i); }
+    const QuantizerLibrary* lib;
+    void operator()(liq_image* i) const { lib->image_destroy(i); }
 };
 struct ResultDeleter {
-    void operator()(liq_result* r) const { liq_result_destroy(r); }
+    const QuantizerLibrary* lib;
+    void operator()(liq_result* r) const { lib->result_destroy(r); }
 };
-
-// The quantizer's allocator. The library does not check every allocation it makes and would read
-// through a null pointer when memory runs out, so a failed one never returns: the allocation
-// failure unwinds to the run's answer to running out of memory, the owners below freeing what
-// the quantizer holds.
-void* quantizer_alloc(std::size_t size) {
-    void* p = std::malloc(size);
-    if (p == nullptr) throw std::bad_alloc();
-    return p;
-}
 
 // Palette and indices of an image with exactly the colours of `palette`.
 IndexedImage index_exactly(const RgbaImage& img, std::vector<Color32> palette) {
@@ -81,32 +71,42 @@ void keep_clear(const RgbaImage& img, std::size_t max_colors, IndexedImage& out)
 }
 
 std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither) {
+    // Loaded here, on the one route that needs it; without it there is no palette to build.
+    const QuantizerLibrary* lib = quantizer_library();
+    if (lib == nullptr) return std::nullopt;
     // The quantizer splits its work across OpenMP threads, and the order in which their partial
     // sums meet would make the palette depend on the machine. pixmint runs on one thread.
-    omp_set_num_threads(1);
-    std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create_with_allocator(quantizer_alloc, std::free));
-    if (!attr || liq_set_max_colors(attr.get(), 1 << bits) != LIQ_OK) return std::nullopt;
+    lib->omp_set_num_threads(1);
+    // The library does not check every allocation it makes and would read through a null pointer
+    // when memory runs out, so a failed one never returns: it unwinds to the run's answer to
+    // running out of memory, the owners below freeing what the quantizer holds.
+    std::unique_ptr<liq_attr, AttrDeleter> attr(
+        lib->attr_create_with_allocator(lvforge::allocate_or_throw, lvforge::release_allocation),
+        AttrDeleter{lib});
+    if (!attr || lib->set_max_colors(attr.get(), 1 << bits) != LIQ_OK) return std::nullopt;
     // Speed 7 of 10 takes a third of the time of the default 4 for a fraction of a dB, which keeps
     // a 2500 x 2500 image well within seconds.
-    if (liq_set_speed(attr.get(), kQuantizerSpeed) != LIQ_OK) return std::nullopt;
-    std::unique_ptr<liq_image, ImageDeleter> image(liq_image_create_rgba(
-        attr.get(), img.px.data(), static_cast<int>(img.width), static_cast<int>(img.height), 0));
+    if (lib->set_speed(attr.get(), kQuantizerSpeed) != LIQ_OK) return std::nullopt;
+    std::unique_ptr<liq_image, ImageDeleter> image(
+        lib->image_create_rgba(attr.get(), img.px.data(), static_cast<int>(img.width),
+                               static_cast<int>(img.height), 0),
+        ImageDeleter{lib});
     if (!image) return std::nullopt;
     const bool clear = has_clear_pixel(img);
     if (clear &&
-        liq_image_add_fixed_color(image.get(), liq_color{kClear.r, kClear.g, kClear.b, kClear.a}) != LIQ_OK)
+        lib->image_add_fixed_color(image.get(), liq_color{kClear.r, kClear.g, kClear.b, kClear.a}) != LIQ_OK)
         return std::nullopt;
     liq_result* raw_result = nullptr;
-    if (liq_image_quantize(image.get(), attr.get(), &raw_result) != LIQ_OK) return std::nullopt;
-    std::unique_ptr<liq_result, ResultDeleter> result(raw_result);
+    if (lib->image_quantize(image.get(), attr.get(), &raw_result) != LIQ_OK) return std::nullopt;
+    std::unique_ptr<liq_result, ResultDeleter> result(raw_result, ResultDeleter{lib});
     // Dithering is on by default in the quantizer; here it is asked for.
-    if (liq_set_dithering_level(result.get(), dither ? 1.0f : 0.0f) != LIQ_OK) return std::nullopt;
+    if (lib->set_dithering_level(result.get(), dither ? 1.0f : 0.0f) != LIQ_OK) return std::nullopt;
     IndexedImage out;
     out.index.resize(img.size());
-    if (liq_write_remapped_image(result.get(), image.get(), out.index.data(), out.index.size()) != LIQ_OK)
+    if (lib->write_remapped_image(result.get(), image.get(), out.index.data(), out.index.size()) != LIQ_OK)
         return std::nullopt;
     // The palette is complete only once the image has been remapped.
-    const liq_palette* pal = liq_get_palette(result.get());
+    const liq_palette* pal = lib->get_palette(result.get());
     for (unsigned i = 0; i < pal->count; ++i)
         out.palette.push_back({pal->entries[i].r, pal->entries[i].g, pal->entries[i].b, pal->entries[i].a});
     if (clear) keep_clear(img, std::size_t{1} << bits, out);

@@ -37,7 +37,7 @@ std::size_t count_colors(const RgbaImage& img);
 // few enough colours keeps them exactly (and `dither` changes nothing, no precision being lost);
 // otherwise the colours are quantized, with error diffusion when `dither`, and fully transparent
 // pixels, if any, all take one entry of alpha 0 kept for them. The same input gives the same
-// result. nullopt when the quantizer fails (it can only run out of memory).
+// result. nullopt when the quantizer fails: it can't be loaded, or it ran out of memory.
 std::optional<IndexedImage> build_palette(const RgbaImage& img, int bits, bool dither);
 
 // Each pixel of `img` (`width` x `height`) as its palette colour; an index past the palette

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/palette.h"
 #include "pixmint/pixels/rgba_image.h"
 
@@ -21,8 +22,17 @@ enum class TrueColorAlpha { none, own, chroma_key };
 RgbaImage true_color_preview(const RgbaImage& img, TrueColorAlpha alpha, int depth, bool dither);
 
 // An indexed image: each pixel its palette colour, reduced to `depth` the way LVGL reduces
-// palette entries when it loads them.
-RgbaImage indexed_preview(const IndexedImage& img, std::uint32_t width, std::uint32_t height, int depth);
+// palette entries when it loads them, with the entry's alpha. LVGL v7 chroma keys indexed images
+// as well: there a colour shown as pure green is transparent; v8 draws it.
+RgbaImage indexed_preview(const IndexedImage& img, std::uint32_t width, std::uint32_t height, int depth,
+                          LvglVersion lvgl);
+
+// The opacity `lvgl`'s software blender draws each pixel with at `depth`, as the PNG's alpha;
+// colours untouched. v7 blends with the full 8-bit alpha. v8 mixes 16-bit colours in 32 steps
+// ((alpha + 4) >> 3, shown as the nearest 8-bit alpha), and at depth 8, where it turns
+// anti-aliasing off by default, draws a pixel whole when its alpha is above 128 and not at all
+// otherwise; at depth 32 alpha is kept.
+RgbaImage drawn_opacity(RgbaImage img, int depth, LvglVersion lvgl);
 
 // An alpha-only format: black (LVGL's default recolour) with the alpha the `bits`-bit value
 // stands for.
