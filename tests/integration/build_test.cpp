@@ -377,7 +377,8 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
                "lvforge_add_conf(app conf.json VERSION 7.0.1 MODE board)\n"
                "lvforge_add_image(app logo.png NAME d8 FORMAT rgb565a8 LVGL 8)\n"
                "set(LVFORGE_LVGL_VERSION 8)\nlvforge_add_image(app logo.png NAME e FORMAT rgb565a8 DITHER)\n"
-               "lvforge_add_image(app logo.png NAME f LVGL 7 DEPTH 16)\n");
+               "lvforge_add_image(app logo.png NAME f LVGL 7 DEPTH 16)\n"
+               "lvforge_add_image(app logo.png NAME g FORMAT i4 LVGL 9 WIDTH 2500)\n");
     const Cmd ok = configure(src, dir / "build", prefix);
     ASSERT_EQ(ok.status, 0) << ok.text;
     // KEEP_PALETTE reaches pixmint: the twelve entries settle on 4 bits, the artist's first entry first.
@@ -437,6 +438,8 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
          "lvforge_add_image: WIDTH must be a whole number from 1 to 2047, not '0'"},
         {"lvforge_add_image(app logo.png HEIGHT 2048)",
          "lvforge_add_image: HEIGHT must be a whole number from 1 to 2047, not '2048'"},
+        {"lvforge_add_image(app logo.png FORMAT i4 LVGL 9 HEIGHT 2501)",
+         "lvforge_add_image: HEIGHT must be a whole number from 1 to 2500, not '2501'"},
         {"lvforge_add_image(app logo.png SIZE 4)", "lvforge_add_image: unexpected arguments: SIZE 4"},
         {"lvforge_add_image(app logo.png NAME)", "lvforge_add_image: NAME needs a value"},
         {"lvforge_add_image(app missing.png)", "/src/missing.png' does not exist"},
