@@ -7,13 +7,16 @@
 // must end within the data, which zlib tells by inflating it. A palette
 // image's pixels are then looked up in a 256-entry table of which only the
 // entries the PLTE chunk holds are set, so each index is checked against
-// them, on rows unfiltered as the decoder unfilters them.
+// them, on rows unfiltered as the decoder unfilters them. Where zlib refuses
+// data the decoder's own inflater takes, that inflater settles both.
+#include <stb_image.h>
 #include <zlib.h>
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "pixmint/acquire/raster_checks.h"
@@ -109,6 +112,20 @@ StreamEnd inflate_stream(const std::vector<std::span<const std::uint8_t>>& piece
     return end;
 }
 
+// The decoder's own inflater on `stream`, the joined data chunks (their zlib header included
+// when `zlib_header`): its output, or nothing where it fails.
+std::optional<std::vector<std::uint8_t>> decoder_inflate(const std::vector<std::uint8_t>& stream,
+                                                         bool zlib_header) {
+    int length = 0;
+    char* out = stbi_zlib_decode_malloc_guesssize_headerflag(reinterpret_cast<const char*>(stream.data()),
+                                                             static_cast<int>(stream.size()), 1 << 14,
+                                                             &length, zlib_header ? 1 : 0);
+    if (out == nullptr) return std::nullopt;
+    std::vector<std::uint8_t> bytes(out, out + length);
+    stbi_image_free(out);
+    return bytes;
+}
+
 // The Paeth predictor of the PNG filters.
 int paeth(int a, int b, int c) {
     const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
@@ -167,6 +184,7 @@ RasterVerdict check_png(std::span<const std::uint8_t> file) {
         const std::uint32_t type = in.u32be();
         if (type == kChunkEnd) {
             if (data.empty()) return RasterVerdict::decodable;  // it refuses an image without data
+            const std::vector<std::span<const std::uint8_t>> chunks = data;
             // The decoder checks the two-byte zlib header itself; the stream starts after it.
             std::size_t skip = zlib_header ? 2 : 0;
             for (auto& piece : data) {
@@ -182,7 +200,20 @@ RasterVerdict check_png(std::span<const std::uint8_t> file) {
             std::vector<std::uint8_t> rows;
             const StreamEnd end = inflate_stream(data, keep, rows);
             if (end == StreamEnd::short_of_it) return RasterVerdict::png_data_short;
-            if (end == StreamEnd::within && keep != 0 && !indices_within_palette(rows, header, entries))
+            if (end == StreamEnd::undecided) {
+                // zlib refused the data, which the decoder's laxer inflater may still take: ask that
+                // one, then again with bytes of ones after the data. Output that changes with what
+                // follows the data was made from bits the file does not hold.
+                std::vector<std::uint8_t> stream;
+                for (const auto& chunk : chunks) stream.insert(stream.end(), chunk.begin(), chunk.end());
+                const auto plain = decoder_inflate(stream, zlib_header);
+                if (!plain) return RasterVerdict::decodable;  // it refuses the data too
+                stream.insert(stream.end(), 8, 0xff);
+                if (decoder_inflate(stream, zlib_header) != plain) return RasterVerdict::png_data_short;
+                rows.assign(plain->begin(),
+                            plain->begin() + static_cast<std::ptrdiff_t>(std::min(keep, plain->size())));
+            }
+            if (keep != 0 && !indices_within_palette(rows, header, entries))
                 return RasterVerdict::png_index_outside_palette;
             return RasterVerdict::decodable;
         }
