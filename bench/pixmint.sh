@@ -25,29 +25,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 cd "$work"
 
-# Two small helpers against Debian's libstb: one writes the test image (smooth
-# gradients with some noise, like a photo with an alpha mask), the other only
-# decodes it, as pixmint does first.
-cat > make_png.c <<'C'
-#include <stb_image_write.h>
-#include <stdlib.h>
-int main(void) {
-    const int w = 2047, h = 2047;
-    unsigned char* p = malloc((size_t)w * h * 4);
-    unsigned seed = 12345;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            unsigned char* q = p + ((size_t)y * w + x) * 4;
-            seed = seed * 1103515245u + 12345u;
-            int n = (int)((seed >> 16) & 15) - 8;
-            q[0] = (unsigned char)((x * 255 / w + n) & 255);
-            q[1] = (unsigned char)((y * 255 / h + n) & 255);
-            q[2] = (unsigned char)(((x + y) * 255 / (w + h)) & 255);
-            q[3] = (unsigned char)(((x / 50 + y / 50) & 1) ? 255 : 128 + n);
-        }
-    return stbi_write_png("big.png", w, h, 4, p, w * 4) ? 0 : 1;
-}
-C
+# Two small helpers against Debian's libstb: bench/make_test_png.c writes the
+# test image, decode_png only decodes it, as pixmint does first.
 cat > decode_png.c <<'C'
 #include <stb_image.h>
 int main(int argc, char** argv) {
@@ -60,10 +39,10 @@ C
 cflags=$(pkg-config --cflags stb)
 libs=$(pkg-config --libs stb)
 # shellcheck disable=SC2086
-cc -O2 $cflags make_png.c -o make_png $libs -lm
+cc -O2 $cflags "$root/bench/make_test_png.c" -o make_png $libs -lm
 # shellcheck disable=SC2086
 cc -O2 $cflags decode_png.c -o decode_png $libs -lm
-./make_png
+./make_png 2047
 
 "$pixmint" -p big.png -f true-color-alpha >/dev/null || { echo "pixmint failed" >&2; exit 1; }
 t_pm=$(best_of big.c "$pixmint" -p big.png -f true-color-alpha)

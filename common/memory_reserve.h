@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <new>
+#include <optional>
 
 namespace lvforge {
 
@@ -30,6 +31,21 @@ class MemoryReserve {
     bool ok_ = false;
     std::new_handler previous_ = nullptr;
 };
+
+// Runs `body` (returning an exit status) with a reserve held. Returns its status, or nothing when
+// memory ran out: the reserve could not be had, or a std::bad_alloc no step answered reached here.
+// The owners unwound on the way out have removed the run's temporary files by then, so the caller
+// only prints its message.
+template <class Body>
+std::optional<int> run_unless_out_of_memory(Body&& body) {
+    const MemoryReserve reserve;
+    if (!reserve.ok()) return std::nullopt;
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
 
 // The allocation the quantizer and other C libraries are given: like operator new, it releases the
 // reserve and throws std::bad_alloc when memory has run out, and never returns null.

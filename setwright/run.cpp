@@ -1,7 +1,6 @@
 #include "setwright/run.h"
 
 #include <cstdio>
-#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,20 +45,11 @@ int generate(int argc, char** argv) {
 }  // namespace
 
 int run(int argc, char** argv) {
-    // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written. The reserve
-    // makes sure the failure can be thrown and reported at all; without it nothing is started.
-    const lvforge::MemoryReserve reserve;
-    if (!reserve.ok()) {
-        print(lvforge::out_of_memory_message());
-        return 1;
-    }
-    try {
-        return generate(argc, argv);
-    } catch (const std::bad_alloc&) {
-        print(lvforge::out_of_memory_message());
-        return 1;
-    }
+    // Every allocation failure without a message of its own ends here, with nothing left written.
+    if (const auto status = lvforge::run_unless_out_of_memory([&] { return generate(argc, argv); }))
+        return *status;
+    print(lvforge::out_of_memory_message());
+    return 1;
 }
 
 }  // namespace setwright
