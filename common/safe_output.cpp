@@ -136,6 +136,23 @@ bool SafeOutput::write(const void* data, std::size_t n) {
     return true;
 }
 
+bool SafeOutput::write_at(std::uint64_t offset, const void* data, std::size_t n) {
+    if (!positional() || failed_) return false;
+    const char* p = static_cast<const char*>(data);
+    while (n > 0) {
+        const ssize_t w = ::pwrite(fd_, p, n, static_cast<off_t>(offset));
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            failed_ = true;
+            return false;
+        }
+        p += w;
+        n -= static_cast<std::size_t>(w);
+        offset += static_cast<std::uint64_t>(w);
+    }
+    return true;
+}
+
 SafeOutput::Status SafeOutput::commit() {
     if (fd_ < 0) return Status::open_failed;
     const int fd = fd_;
@@ -167,6 +184,11 @@ void SafeOutput::remove_temp() {
     ::unlink(temp_path_.c_str());
     forget_temp_file(temp_path_);
     temp_path_.clear();
+}
+
+bool is_written_in_place(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
 }
 
 void ignore_file_size_signal() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace lvforge {
@@ -25,6 +26,12 @@ class SafeOutput {
     bool open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
+    // True when the output is a temporary file, which write_at() may fill in any order.
+    bool positional() const { return fd_ >= 0 && !in_place_; }
+    // Writes all `n` bytes at `offset` of a positional() output, leaving the position write()
+    // continues from alone; false once any write has failed (failures are sticky, shared with
+    // write()). One thread at a time may write.
+    bool write_at(std::uint64_t offset, const void* data, std::size_t n);
     // Closes the file and renames it into place; on any failure removes the temporary file and
     // leaves an earlier file at the path untouched.
     Status commit();
@@ -43,6 +50,10 @@ class SafeOutput {
     std::string path_;
     std::string temp_path_;
 };
+
+// True when an output at `path` would be written in place rather than replaced: an existing
+// device or FIFO, also behind a link (see SafeOutput::open).
+bool is_written_in_place(const char* path);
 
 // Makes an exceeded file-size limit a failed write (EFBIG) instead of a
 // signal that would kill the process with a temporary file left behind.

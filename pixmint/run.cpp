@@ -9,11 +9,12 @@
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/cli/command_line.h"
 #include "pixmint/cli/messages.h"
-#include "pixmint/output/bin_file.h"
-#include "pixmint/output/bin_layout.h"
-#include "pixmint/output/c_file.h"
-#include "pixmint/output/preview_file.h"
-#include "pixmint/pixels/block_image.h"
+#include "pixmint/output/bin_sink.h"
+#include "pixmint/output/run_outputs.h"
+#include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/image_rows.h"
+#include "pixmint/pixels/indexed_rows.h"
+#include "pixmint/pixels/limits.h"
 
 namespace pixmint {
 
@@ -59,26 +60,40 @@ int run(int argc, char** argv) {
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
-    const Image& image = acquired.image;
+    const RowSource& rows = *acquired.rows;
     // The binary header holds 11 bits of width and height; nothing is written beyond them.
-    if (options.binary && (image.width > kBinMaxSide || image.height > kBinMaxSide)) {
+    if (options.binary && (rows.width() > kBinMaxSide || rows.height() > kBinMaxSide)) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
-    auto block = pack_image(options, image);
-    if (!block.ok()) {
-        print(message(block.error().kind));
+    RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
+    // A palette needs the whole image before any index can be written.
+    if (family_of(options.format) == FormatFamily::indexed && image.rows->has_pixels()) {
+        image.rows = whole_image(std::move(image.rows));
+        if (image.rows == nullptr) {
+            print(message(FailureKind::image_load));
+            return 1;
+        }
+        auto indexed = index_colours(*image.rows, bits_of(options.format), options.dither);
+        if (!indexed.ok()) {
+            print(message(indexed.error().kind));
+            return 1;
+        }
+        image.palette = indexed.value()->palette();
+        image.rows = std::move(indexed.value());
+    }
+    const OutputsReport report = write_outputs(options, year.value(), std::move(image));
+    if (report.failure) {
+        print(message(report.failure->kind));
         return 1;
     }
-    const BlockImage* packed = block.value() ? &*block.value() : nullptr;
-    const auto opened = [&] { print(depth_line(options.depth)); };
-    auto written = options.binary ? write_bin_file(options, image, packed, opened)
-                                  : write_c_file(options, image, packed, year.value(), opened);
-    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (!written && options.preview_path && image.pixels != nullptr)
-        written = write_preview_file(options, image, packed);
-    if (written) print(lvforge::output_failure_message(*written));
-    return (failed || written) ? 1 : 0;
+    if (report.opened) print(depth_line(options.depth));
+    if (report.output) {
+        print(lvforge::output_failure_message(*report.output));
+    } else if (report.preview) {
+        print(lvforge::output_failure_message(*report.preview));
+    }
+    return (failed || report.output || report.preview) ? 1 : 0;
 }
 
 }  // namespace pixmint

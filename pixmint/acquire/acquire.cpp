@@ -14,9 +14,14 @@
 #include <optional>
 #include <span>
 
+#include "pixmint/acquire/png_layout.h"
+#include "pixmint/acquire/png_stream.h"
 #include "pixmint/acquire/raster_guard.h"
 #include "pixmint/acquire/size_plan.h"
+#include "pixmint/acquire/stb_decode.h"
 #include "pixmint/acquire/svg_document.h"
+#include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/image_rows.h"
 
 namespace pixmint {
 
@@ -63,7 +68,6 @@ constexpr std::size_t kHeadBytes = std::size_t{4} << 20;
 // stored without compression takes. A longer file is no image the decoder would read to its end.
 constexpr std::uint64_t kMaxBytesPerPixel = 16;
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 using Bytes = std::unique_ptr<std::uint8_t[]>;
 
 // `n` bytes read from `f` into a new buffer; null when there is no memory or fewer arrive.
@@ -88,12 +92,15 @@ lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes
 
 // Decodes a raster file, whatever its extension claims. The size declared in the file's head
 // decides before the file is read whole; the raster guard then sees all of its bytes before the
-// decoder does. The decoder reads the same open file again rather than a copy in memory, so the
-// file's bytes and the decoder's own buffers are never held at once.
-lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& final_size) {
+// decoder does. A plain PNG becomes a stream of rows decoded later, as they are written; anything
+// else is decoded here by the reference decoder. Either reads the same open file again rather than
+// a copy in memory, so the file's bytes and the decoder's buffers are never held at once, except
+// for a raw format, whose bytes are kept (in `keep`) as its data and decoded from memory.
+lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options& options, Size& final_size,
+                                                                   FileBytes& keep) {
     const std::string& path = options.image_path;
     if (!is_regular_file(path)) return fatal(FailureKind::image_load);
-    File f(std::fopen(path.c_str(), "rb"), std::fclose);
+    FileHandle f(std::fopen(path.c_str(), "rb"));
     struct stat st {};
     if (f == nullptr || ::fstat(::fileno(f.get()), &st) != 0 || st.st_size < 0 || st.st_size > INT_MAX) {
         return fatal(FailureKind::image_load);
@@ -128,22 +135,28 @@ lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& fina
     planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
     if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
-    whole.reset();
 
-    int w = 0, h = 0, comp = 0;
-    Image image;
-    std::rewind(f.get());
-    image.pixels = PixelBuffer(stbi_load_from_file(f.get(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
-    if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4)
-        return fatal(FailureKind::image_load);
-    image.width = static_cast<std::uint32_t>(w);
-    image.height = static_cast<std::uint32_t>(h);
-    image.channels = comp;
+    std::optional<PngLayout> png = plain_png_layout(bytes);
+    if (family_of(options.format) == FormatFamily::raw) {
+        keep.data = std::move(whole);
+        keep.size = length;
+    }
+    whole.reset();
+    const std::span<const std::uint8_t> memory = keep.span();
+    if (png) {
+        if (auto stream = PngStream::open(f, memory, *png)) {
+            final_size = planned.value();
+            return std::unique_ptr<RowSource>(std::move(stream));
+        }
+    }
+    auto decoded = stb_decode(f.get(), memory);
+    if (!decoded.ok()) return decoded.error();
+    Image& image = decoded.value();
     // The pixels decide should they disagree with the header.
     planned = plan_size(options, {image.width, image.height});
     if (!planned.ok()) return planned.error();
     final_size = planned.value();
-    return image;
+    return std::unique_ptr<RowSource>(std::make_unique<ImageRows>(std::move(image)));
 }
 
 // The component the resampler treats as alpha: the last one of grey + alpha and of RGBA, so that
@@ -196,17 +209,23 @@ Image resample(const Image& source, std::uint32_t width, std::uint32_t height) {
     return out;
 }
 
+// A resampled image, and why it has no pixels when it has none.
+struct Resized {
+    Image image;
+    std::optional<Failure> failure;
+};
+
 // Resamples `source` to `size` (planned, so within the size limit), in as many passes as keep the
 // resampler's working memory bounded. A failed resampling is a pending failure: the result then
 // has the target size but no pixels.
-Acquired resize(Image source, Size size) {
+Resized resize(Image source, Size size) {
     Image current = std::move(source);
     do {
         const std::uint32_t height =
             next_pass_height(current.height, size.height, size.width, current.channels);
         current = resample(current, size.width, height);
     } while (current.pixels != nullptr && current.height != size.height);
-    Acquired out;
+    Resized out;
     if (current.pixels == nullptr) {
         current.height = size.height;
         out.failure = pending(FailureKind::resize_alloc);
@@ -218,11 +237,34 @@ Acquired resize(Image source, Size size) {
 }  // namespace
 
 Acquired acquire_image(const Options& options) {
+    Acquired out;
     Size size;
-    auto decoded = options.kind == ImageKind::svg ? decode_svg(options, size) : decode_raster(options, size);
-    if (!decoded.ok()) return {Image{}, decoded.error()};
-    if (wants_resize(options)) return resize(std::move(decoded.value()), size);
-    return {std::move(decoded.value()), std::nullopt};
+    if (options.kind == ImageKind::svg) {
+        auto rendered = decode_svg(options, size);
+        if (!rendered.ok()) {
+            out.failure = rendered.error();
+            return out;
+        }
+        out.rows = std::make_unique<ImageRows>(std::move(rendered.value()));
+    } else {
+        auto decoded = decode_raster(options, size, out.file);
+        if (!decoded.ok()) {
+            out.failure = decoded.error();
+            return out;
+        }
+        out.rows = std::move(decoded.value());
+    }
+    if (!wants_resize(options)) return out;
+    out.rows = whole_image(std::move(out.rows));
+    if (out.rows == nullptr) {
+        out.failure = fatal(FailureKind::image_load);
+        return out;
+    }
+    auto* whole = static_cast<ImageRows*>(out.rows.get());
+    Resized resized = resize(whole->take(), size);
+    out.rows = std::make_unique<ImageRows>(std::move(resized.image));
+    out.failure = resized.failure;
+    return out;
 }
 
 }  // namespace pixmint

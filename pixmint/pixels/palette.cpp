@@ -30,7 +30,7 @@ struct ResultDeleter {
 };
 
 // Palette and indices of an image with exactly the colours of `palette`.
-IndexedImage index_exactly(const RgbaImage& img, std::vector<Color32> palette) {
+IndexedImage index_exactly(RgbaView img, std::vector<Color32> palette) {
     std::unordered_map<std::uint32_t, std::uint8_t> slot;
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const Color32& c = palette[i];
@@ -38,12 +38,12 @@ IndexedImage index_exactly(const RgbaImage& img, std::vector<Color32> palette) {
         slot.emplace(key_of(bytes), static_cast<std::uint8_t>(i));
     }
     IndexedImage out{std::move(palette), std::vector<std::uint8_t>(img.size())};
-    const std::uint8_t* p = img.px.data();
+    const std::uint8_t* p = img.px;
     for (std::size_t i = 0; i < out.index.size(); ++i, p += 4) out.index[i] = slot.at(key_of(p));
     return out;
 }
 
-std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither) {
+std::optional<IndexedImage> quantize(RgbaView img, int bits, bool dither) {
     // The quantizer splits its work across OpenMP threads, and the order in which their partial
     // sums meet would make the palette depend on the machine. pixmint runs on one thread.
     omp_set_num_threads(1);
@@ -53,7 +53,7 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
     // a 2500 x 2500 image well within seconds.
     if (liq_set_speed(attr.get(), kQuantizerSpeed) != LIQ_OK) return std::nullopt;
     std::unique_ptr<liq_image, ImageDeleter> image(liq_image_create_rgba(
-        attr.get(), img.px.data(), static_cast<int>(img.width), static_cast<int>(img.height), 0));
+        attr.get(), img.px, static_cast<int>(img.width), static_cast<int>(img.height), 0));
     if (!image) return std::nullopt;
     liq_result* raw_result = nullptr;
     if (liq_image_quantize(image.get(), attr.get(), &raw_result) != LIQ_OK) return std::nullopt;
@@ -73,10 +73,10 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
 
 }  // namespace
 
-std::optional<std::vector<Color32>> exact_palette(const RgbaImage& img, std::size_t max_colors) {
+std::optional<std::vector<Color32>> exact_palette(RgbaView img, std::size_t max_colors) {
     std::vector<Color32> palette;
     std::unordered_map<std::uint32_t, std::uint8_t> seen;
-    const std::uint8_t* p = img.px.data();
+    const std::uint8_t* p = img.px;
     for (std::size_t i = 0; i < img.size(); ++i, p += 4) {
         if (!seen.emplace(key_of(p), 0).second) continue;
         if (palette.size() == max_colors) return std::nullopt;
@@ -85,7 +85,7 @@ std::optional<std::vector<Color32>> exact_palette(const RgbaImage& img, std::siz
     return palette;
 }
 
-std::optional<IndexedImage> build_palette(const RgbaImage& img, int bits, bool dither) {
+std::optional<IndexedImage> build_palette(RgbaView img, int bits, bool dither) {
     if (auto exact = exact_palette(img, std::size_t{1} << bits)) return index_exactly(img, std::move(*exact));
     return quantize(img, bits, dither);
 }

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "pixmint/output/bin_layout.h"
+#include "pixmint/output/preview_sink.h"
+#include "pixmint/output/true_color_bytes.h"
 #include "pixmint/pixels/bit_packing.h"
 #include "pixmint/pixels/depth_reduction.h"
+#include "pixmint/pixels/indexed_rows.h"
 #include "pixmint/pixels/palette.h"
-#include "pixmint/pixels/preview_pixels.h"
+#include "tests/pixmint/unit/pipeline_capture.h"
 
 namespace pixmint {
 namespace {
@@ -185,34 +188,51 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
             << c.layout.depth << (c.layout.swap ? " swapped" : "");
 }
 
+// The preview PNG the preview sink writes of `rows`, decoded to RGBA.
+Bytes preview_of(RowSource& rows, const PreviewSpec& spec, bool dither = false) {
+    const std::string png = test::run_into(
+        rows,
+        [&](lvforge::SafeOutput& out, EncodingSet& encodings) {
+            return std::make_unique<PreviewSink>(out, spec, encodings);
+        },
+        dither);
+    int w = 0, h = 0, n = 0;
+    stbi_uc* back = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(png.data()),
+                                          static_cast<int>(png.size()), &w, &h, &n, 4);
+    if (back == nullptr) return {};
+    Bytes out(back, back + w * h * 4);
+    stbi_image_free(back);
+    EXPECT_EQ(w, static_cast<int>(spec.width));
+    EXPECT_EQ(h, static_cast<int>(spec.height));
+    return out;
+}
+
 TEST(Preview, PngHoldsWhatTheDeviceShows) {
-    const RgbaImage src = image(3, 1, {255, 255, 255, 10, 0, 255, 0, 200, 0x47, 0x47, 0x47, 255});
+    const Bytes src = {255, 255, 255, 10, 0, 255, 0, 200, 0x47, 0x47, 0x47, 255};
     struct Case {
-        RgbaImage shown;
+        ColorFormat format;
+        Depth depth;
         Bytes expected;
     };
     const Case cases[] = {
-        {true_color_preview(src, TrueColorAlpha::own, 16, false),
+        {ColorFormat::true_color_alpha,
+         Depth::all,
          {255, 255, 255, 10, 0, 255, 0, 200, 0x42, 0x45, 0x42, 255}},
-        {true_color_preview(src, TrueColorAlpha::chroma_key, 8, false),
+        {ColorFormat::true_color_chroma_keyed,
+         Depth::bits8,
          {255, 255, 255, 255, 0, 255, 0, 0, 0x49, 0x49, 0x55, 255}},
-        {true_color_preview(src, TrueColorAlpha::none, 32, false),
-         {255, 255, 255, 255, 0, 255, 0, 255, 0x47, 0x47, 0x47, 255}},
-        {alpha_preview(src, 2), {0, 0, 0, 0, 0, 0, 0, 170, 0, 0, 0, 255}},
-        {indexed_preview(IndexedImage{{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, 16),
-         {0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}},
+        {ColorFormat::true_color, Depth::bits24, {255, 255, 255, 255, 0, 255, 0, 255, 0x47, 0x47, 0x47, 255}},
+        {ColorFormat::alpha_2, Depth::all, {0, 0, 0, 0, 0, 0, 0, 170, 0, 0, 0, 255}},
+        {ColorFormat::raw, Depth::all, src},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(c.shown.px, c.expected);
-        const auto png = encode_png(c.shown);
-        ASSERT_TRUE(png);
-        int w = 0, h = 0, n = 0;
-        stbi_uc* back = stbi_load_from_memory(png->data(), static_cast<int>(png->size()), &w, &h, &n, 4);
-        ASSERT_NE(back, nullptr);
-        EXPECT_EQ(Bytes(back, back + w * h * 4), c.expected);
-        stbi_image_free(back);
+        ImageRows rows(test::image_of(3, 1, 4, &src));
+        EXPECT_EQ(preview_of(rows, {c.format, c.depth, 3, 1, {}}), c.expected) << static_cast<int>(c.format);
     }
-    EXPECT_FALSE(encode_png(RgbaImage{}));
+    // An indexed image shows its palette colours as the depth shows them.
+    IndexedRows indexed({{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1);
+    EXPECT_EQ(preview_of(indexed, {ColorFormat::indexed_1, Depth::all, 3, 1, indexed.palette()}),
+              (Bytes{0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}));
 }
 
 }  // namespace

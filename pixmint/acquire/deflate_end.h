@@ -1,0 +1,54 @@
+// The end of a PNG's compressed image data, checked the way the reference
+// decoder needs it: the streaming decoder stops reading once it has every
+// row, but the reference decoder refuses a stream that breaks off after its
+// last row and before its final block is complete. So the data is inflated
+// once more alongside the rows, its output thrown away, up to the stream's
+// proper end.
+#pragma once
+
+#include <zlib.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "pixmint/acquire/png_layout.h"
+
+namespace pixmint {
+
+class DeflateEnd {
+   public:
+    // The compressed data of the PNG laid out as `layout` says, read from `memory` when it holds
+    // the file, else from `file` (without moving its position).
+    DeflateEnd(const PngLayout& layout, std::span<const std::uint8_t> memory, std::FILE* file);
+    ~DeflateEnd();
+    DeflateEnd(const DeflateEnd&) = delete;
+    DeflateEnd& operator=(const DeflateEnd&) = delete;
+
+    // Inflates until at least `decoded` bytes have come out in all; false when the data is corrupt
+    // or ends first.
+    bool reach(std::uint64_t decoded);
+    // Inflates the rest; true when the stream's final block ends within the data.
+    bool ends_properly();
+
+   private:
+    // Feeds the next piece of compressed data; false when there is none left (or it can't be read).
+    bool feed();
+    // One step of inflating; false on corrupt data.
+    bool step();
+
+    const PngLayout& layout_;
+    std::span<const std::uint8_t> memory_;
+    int fd_;
+    z_stream zs_{};
+    bool ready_ = false;
+    bool ended_ = false;
+    std::size_t span_ = 0;         // the data span being read
+    std::uint64_t span_read_ = 0;  // bytes of it fed so far
+    std::uint64_t decoded_ = 0;
+    std::vector<std::uint8_t> in_, out_;
+};
+
+}  // namespace pixmint

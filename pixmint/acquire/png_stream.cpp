@@ -1,0 +1,69 @@
+#include "pixmint/acquire/png_stream.h"
+
+#include <spng.h>
+
+#include "pixmint/acquire/stb_decode.h"
+#include "pixmint/pixels/image_rows.h"
+
+namespace pixmint {
+
+void PngStream::ContextRelease::operator()(spng_ctx* ctx) const {
+    spng_ctx_free(ctx);
+}
+
+std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std::uint8_t> memory,
+                                           const PngLayout& layout) {
+    Context ctx(spng_ctx_new(0));
+    if (ctx == nullptr) return nullptr;
+    // Checksums are the reference decoder's business as little as ours: it never reads them.
+    if (spng_set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0) return nullptr;
+    if (memory.empty()) std::rewind(file.get());
+    const int source = memory.empty() ? spng_set_png_file(ctx.get(), file.get())
+                                      : spng_set_png_buffer(ctx.get(), memory.data(), memory.size());
+    spng_ihdr ihdr{};
+    if (source != 0 || spng_get_ihdr(ctx.get(), &ihdr) != 0 || ihdr.width != layout.width ||
+        ihdr.height != layout.height || ihdr.interlace_method != 0 ||
+        spng_decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RAW, SPNG_DECODE_PROGRESSIVE) != 0) {
+        return nullptr;
+    }
+    return std::unique_ptr<PngStream>(new PngStream(std::move(file), memory, layout, std::move(ctx)));
+}
+
+PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout,
+                     Context ctx)
+    : file_(std::move(file)),
+      memory_(memory),
+      layout_(layout),
+      convert_(layout_),
+      deflate_end_(std::make_unique<DeflateEnd>(layout_, memory_, file_.get())),
+      ctx_(std::move(ctx)) {
+    if (!convert_.identity()) stored_.resize(convert_.stored_row_bytes());
+}
+
+bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
+    if (failed_ || count > layout_.height - next_row_) return false;
+    const std::size_t stored = convert_.stored_row_bytes();
+    const std::size_t row_bytes = std::size_t{layout_.width} * static_cast<std::size_t>(layout_.channels);
+    for (std::uint32_t i = 0; i < count && !failed_; ++i, ++next_row_) {
+        std::uint8_t* out = rows + i * row_bytes;
+        std::uint8_t* in = stored_.empty() ? out : stored_.data();
+        const int r = spng_decode_row(ctx_.get(), in, stored);
+        const bool last = next_row_ + 1 == layout_.height;
+        failed_ = !(r == 0 || (r == SPNG_EOI && last)) || !convert_.convert(in, out);
+    }
+    if (failed_) return false;
+    // The second inflate keeps pace with the rows (each row is its filter byte and its samples), and
+    // after the last one the stream must end where it should.
+    const std::uint64_t decoded = std::uint64_t{next_row_} * (stored + 1);
+    failed_ =
+        !deflate_end_->reach(decoded) || (next_row_ == layout_.height && !deflate_end_->ends_properly());
+    return !failed_;
+}
+
+std::unique_ptr<RowSource> PngStream::decode_again() {
+    auto decoded = stb_decode(file_.get(), memory_);
+    if (!decoded.ok()) return nullptr;
+    return std::make_unique<ImageRows>(std::move(decoded.value()));
+}
+
+}  // namespace pixmint

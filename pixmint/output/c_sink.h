@@ -1,0 +1,75 @@
+// The image source file as a sink of the pipeline. Every section's offset
+// follows from the width and height alone, so the file is laid out before
+// any row arrives and each chunk of rows is written straight to its place
+// in every section. A file that can only be written in order (a device or
+// a FIFO) takes one pass over the rows per section instead.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "common/banner_year.h"
+#include "common/names.h"
+#include "common/safe_output.h"
+#include "pixmint/output/encoding.h"
+#include "pixmint/output/sink.h"
+#include "pixmint/pixels/formats.h"
+
+namespace pixmint {
+
+// What the image source file holds, settled before any row is decoded.
+struct CFileSpec {
+    lvforge::OutputNames names;
+    ColorFormat format = ColorFormat::true_color;
+    Depth depth = Depth::all;  // the sections of a true-colour format
+    bool premultiply = false;  // -v: the 32-bit section premultiplied
+    lvforge::BannerYear year;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    bool has_pixels = true;             // false after a failed resize: no rows at all
+    std::vector<std::uint8_t> palette;  // an indexed format's palette bytes (none without pixels)
+    std::span<const std::uint8_t> raw;  // a raw format's data: the input file's bytes
+};
+
+class CSink final : public Sink {
+   public:
+    // Lays out the file of `spec` for `out`, asking `encodings` for the rows its sections hold.
+    CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncodingSet& encodings);
+
+    int passes() const override;
+    void begin_pass(int pass) override;
+    void take(int pass, const EncodedChunk& chunk) override;
+    void end_pass(int pass) override;
+
+   private:
+    // A stretch of the file: fixed text, the raw file as lines, or one line per row of an encoding.
+    struct Part {
+        std::string text;
+        std::span<const std::uint8_t> raw;
+        std::optional<std::size_t> encoding;
+        std::size_t row_bytes = 0;  // bytes of one encoded row
+        std::uint64_t offset = 0;   // where the part starts in the file
+    };
+
+    void add_text(std::string text);
+    void add_rows(std::size_t encoding, std::size_t row_bytes);
+    // Writes the text or raw part `part`.
+    void put_fixed(const Part& part);
+    // Writes `n` bytes at `offset`: in place when the file allows it, else after what came before.
+    void put(std::uint64_t offset, const char* data, std::size_t n);
+    // Parts with rows, in file order.
+    std::vector<std::size_t> row_parts() const;
+
+    lvforge::SafeOutput& out_;
+    std::uint32_t height_;
+    bool positional_;
+    std::vector<Part> parts_;
+    std::uint64_t size_ = 0;
+    std::size_t written_parts_ = 0;  // in order: parts written so far
+    std::vector<char> text_;         // one chunk's rows as text
+};
+
+}  // namespace pixmint

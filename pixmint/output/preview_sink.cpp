@@ -1,0 +1,183 @@
+#include "pixmint/output/preview_sink.h"
+
+#include <spng.h>
+
+#include <cstring>
+#include <memory>
+
+#include "pixmint/output/pipeline.h"
+#include "pixmint/pixels/depth_reduction.h"
+
+namespace pixmint {
+
+namespace {
+
+// A preview only needs to be quick to write: run-length matches of one filtered row against the
+// one above it compress flat artwork well and noisy photos about as well as the default would, in
+// a fraction of its time.
+constexpr int kCompressionLevel = 1;
+constexpr int kCompressionStrategy = 3;  // zlib's Z_RLE
+constexpr int kFilter = SPNG_FILTER_CHOICE_UP;
+
+struct ContextRelease {
+    void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
+};
+
+int write_png_bytes(spng_ctx* /*ctx*/, void* user, void* data, std::size_t length) {
+    auto* out = static_cast<lvforge::SafeOutput*>(user);
+    return out->write(data, length) ? 0 : SPNG_IO_ERROR;
+}
+
+}  // namespace
+
+int shown_depth(Depth depth) {
+    switch (depth) {
+        case Depth::bits8:
+            return 8;
+        case Depth::bits24:
+            return 32;
+        case Depth::bits16:
+        case Depth::all:
+            break;
+    }
+    return 16;
+}
+
+ShownPixels::ShownPixels(const PreviewSpec& spec, EncodingSet& encodings) : family_(family_of(spec.format)) {
+    const int depth = shown_depth(spec.depth);
+    switch (family_) {
+        case FormatFamily::true_color:
+            chroma_key_ = spec.format == ColorFormat::true_color_chroma_keyed;
+            spec_ = {Encoding::Kind::true_color,
+                     {depth, false, spec.format == ColorFormat::true_color_alpha, false},
+                     0};
+            encoding_ = encodings.add(spec_);
+            break;
+        case FormatFamily::alpha:
+            spec_ = {Encoding::Kind::alpha, {}, bits_of(spec.format)};
+            encoding_ = encodings.add(spec_);
+            break;
+        case FormatFamily::indexed: {
+            // Each palette colour as the device shows it: through the encoder and back, the way
+            // LVGL reduces palette entries when it loads them. Entries past the palette stay zero.
+            std::array<std::uint8_t, 256 * 4> colours{};
+            for (std::size_t i = 0; i < spec.palette.size() && i < 256; ++i) {
+                const Color32& c = spec.palette[i];
+                colours[i * 4] = c.r, colours[i * 4 + 1] = c.g, colours[i * 4 + 2] = c.b,
+                            colours[i * 4 + 3] = c.a;
+            }
+            const TrueColorLayout layout{depth, false, true, false};
+            std::array<std::uint8_t, 256 * 4> bytes{};
+            encode_true_color(colours.data(), 256, layout, bytes.data());
+            decode_true_color(bytes.data(), 256, layout, palette_.data());
+            break;
+        }
+        case FormatFamily::raw:
+            break;
+    }
+}
+
+StageNeeds ShownPixels::needs() const {
+    StageNeeds needs;
+    needs.rgba = family_ == FormatFamily::raw;
+    return needs;
+}
+
+void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::size_t count,
+                       std::uint8_t* out) const {
+    switch (family_) {
+        case FormatFamily::true_color: {
+            const std::size_t step = true_color_pixel_bytes(spec_.layout);
+            decode_true_color(chunk.bytes(*encoding_) + first_pixel * step, count, spec_.layout, out);
+            if (chroma_key_) {
+                // LVGL's default LV_COLOR_TRANSP: pure green, as shown, is transparent.
+                for (std::size_t i = 0; i < count * 4; i += 4)
+                    out[i + 3] = out[i] == 0 && out[i + 1] == 255 && out[i + 2] == 0 ? 0 : 255;
+            }
+            return;
+        }
+        case FormatFamily::alpha: {
+            // Packed rows start on byte boundaries: unpack row by row.
+            const int bits = spec_.bits;
+            const std::uint32_t w = chunk.rows.width;
+            const std::size_t row_bytes = encoded_row_bytes(spec_, w);
+            const std::uint8_t* packed = chunk.bytes(*encoding_);
+            for (std::size_t i = 0; i < count; ++i, out += 4) {
+                const std::size_t p = first_pixel + i, y = p / w, x = p % w;
+                const std::size_t bit = x * static_cast<std::size_t>(bits);
+                const unsigned v =
+                    (packed[y * row_bytes + bit / 8] >> (8 - bits - static_cast<int>(bit % 8))) &
+                    ((1u << bits) - 1);
+                out[0] = out[1] = out[2] = 0;  // LVGL's default recolour
+                out[3] = expand_bits(v, bits);
+            }
+            return;
+        }
+        case FormatFamily::indexed:
+            for (std::size_t i = 0; i < count; ++i, out += 4)
+                std::memcpy(out, &palette_[std::size_t{chunk.rows.source[first_pixel + i]} * 4], 4);
+            return;
+        case FormatFamily::raw:
+            std::memcpy(out, chunk.rows.rgba + first_pixel * 4, count * 4);
+            return;
+    }
+}
+
+PreviewSink::PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncodingSet& encodings)
+    : out_(out), width_(spec.width), height_(spec.height), shown_(spec, encodings) {}
+
+PreviewSink::~PreviewSink() {
+    if (compressor_.joinable()) {
+        rows_->finish(false);
+        compressor_.join();
+    }
+}
+
+void PreviewSink::begin_pass(int pass) {
+    if (pass != 0) return;
+    const std::size_t row_bytes = std::size_t{width_} * 4;
+    rows_ = std::make_unique<HandOff>(4, row_bytes * chunk_rows(width_));
+    compressor_ = std::thread([this] { compress(); });
+}
+
+void PreviewSink::take(int pass, const EncodedChunk& chunk) {
+    if (pass != 0) return;
+    std::uint8_t* slot = rows_->free_buffer();
+    if (slot == nullptr) return;  // the compressor gave up
+    shown_.show(chunk, 0, std::size_t{chunk.rows.count} * chunk.rows.width, slot);
+    rows_->publish(chunk.rows.count);
+}
+
+void PreviewSink::end_pass(int pass) {
+    if (pass != 0) return;
+    rows_->finish(true);
+    compressor_.join();
+}
+
+void PreviewSink::compress() {
+    const std::unique_ptr<spng_ctx, ContextRelease> ctx(spng_ctx_new(SPNG_CTX_ENCODER));
+    spng_ihdr ihdr{width_, height_, 8, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 0, 0, 0};
+    bool ok = ctx != nullptr && spng_set_png_stream(ctx.get(), write_png_bytes, &out_) == 0 &&
+              spng_set_ihdr(ctx.get(), &ihdr) == 0 &&
+              spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) == 0 &&
+              spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_STRATEGY, kCompressionStrategy) == 0 &&
+              spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, kFilter) == 0 &&
+              spng_encode_image(ctx.get(), nullptr, 0, SPNG_FMT_PNG,
+                                SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) == 0;
+    const std::size_t row_bytes = std::size_t{width_} * 4;
+    std::uint32_t rows = 0;
+    for (HandOff::Chunk c = rows_->next(); c.data != nullptr; c = rows_->next()) {
+        for (std::size_t y = 0; ok && y < c.size; ++y) {
+            const int r = spng_encode_row(ctx.get(), c.data + y * row_bytes, row_bytes);
+            ok = r == 0 || (r == SPNG_EOI && rows + 1 == height_);
+            ++rows;
+        }
+        rows_->release();
+        if (!ok) break;
+    }
+    // The pipeline may still be handing rows over; it stops once it sees the buffers are not taken.
+    rows_->stop();
+    ok_ = ok && rows == height_;
+}
+
+}  // namespace pixmint

@@ -1,0 +1,40 @@
+// An image reduced to a palette: the palette, and the rows as one palette
+// index a pixel, which is what the indexed encoders and the preview read.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "common/result.h"
+#include "pixmint/pixels/failure.h"
+#include "pixmint/pixels/palette.h"
+#include "pixmint/pixels/row_source.h"
+
+namespace pixmint {
+
+class IndexedRows final : public RowSource {
+   public:
+    IndexedRows(IndexedImage image, std::uint32_t width, std::uint32_t height)
+        : image_(std::move(image)), width_(width), height_(height) {}
+
+    std::uint32_t width() const override { return width_; }
+    std::uint32_t height() const override { return height_; }
+    int channels() const override { return 1; }
+    const std::uint8_t* pixels() const override { return image_.index.data(); }
+    bool read(std::uint8_t* rows, std::uint32_t count) override;
+
+    // The palette the indices point into.
+    const std::vector<Color32>& palette() const { return image_.palette; }
+
+   private:
+    IndexedImage image_;
+    std::uint32_t width_, height_;
+    std::uint32_t next_row_ = 0;
+};
+
+// The whole image `rows` (pixels in memory) as a palette of at most 2^bits colours and an index per
+// pixel (palette.h); palette_failed when the quantizer fails.
+lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(const RowSource& rows, int bits,
+                                                                     bool dither);
+
+}  // namespace pixmint
