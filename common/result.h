@@ -28,4 +28,23 @@ class [[nodiscard]] Result {
     std::variant<T, E> v_;
 };
 
+// The result of an operation that produces nothing but can fail: success, or the failure.
+template <class E>
+class [[nodiscard]] Result<void, E> {
+   public:
+    // A success.
+    Result() = default;
+    // A failure holding `failure`.
+    Result(E failure) : failure_(std::move(failure)), failed_(true) {}
+
+    // True when the operation succeeded.
+    bool ok() const { return !failed_; }
+    // The failure; only valid when !ok().
+    const E& error() const { return failure_; }
+
+   private:
+    E failure_{};
+    bool failed_ = false;
+};
+
 }  // namespace lvforge

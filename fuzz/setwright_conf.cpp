@@ -18,8 +18,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);  // zero-terminated, as read
     setwright::Configuration config(size % 2 == 1);
-    if (const auto failure = setwright::merge_conf_text(text.data(), text.size(), config)) {
-        const std::string message = setwright::merge_message(*failure);
+    if (const auto merged = setwright::merge_conf_text(text.data(), text.size(), config); !merged.ok()) {
+        const std::string message = setwright::merge_message(merged.error());
         if (message.empty() || message.back() != '\n')
             lvforge::fuzz::abort_because("a message without its line end");
         return 0;

@@ -29,7 +29,7 @@ void print(const std::string& text) {
 int run(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
-        print(message(parsed.error().kind));
+        print(message(parsed.error()));
         return 1;
     }
     const Options& options = parsed.value();
@@ -56,7 +56,7 @@ int run(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(acquired.failure->kind));
+        print(message(*acquired.failure));
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
@@ -76,7 +76,7 @@ int run(int argc, char** argv) {
         }
         auto indexed = index_colours(*image.rows, bits_of(options.format), options.dither);
         if (!indexed.ok()) {
-            print(message(indexed.error().kind));
+            print(message(indexed.error()));
             return 1;
         }
         image.palette = indexed.value()->palette();
@@ -84,7 +84,7 @@ int run(int argc, char** argv) {
     }
     const OutputsReport report = write_outputs(options, year.value(), std::move(image));
     if (report.failure) {
-        print(message(report.failure->kind));
+        print(message(*report.failure));
         return 1;
     }
     if (report.opened) print(depth_line(options.depth));

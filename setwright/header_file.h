@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/output_failure.h"
+#include "common/result.h"
 #include "setwright/configuration.h"
 #include "setwright/entries.h"
 
@@ -20,6 +21,6 @@ struct HeaderFailure {
 const char* header_file_name(Mode mode);
 
 // Renders the header of `mode` from `config` and writes it to its file.
-std::optional<HeaderFailure> write_header(const Configuration& config, Mode mode);
+lvforge::Result<void, HeaderFailure> write_header(const Configuration& config, Mode mode);
 
 }  // namespace setwright

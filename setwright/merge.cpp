@@ -48,9 +48,15 @@ std::optional<std::string> header_value(const cJSON* item, const char* key) {
     return std::string(member->valuestring);
 }
 
+// The entry an item addresses, and the name the item gives it.
+struct ItemTarget {
+    int offset = 0;
+    const char* name = nullptr;
+};
+
 // Checks the shape of item `position` of "lvconf" and finds the entry it addresses: an object
 // with a numeric "offset" inside the table and a string "name".
-std::optional<MergeError> check_item(const cJSON* item, int position, int& offset, const char*& name) {
+lvforge::Result<ItemTarget, MergeError> check_item(const cJSON* item, int position) {
     if (!cJSON_IsObject(item)) return item_error(MergeFailure::item_not_object, position);
     const cJSON* off = cJSON_GetObjectItem(item, "offset");
     if (off == nullptr) return item_error(MergeFailure::offset_missing, position);
@@ -62,19 +68,17 @@ std::optional<MergeError> check_item(const cJSON* item, int position, int& offse
         err.offset_value = value;
         return err;
     }
-    offset = static_cast<int>(value);
     const cJSON* nm = cJSON_GetObjectItem(item, "name");
     if (nm == nullptr) return item_error(MergeFailure::name_missing, position);
     if (!cJSON_IsString(nm)) return item_error(MergeFailure::name_not_string, position);
-    name = nm->valuestring;
-    return std::nullopt;
+    return ItemTarget{static_cast<int>(value), nm->valuestring};
 }
 
 // Checks item `position` and stores its values into the entry it names.
-std::optional<MergeError> merge_item(const cJSON* item, int position, Configuration& config) {
-    int offset = 0;
-    const char* name = nullptr;
-    if (std::optional<MergeError> err = check_item(item, position, offset, name)) return err;
+lvforge::Result<void, MergeError> merge_item(const cJSON* item, int position, Configuration& config) {
+    const auto target = check_item(item, position);
+    if (!target.ok()) return target.error();
+    const auto [offset, name] = target.value();
     if (std::string_view(name) != config.name(offset)) {
         MergeError err = item_error(MergeFailure::name_mismatch, position);
         err.offset = offset;
@@ -107,12 +111,12 @@ std::optional<MergeError> merge_item(const cJSON* item, int position, Configurat
         err.offset = offset;
         return err;
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace
 
-std::optional<MergeError> merge_conf_text(char* text, std::size_t size, Configuration& config) {
+lvforge::Result<void, MergeError> merge_conf_text(char* text, std::size_t size, Configuration& config) {
     // JSON text never holds a NUL byte, and cJSON would quietly stop reading at one.
     if (std::memchr(text, '\0', size) != nullptr) return failed(MergeFailure::parse);
     expose_escaped_nuls(text, size);
@@ -121,17 +125,17 @@ std::optional<MergeError> merge_conf_text(char* text, std::size_t size, Configur
     const std::unique_ptr<cJSON, JsonDeleter> doc(cJSON_ParseWithOpts(text, nullptr, true));
     if (!cJSON_IsObject(doc.get())) return failed(MergeFailure::parse);
     const cJSON* lvconf = cJSON_GetObjectItem(doc.get(), "lvconf");
-    if (lvconf == nullptr) return std::nullopt;
+    if (lvconf == nullptr) return {};
     // The members of an object are no list of items, however alike they look.
     if (!cJSON_IsArray(lvconf)) return failed(MergeFailure::parse);
     int position = 0;
     for (const cJSON* item = lvconf->child; item != nullptr; item = item->next, ++position) {
-        if (std::optional<MergeError> err = merge_item(item, position, config)) return err;
+        if (auto merged = merge_item(item, position, config); !merged.ok()) return merged;
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<MergeError> merge_conf_json(const char* path, Configuration& config) {
+lvforge::Result<void, MergeError> merge_conf_json(const char* path, Configuration& config) {
     // Refused before it is read when its size already says so; a file that reports no size (or
     // grows meanwhile) is measured once read.
     struct stat st {};

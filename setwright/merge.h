@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/result.h"
 #include "common/whole_file.h"
 #include "setwright/configuration.h"
 
@@ -48,10 +49,10 @@ inline constexpr std::size_t kMaxConfSize = std::size_t{16} << 20;
 
 // Reads the JSON file `path` and merges each item of "lvconf" into `config`, in order. Stops at
 // the first failure; a missing "lvconf" (or one without items) changes nothing.
-std::optional<MergeError> merge_conf_json(const char* path, Configuration& config);
+lvforge::Result<void, MergeError> merge_conf_json(const char* path, Configuration& config);
 
 // Merges the JSON document `text` (`size` bytes followed by a zero byte) into `config`, as above.
 // The text is changed on the way (see merge.cpp).
-std::optional<MergeError> merge_conf_text(char* text, std::size_t size, Configuration& config);
+lvforge::Result<void, MergeError> merge_conf_text(char* text, std::size_t size, Configuration& config);
 
 }  // namespace setwright

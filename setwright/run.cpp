@@ -24,14 +24,14 @@ int run(int argc, char** argv) {
     const Options options = parse_command_line(argc, argv);
     Configuration config(options.lvgl_7_0_1);
     int status = 0;
-    if (const std::optional<MergeError> err = merge_conf_json("conf.json", config)) {
-        print(merge_message(*err));
+    if (const auto merged = merge_conf_json("conf.json", config); !merged.ok()) {
+        print(merge_message(merged.error()));
         status = 1;
     } else {
         // Simulator first; a header that can't be written doesn't keep the other from being written.
         for (const Mode mode : {Mode::simulator, Mode::board}) {
-            if (const std::optional<HeaderFailure> failure = write_header(config, mode)) {
-                print(header_message(*failure));
+            if (const auto written = write_header(config, mode); !written.ok()) {
+                print(header_message(written.error()));
                 status = 1;
             }
         }

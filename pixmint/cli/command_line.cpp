@@ -63,6 +63,14 @@ std::optional<Failure> refusal(const Options& o) {
     return std::nullopt;
 }
 
+// The release --lvgl names: exactly "7", "8" or "9".
+std::optional<LvglVersion> lvgl_version_of(const char* word) {
+    if (std::strcmp(word, "7") == 0) return LvglVersion::v7;
+    if (std::strcmp(word, "8") == 0) return LvglVersion::v8;
+    if (std::strcmp(word, "9") == 0) return LvglVersion::v9;
+    return std::nullopt;
+}
+
 // Any other number selects every depth.
 Depth depth_of(const char* word) {
     switch (std::atoi(word)) {
@@ -133,6 +141,12 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 if (optarg[0] == '\0') return fatal(FailureKind::usage);
                 options.preview_path = optarg;
                 break;
+            case kLvgl: {
+                const auto version = lvgl_version_of(optarg);
+                if (!version) return fatal(FailureKind::unsupported_lvgl_version);
+                options.lvgl = *version;
+                break;
+            }
             case kHelp:
                 options.help = true;
                 return options;

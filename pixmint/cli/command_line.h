@@ -17,12 +17,16 @@ namespace pixmint {
 inline constexpr const char kOptionString[] = "p:f:n:w:h:d:v";
 
 // Values getopt_long returns for the long options, beyond every option letter.
-enum LongOption : int { kBin = 256, kSwap, kDither, kPreview, kHelp };
+enum LongOption : int { kBin = 256, kSwap, kDither, kPreview, kHelp, kLvgl };
 // The long options, as getopt_long takes them; the man page documents exactly these.
 inline constexpr option kLongOptions[] = {
-    {"bin", no_argument, nullptr, kBin},       {"swap", no_argument, nullptr, kSwap},
-    {"dither", no_argument, nullptr, kDither}, {"preview", required_argument, nullptr, kPreview},
-    {"help", no_argument, nullptr, kHelp},     {nullptr, 0, nullptr, 0},
+    {"bin", no_argument, nullptr, kBin},
+    {"swap", no_argument, nullptr, kSwap},
+    {"dither", no_argument, nullptr, kDither},
+    {"preview", required_argument, nullptr, kPreview},
+    {"help", no_argument, nullptr, kHelp},
+    {"lvgl", required_argument, nullptr, kLvgl},
+    {nullptr, 0, nullptr, 0},
 };
 
 // Reads the options left to right, then settles the kind of image, the zintra combination and

@@ -41,6 +41,7 @@ std::string help_text() {
            "\t--swap\t\t\t With --bin and -d 16: the two color bytes swapped (LV_COLOR_16_SWAP)\n"
            "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
            "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
+           "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given)\n"
            "\t--help\t\t\t Print this help\n";
 }
 
@@ -74,6 +75,11 @@ std::string message(FailureKind kind) {
             return "Error: --bin with a true-color format needs one depth: -d 8, -d 16 or -d 24.\n";
         case FailureKind::swap_needs_16bit_binary:
             return "Error: --swap needs --bin, a true-color format and -d 16.\n";
+        case FailureKind::unsupported_lvgl_version:
+            return "Error: --lvgl must be 7, 8 or 9.\n";
+        case FailureKind::format_not_in_version:
+        case FailureKind::option_not_in_version:
+            return message(Failure{kind, false, {}, 7});
         case FailureKind::svg_open:
             return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer:
@@ -99,6 +105,18 @@ std::string message(FailureKind kind) {
             return "Error: Failed to build the palette.\n";
     }
     return {};
+}
+
+std::string message(const Failure& failure) {
+    const std::string version = std::to_string(failure.lvgl);
+    switch (failure.kind) {
+        case FailureKind::format_not_in_version:
+            return "Error: LVGL " + version + " has no color format " + failure.detail + ".\n";
+        case FailureKind::option_not_in_version:
+            return "Error: " + failure.detail + " does not apply to LVGL " + version + ".\n";
+        default:
+            return message(failure.kind);
+    }
 }
 
 }  // namespace pixmint

@@ -23,5 +23,7 @@ std::string same_file_message(std::string_view out_path);
 
 // The exact text printed for `kind`, line feeds included.
 std::string message(FailureKind kind);
+// The exact text printed for `failure`: message(kind), or the version refusals naming their detail.
+std::string message(const Failure& failure);
 
 }  // namespace pixmint

@@ -1,6 +1,9 @@
 // Everything that can make a pixmint run fail; run.cpp turns each into its message.
 #pragma once
 
+#include <string>
+#include <utility>
+
 namespace pixmint {
 
 enum class FailureKind {
@@ -15,6 +18,9 @@ enum class FailureKind {
     raw_binary,                // a raw format with --bin
     binary_needs_depth,        // --bin with a true-colour format and no single -d
     swap_needs_16bit_binary,   // --swap without --bin, a true-colour format and -d 16
+    unsupported_lvgl_version,  // --lvgl with anything but 7, 8 or 9
+    format_not_in_version,     // -f names a format the chosen LVGL release does not have (detail: the word)
+    option_not_in_version,     // an option the chosen LVGL release does not have (detail: the option)
     // Acquisition.
     svg_open,             // SVG missing, unreadable or invalid
     svg_rasterizer,       // no SVG renderer
@@ -32,15 +38,21 @@ enum class FailureKind {
 struct Failure {
     FailureKind kind;
     bool output_still_written = false;
+    std::string detail;  // what the message names besides the kind: a format word or an option
+    int lvgl = 7;        // the LVGL release a version refusal names
 };
 
 // A failure that ends the run before anything is written.
 inline Failure fatal(FailureKind kind) {
-    return {kind, false};
+    return {kind, false, {}, 7};
+}
+// The refusal of a format word or an option that LVGL release `lvgl` does not have.
+inline Failure not_in_version(FailureKind kind, std::string detail, int lvgl) {
+    return {kind, false, std::move(detail), lvgl};
 }
 // A failure reported first; the file is written anyway and the run then ends with status 1.
 inline Failure pending(FailureKind kind) {
-    return {kind, true};
+    return {kind, true, {}, 7};
 }
 
 }  // namespace pixmint

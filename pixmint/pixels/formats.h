@@ -27,6 +27,10 @@ enum class ColorFormat {
 // Colour depths selectable with -d; the value is the number printed in the depth line.
 enum class Depth { all = 0, bits8 = 8, bits16 = 16, bits24 = 24 };
 
+// The LVGL release whose image layout is written: v7 and v8 share the lv_img_dsc_t layout
+// (v8 adds formats and draws indexed images and translucency its own way); v9 has its own.
+enum class LvglVersion { v7 = 7, v8 = 8, v9 = 9 };
+
 // Kinds of input, recognised from the image path.
 enum class ImageKind { png, bmp, jpg, gif, svg };
 

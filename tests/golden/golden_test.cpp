@@ -206,45 +206,49 @@ class GoldenCase : public ::testing::Test {
     std::string problem_;
 };
 
-// Registers one test per case directory, named <tool>.<case>. A directory
-// that is not a well-formed case becomes a failing test rather than being
-// skipped, so a mistyped case can't pass unnoticed.
-void register_cases() {
-    const fs::path root = LVFORGE_GOLDEN_DIR;
+// Registers one test per case directory <tool>/<topic>/<case>, named
+// <tool>_<topic>.<case>. A directory that is not a well-formed case becomes a
+// failing test rather than being skipped, so a mistyped case can't pass
+// unnoticed.
+std::vector<fs::path> subdirectories(const fs::path& dir) {
     std::vector<fs::path> dirs;
-    for (const auto& e : fs::directory_iterator(root)) {
+    for (const auto& e : fs::directory_iterator(dir)) {
         if (e.is_directory()) dirs.push_back(e.path());
     }
     std::sort(dirs.begin(), dirs.end());
-    for (const fs::path& tool_dir : dirs) {
+    return dirs;
+}
+
+// Test filters treat '-', '.', ':' and wildcards specially; names stay plain.
+bool plain_name(const std::string& name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    });
+}
+
+void register_cases() {
+    for (const fs::path& tool_dir : subdirectories(LVFORGE_GOLDEN_DIR)) {
         const std::string tool = tool_dir.filename().string();
         const auto known =
             std::find_if(std::begin(kTools), std::end(kTools), [&](const Tool& t) { return tool == t.name; });
         const std::string binary = known == std::end(kTools) ? "" : known->binary;
-        std::vector<fs::path> cases;
-        for (const auto& e : fs::directory_iterator(tool_dir)) {
-            if (e.is_directory()) cases.push_back(e.path());
-        }
-        std::sort(cases.begin(), cases.end());
-        for (const fs::path& dir : cases) {
-            // Test filters treat '-', '.', ':' and wildcards specially; case names stay plain.
-            const std::string name = dir.filename().string();
-            std::string test_name = name;
-            for (char& c : test_name) {
-                if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') c = '_';
+        for (const fs::path& topic_dir : subdirectories(tool_dir)) {
+            const std::string suite = tool + "_" + topic_dir.filename().string();
+            for (const fs::path& dir : subdirectories(topic_dir)) {
+                const std::string name = dir.filename().string();
+                std::string problem;
+                if (binary.empty()) {
+                    problem = "no tool is named " + tool;
+                } else if (!plain_name(suite) || !plain_name(name)) {
+                    problem = "name topics and cases with letters, digits and _ only";
+                } else if (!fs::is_regular_file(dir / "args")) {
+                    problem = "a case needs an args file (empty for no arguments); cases sit in <tool>/<topic>/";
+                }
+                ::testing::RegisterTest(suite.c_str(), name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
+                                        [binary, dir, problem]() -> ::testing::Test* {
+                                            return new GoldenCase(binary, dir, problem);
+                                        });
             }
-            std::string problem;
-            if (binary.empty()) {
-                problem = "no tool is named " + tool;
-            } else if (test_name != name) {
-                problem = "name cases with letters, digits and _ only";
-            } else if (!fs::is_regular_file(dir / "args")) {
-                problem = "a case needs an args file (empty for no arguments)";
-            }
-            ::testing::RegisterTest(tool.c_str(), test_name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
-                                    [binary, dir, problem]() -> ::testing::Test* {
-                                        return new GoldenCase(binary, dir, problem);
-                                    });
         }
     }
 }

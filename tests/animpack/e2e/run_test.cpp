@@ -46,7 +46,7 @@ TEST(Refusals, AFifoIsNotWaitedFor) {
 
 // The output of `-p anim.json` for "abc", as its golden case holds it.
 std::string golden_anim() {
-    return read_file(std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/animpack/anim/out/anim.c");
+    return read_file(std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/animpack/inputs/anim/out/anim.c");
 }
 
 TEST(Output, AnAbsoluteNameIsWrittenWhereItPoints) {

@@ -16,7 +16,7 @@ namespace {
 
 // The default headers, as the golden case of a run with an empty conf.json holds them.
 const std::string kGolden =
-    std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/setwright/defaults_empty_object/out/";
+    std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/setwright/entries/defaults_empty_object/out/";
 
 std::string golden(const std::string& name) {
     return read_file(kGolden + name);

@@ -20,7 +20,7 @@ namespace {
 
 // The default headers, as the golden case of a run with an empty conf.json holds them.
 const std::string kGolden =
-    std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/setwright/defaults_empty_object/out/";
+    std::string(LVFORGE_SOURCE_DIR) + "/tests/golden/setwright/entries/defaults_empty_object/out/";
 
 // Kind of each entry as the kind summary lists them by ranges. The headers can't tell kind 0
 // from kind 1, so the kinds are checked here rather than through the golden headers.
@@ -58,8 +58,7 @@ const Entry& entry(int index) {
 
 // `config` after merging the conf.json text `json`, which must be accepted.
 void merge_ok(std::string json, Configuration& config) {
-    const std::optional<MergeError> err = merge_conf_text(json.data(), json.size(), config);
-    ASSERT_FALSE(err.has_value()) << json;
+    ASSERT_TRUE(merge_conf_text(json.data(), json.size(), config).ok()) << json;
 }
 
 }  // namespace
