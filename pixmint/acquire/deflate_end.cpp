@@ -77,7 +77,14 @@ bool DeflateEnd::ends_properly() {
     if (!ready_) return false;
     while (!ended_)
         if (!step()) return false;
-    return true;
+    return bytes_left() >= 2;
+}
+
+std::uint64_t DeflateEnd::bytes_left() const {
+    std::uint64_t left = zs_.avail_in;
+    for (std::size_t i = span_; i < layout_.data.size(); ++i)
+        left += layout_.data[i].length - (i == span_ ? span_read_ : 0);
+    return left;
 }
 
 }  // namespace pixmint

@@ -30,7 +30,10 @@ class DeflateEnd {
     // Inflates until at least `decoded` bytes have come out in all; false when the data is corrupt
     // or ends first.
     bool reach(std::uint64_t decoded);
-    // Inflates the rest; true when the stream's final block ends within the data.
+    // Inflates the rest; true when the stream's final block ends within the data and at least two
+    // bytes follow it (the checksum's, normally). The reference decoder refuses to decode a code
+    // with fewer than 16 bits of data left after its start: a stream whose checksum is cut off may
+    // decode fine in zlib and not in the reference, so such a stream is left to the reference.
     bool ends_properly();
 
    private:
@@ -38,6 +41,8 @@ class DeflateEnd {
     bool feed();
     // One step of inflating; false on corrupt data.
     bool step();
+    // Bytes of compressed data not yet fed or not yet consumed.
+    std::uint64_t bytes_left() const;
 
     const PngLayout& layout_;
     std::span<const std::uint8_t> memory_;
