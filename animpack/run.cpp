@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <new>
 #include <span>
 #include <string_view>
 
@@ -22,9 +23,8 @@ void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
+// The run itself; run() adds the one answer to running out of memory.
+int convert(int argc, char** argv) {
     // A file-size limit must surface as a failed write, reported and cleaned up.
     lvforge::ignore_file_size_signal();
 
@@ -65,6 +65,19 @@ int run(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Every allocation that can fail without a message of its own ends here: the owners unwound on
+    // the way out remove the run's temporary files, so nothing is left half written.
+    try {
+        return convert(argc, argv);
+    } catch (const std::bad_alloc&) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
 }
 
 }  // namespace animpack

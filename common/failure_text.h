@@ -21,4 +21,7 @@ std::string read_failure_message(ReadStatus status, std::string_view path, std::
 // "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n".
 std::string source_date_failure_message(InvalidSourceDateEpoch);
 
+// "Error: not enough memory.\n": an allocation failed where no step has a message of its own.
+std::string out_of_memory_message();
+
 }  // namespace lvforge

@@ -2,38 +2,17 @@
 
 #include <string>
 
-#include "common/paths.h"
+#include "common/output_set.h"
 
 namespace lvforge {
 
 std::optional<OutputFailure> write_generated_file(std::string_view out_path,
                                                   const std::function<void(TextSink&)>& body) {
-    if (auto failure = create_parent_directories(out_path)) return failure;
-
-    const auto failed = [&](OutputFailure::Kind kind) { return OutputFailure{kind, std::string(out_path)}; };
-    SafeOutput out;
-    if (!out.open(open_path_of(out_path).c_str())) return failed(OutputFailure::Kind::open);
-    bool body_ok;
-    {
-        TextSink sink(out);
-        if (sink.ok()) body(sink);
-        body_ok = sink.flush();
-    }
-    // The sink can fail on its own (no buffer, a line it could not format) without the file
-    // seeing a failed write; such a file is incomplete and must not replace the earlier one.
-    if (!body_ok) {
-        out.discard();
-        return failed(OutputFailure::Kind::write);
-    }
-    switch (out.commit()) {
-        case SafeOutput::Status::ok:
-            return std::nullopt;
-        case SafeOutput::Status::open_failed:
-            return failed(OutputFailure::Kind::open);
-        case SafeOutput::Status::write_failed:
-            break;
-    }
-    return failed(OutputFailure::Kind::write);
+    OutputSet outputs;
+    Result<void, OutputFailure> landed = outputs.add(out_path, body);
+    if (landed.ok()) landed = outputs.commit();
+    if (!landed.ok()) return landed.error();
+    return std::nullopt;
 }
 
 void append_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix,

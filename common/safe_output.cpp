@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/output_target.h"
 #include "common/temp_file.h"
 
 namespace lvforge {
@@ -19,9 +20,6 @@ namespace {
 // Temporary names are this prefix and six random characters, short whatever the target's
 // name, so that a target whose name the file system accepts never has a temporary it refuses.
 constexpr const char* kTempPrefix = ".lvforge.";
-
-// How many symbolic links are followed before a path counts as a loop, as the kernel does.
-constexpr int kMaxLinks = 40;
 
 // Permission bits a plain new file would get: 0666 under the process umask.
 mode_t new_file_mode() {
@@ -34,21 +32,6 @@ mode_t new_file_mode() {
 std::string dir_part(const std::string& path) {
     const std::string::size_type slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-// Where writing to `path` ends up when it names a symbolic link whose target does not exist:
-// the end of the chain of links, which the output then creates. `path` itself when it is no link.
-std::string dangling_link_target(std::string path) {
-    for (int hops = 0; hops < kMaxLinks; ++hops) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return path;
-        target.resize(static_cast<std::size_t>(n));
-        path = (target.front() == '/') ? target : dir_part(path) + target;
-    }
-    return path;
 }
 
 // True when the last component of `path` is longer than its directory's file system allows,
@@ -153,15 +136,24 @@ bool SafeOutput::write_at(std::uint64_t offset, const void* data, std::size_t n)
     return true;
 }
 
-SafeOutput::Status SafeOutput::commit() {
-    if (fd_ < 0) return Status::open_failed;
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) failed_ = true;
-    if (failed_) {
-        remove_temp();
-        return Status::write_failed;
+SafeOutput::Status SafeOutput::finish() {
+    if (fd_ >= 0) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) failed_ = true;
+        if (failed_) {
+            remove_temp();
+            return Status::write_failed;
+        }
+        finished_ = true;
     }
+    return finished_ ? Status::ok : failed_ ? Status::write_failed : Status::open_failed;
+}
+
+SafeOutput::Status SafeOutput::commit() {
+    const Status finished = finish();
+    if (finished != Status::ok) return finished;
+    finished_ = false;
     if (!in_place_ && ::rename(temp_path_.c_str(), path_.c_str()) != 0) {
         remove_temp();
         return Status::open_failed;
@@ -176,6 +168,7 @@ void SafeOutput::discard() {
         ::close(fd_);
         fd_ = -1;
     }
+    finished_ = false;
     remove_temp();
 }
 

@@ -26,15 +26,22 @@ class SafeOutput {
     bool open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
-    // True when the output is a temporary file, which write_at() may fill in any order.
+    // True once a write has failed.
+    bool failed() const { return failed_; }
+    // True when the output is an open temporary file, which write_at() may fill in any order.
     bool positional() const { return fd_ >= 0 && !in_place_; }
     // Writes all `n` bytes at `offset` of a positional() output, leaving the position write()
     // continues from alone; false once any write has failed (failures are sticky, shared with
     // write()). One thread at a time may write.
     bool write_at(std::uint64_t offset, const void* data, std::size_t n);
-    // Closes the file and renames it into place; on any failure removes the temporary file and
+    // Closes the file, the close checked; a temporary file stays where it is until commit() or
+    // discard(). On failure removes it. Repeating it returns the first result.
+    Status finish();
+    // Finishes the file and renames it into place; on any failure removes the temporary file and
     // leaves an earlier file at the path untouched.
     Status commit();
+    // True when the file is written where it is (a device or FIFO): its bytes can't be held back.
+    bool in_place() const { return in_place_; }
     // Abandons the output and removes the temporary file.
     void discard();
 
@@ -46,6 +53,7 @@ class SafeOutput {
 
     int fd_ = -1;
     bool failed_ = false;
+    bool finished_ = false;  // closed by finish() without failure, not yet renamed
     bool in_place_ = false;
     std::string path_;
     std::string temp_path_;

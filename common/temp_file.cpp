@@ -16,16 +16,18 @@ namespace {
 constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
 
 // A signal handler may use only async-signal-safe calls: it can't allocate, and it can't reach
-// the SafeOutput that owns the temporary file. So the file's path is written beforehand into
-// this fixed buffer, the one piece of mutable global state in the tools, kept for that reason
-// alone. It covers one temporary file at a time, as the tools write their files one after
-// another; a second file made while it is taken is simply not covered.
-char g_temp_path[PATH_MAX];
-volatile std::sig_atomic_t g_temp_armed = 0;
+// the SafeOutputs that own the temporary files. So each file's path is written beforehand into a
+// slot of this fixed table, the one piece of mutable global state in the tools, kept for that
+// reason alone. A run holds all its outputs open together until they land, so there is a slot
+// for each of them; a slot is armed only while its path names a file of this run.
+char g_temp_paths[kMaxTempFiles][PATH_MAX];
+volatile std::sig_atomic_t g_temp_armed[kMaxTempFiles] = {};
 
-extern "C" void remove_temp_and_end(int sig) {
+extern "C" void remove_temps_and_end(int sig) {
     const int saved_errno = errno;
-    if (g_temp_armed != 0) ::unlink(g_temp_path);
+    for (int i = 0; i < kMaxTempFiles; ++i) {
+        if (g_temp_armed[i] != 0) ::unlink(g_temp_paths[i]);
+    }
     errno = saved_errno;
     // SA_RESETHAND has restored the default action; the signal, held while this handler runs,
     // is delivered as it returns and ends the process with the usual status.
@@ -35,7 +37,7 @@ extern "C" void remove_temp_and_end(int sig) {
 // Installs the handler for every cleanup signal that is not ignored.
 void install_handlers() {
     struct sigaction action {};
-    action.sa_handler = remove_temp_and_end;
+    action.sa_handler = remove_temps_and_end;
     action.sa_flags = static_cast<int>(SA_RESETHAND);
     sigemptyset(&action.sa_mask);
     for (const int sig : kCleanupSignals) sigaddset(&action.sa_mask, sig);
@@ -69,18 +71,30 @@ class HeldSignals {
 int create_temp_file(std::string& tmpl) {
     install_handlers();
     const HeldSignals held;
-    if (g_temp_armed != 0 || tmpl.size() >= sizeof g_temp_path) return ::mkstemp(tmpl.data());
-    std::memcpy(g_temp_path, tmpl.c_str(), tmpl.size() + 1);
-    const int fd = ::mkstemp(g_temp_path);
-    if (fd < 0) return -1;
-    tmpl = g_temp_path;
-    g_temp_armed = 1;
-    return fd;
+    if (tmpl.size() >= PATH_MAX) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    for (int i = 0; i < kMaxTempFiles; ++i) {
+        if (g_temp_armed[i] != 0) continue;
+        char* slot = g_temp_paths[i];
+        std::memcpy(slot, tmpl.c_str(), tmpl.size() + 1);
+        const int fd = ::mkstemp(slot);
+        if (fd < 0) return -1;
+        tmpl = slot;
+        g_temp_armed[i] = 1;
+        return fd;
+    }
+    // Every slot taken: a file made now could outlive an interrupted run, so none is made.
+    errno = EMFILE;
+    return -1;
 }
 
 void forget_temp_file(const std::string& path) {
     const HeldSignals held;
-    if (g_temp_armed != 0 && path == g_temp_path) g_temp_armed = 0;
+    for (int i = 0; i < kMaxTempFiles; ++i) {
+        if (g_temp_armed[i] != 0 && path == g_temp_paths[i]) g_temp_armed[i] = 0;
+    }
 }
 
 }  // namespace lvforge

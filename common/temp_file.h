@@ -1,16 +1,20 @@
 // Temporary files that an interrupted run does not leave behind: SIGINT,
-// SIGTERM, SIGHUP and SIGPIPE remove the file, then end the process with the
-// signal's usual status.
+// SIGTERM, SIGHUP and SIGPIPE remove every one the run still holds, then end
+// the process with the signal's usual status.
 #pragma once
 
 #include <string>
 
 namespace lvforge {
 
+// How many temporary files a run may hold at once: every output of one run is open together.
+inline constexpr int kMaxTempFiles = 8;
+
 // Creates a new file from `tmpl`, a path whose last six characters are "XXXXXX" (rewritten to
 // the name made), with mode 0600, and removes it if one of those signals ends the process before
-// forget_temp_file(). Signals that are ignored stay ignored. Returns the descriptor, or -1 with
-// errno set.
+// forget_temp_file(). Signals that are ignored stay ignored. Up to kMaxTempFiles may be held at
+// once; one more, or a path longer than the system takes, is refused. Returns the descriptor, or
+// -1 with errno set.
 int create_temp_file(std::string& tmpl);
 
 // Stops covering `path` (after it was renamed into place or removed).

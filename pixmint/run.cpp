@@ -1,10 +1,12 @@
 #include "pixmint/run.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/output_target.h"
 #include "common/paths.h"
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/cli/command_line.h"
@@ -24,9 +26,8 @@ void print(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
+// The run itself; run() adds the one answer to running out of memory.
+int convert(int argc, char** argv) {
     auto parsed = parse_command_line(argc, argv);
     if (!parsed.ok()) {
         print(message(parsed.error()));
@@ -53,6 +54,12 @@ int run(int argc, char** argv) {
         }
     }
 
+    // The preview must not be written over the file it accompanies, nor that over the preview.
+    if (options.preview_path && lvforge::same_output_file(*options.preview_path, out_path)) {
+        print(preview_is_output_message(*options.preview_path));
+        return 1;
+    }
+
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
@@ -66,15 +73,16 @@ int run(int argc, char** argv) {
         print(message(FailureKind::binary_too_large));
         return 1;
     }
+    const Encoding encoding = options.encoding();
     RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
     // A palette needs the whole image before any index can be written.
-    if (family_of(options.format) == FormatFamily::indexed && image.rows->has_pixels()) {
+    if (family_of(encoding.format) == FormatFamily::indexed && image.rows->has_pixels()) {
         image.rows = whole_image(std::move(image.rows));
         if (image.rows == nullptr) {
             print(message(FailureKind::image_load));
             return 1;
         }
-        auto indexed = index_colours(*image.rows, bits_of(options.format), options.dither);
+        auto indexed = index_colours(*image.rows, bits_of(encoding.format), encoding.dither);
         if (!indexed.ok()) {
             print(message(indexed.error()));
             return 1;
@@ -82,18 +90,30 @@ int run(int argc, char** argv) {
         image.palette = indexed.value()->palette();
         image.rows = std::move(indexed.value());
     }
-    const OutputsReport report = write_outputs(options, year.value(), std::move(image));
+
+    // Every output of the run lands together or not at all, the image streaming into them.
+    const RunOutputs where{options.names, options.binary, options.preview_path, year.value()};
+    const OutputsReport report = write_outputs(where, encoding, std::move(image));
     if (report.failure) {
         print(message(*report.failure));
         return 1;
     }
     if (report.opened) print(depth_line(options.depth));
-    if (report.output) {
-        print(lvforge::output_failure_message(*report.output));
-    } else if (report.preview) {
-        print(lvforge::output_failure_message(*report.preview));
+    if (report.output) print(lvforge::output_failure_message(*report.output));
+    return (failed || report.output) ? 1 : 0;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Every allocation that can fail without a message of its own ends here: the owners unwound on
+    // the way out remove the run's temporary files, so nothing is left half written.
+    try {
+        return convert(argc, argv);
+    } catch (const std::bad_alloc&) {
+        print(lvforge::out_of_memory_message());
+        return 1;
     }
-    return (failed || report.output || report.preview) ? 1 : 0;
 }
 
 }  // namespace pixmint

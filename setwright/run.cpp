@@ -1,9 +1,11 @@
 #include "setwright/run.h"
 
 #include <cstdio>
+#include <new>
 #include <optional>
 #include <string>
 
+#include "common/failure_text.h"
 #include "setwright/command_line.h"
 #include "setwright/configuration.h"
 #include "setwright/header_file.h"
@@ -18,9 +20,8 @@ void print(const std::string& message) {
     std::fputs(message.c_str(), stdout);
 }
 
-}  // namespace
-
-int run(int argc, char** argv) {
+// The run itself; run() adds the one answer to running out of memory.
+int generate(int argc, char** argv) {
     const Options options = parse_command_line(argc, argv);
     Configuration config(options.lvgl_7_0_1);
     int status = 0;
@@ -38,6 +39,19 @@ int run(int argc, char** argv) {
     }
     std::fflush(stdout);
     return status;
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    // Every allocation that can fail without a message of its own ends here: the owners unwound on
+    // the way out remove the run's temporary files, so nothing is left half written.
+    try {
+        return generate(argc, argv);
+    } catch (const std::bad_alloc&) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
 }
 
 }  // namespace setwright

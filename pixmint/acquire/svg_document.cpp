@@ -10,11 +10,15 @@ namespace pixmint {
 
 namespace {
 
-// Owns the cairo surface and context.
+// Owns the cairo surface and context; it can't be copied, so each is destroyed exactly once.
 struct CairoOwner {
     const SvgLibrary& lib;
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
+
+    explicit CairoOwner(const SvgLibrary& library) : lib(library) {}
+    CairoOwner(const CairoOwner&) = delete;
+    CairoOwner& operator=(const CairoOwner&) = delete;
     ~CairoOwner() {
         if (cr != nullptr) lib.destroy(cr);
         if (surface != nullptr) lib.surface_destroy(surface);

@@ -53,6 +53,10 @@ std::string same_file_message(std::string_view out_path) {
     return std::string("Error: the output file ").append(out_path).append(" is the input file.\n");
 }
 
+std::string preview_is_output_message(std::string_view preview_path) {
+    return std::string("Error: the preview file ").append(preview_path).append(" is the output file.\n");
+}
+
 std::string message(FailureKind kind) {
     switch (kind) {
         case FailureKind::usage:

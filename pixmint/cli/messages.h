@@ -21,6 +21,9 @@ std::string depth_line(Depth depth);
 // The refusal of an output `out_path` that is the input image itself.
 std::string same_file_message(std::string_view out_path);
 
+// The refusal of a --preview `preview_path` that is the file the run writes (C or .bin) itself.
+std::string preview_is_output_message(std::string_view preview_path);
+
 // The exact text printed for `kind`, line feeds included.
 std::string message(FailureKind kind);
 // The exact text printed for `failure`: message(kind), or the version refusals naming their detail.

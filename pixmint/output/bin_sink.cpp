@@ -10,29 +10,29 @@ std::string bin_path_of(const std::string& out_path) {
     return stem + ".bin";
 }
 
-BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncodingSet& encodings) : out_(out) {
+BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders) : out_(out) {
     head_ = bin_file(bin_header(cf_value(spec.format), spec.width, spec.height), spec.palette);
     if (!spec.has_pixels) return;
-    Encoding e;
+    Encoder e;
     switch (family_of(spec.format)) {
         case FormatFamily::true_color: {
             const int depth = spec.depth == Depth::bits24 ? 32 : static_cast<int>(spec.depth);
-            e = {Encoding::Kind::true_color,
+            e = {Encoder::Kind::true_color,
                  {depth, spec.swap, spec.format == ColorFormat::true_color_alpha, spec.premultiply},
                  0};
             break;
         }
         case FormatFamily::indexed:
-            e = {Encoding::Kind::indexed, {}, bits_of(spec.format)};
+            e = {Encoder::Kind::indexed, {}, bits_of(spec.format)};
             break;
         case FormatFamily::alpha:
-            e = {Encoding::Kind::alpha, {}, bits_of(spec.format)};
+            e = {Encoder::Kind::alpha, {}, bits_of(spec.format)};
             break;
         case FormatFamily::raw:
             // Raw formats have no binary form; the command line refuses them.
             return;
     }
-    encoding_ = encodings.add(e);
+    encoder_ = encoders.add(e);
     row_bytes_ = encoded_row_bytes(e, spec.width);
 }
 
@@ -41,7 +41,7 @@ void BinSink::begin_pass(int pass) {
 }
 
 void BinSink::take(int pass, const EncodedChunk& chunk) {
-    if (pass == 0 && encoding_) out_.write(chunk.bytes(*encoding_), row_bytes_ * chunk.rows.count);
+    if (pass == 0 && encoder_) out_.write(chunk.bytes(*encoder_), row_bytes_ * chunk.rows.count);
 }
 
 }  // namespace pixmint

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/safe_output.h"
-#include "pixmint/output/encoding.h"
+#include "pixmint/output/encoder.h"
 #include "pixmint/output/sink.h"
 #include "pixmint/pixels/formats.h"
 
@@ -31,8 +31,8 @@ struct BinFileSpec {
 
 class BinSink final : public Sink {
    public:
-    // The file of `spec` for `out`, asking `encodings` for the rows it holds.
-    BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncodingSet& encodings);
+    // The file of `spec` for `out`, asking `encoders` for the rows it holds.
+    BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders);
 
     void begin_pass(int pass) override;
     void take(int pass, const EncodedChunk& chunk) override;
@@ -40,7 +40,7 @@ class BinSink final : public Sink {
    private:
     lvforge::SafeOutput& out_;
     std::vector<std::uint8_t> head_;  // header word and palette
-    std::optional<std::size_t> encoding_;
+    std::optional<std::size_t> encoder_;
     std::size_t row_bytes_ = 0;
 };
 

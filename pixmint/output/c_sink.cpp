@@ -15,7 +15,7 @@ constexpr std::size_t kRawLineBytes = 16;
 
 }  // namespace
 
-CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncodingSet& encodings)
+CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
     : out_(out), height_(spec.height), positional_(out.positional()) {
     add_text(head_text(spec.names, spec.year));
     std::optional<std::size_t> block_bytes;
@@ -24,10 +24,10 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncodingSet& encod
             if (!spec.has_pixels) break;
             for (const Section s : {Section::bits8, Section::bits16, Section::bits16_swap, Section::bits32}) {
                 if (!selects(spec.depth, s)) continue;
-                const Encoding e{Encoding::Kind::true_color, section_layout(s, spec.format, spec.premultiply),
-                                 0};
+                const Encoder e{Encoder::Kind::true_color, section_layout(s, spec.format, spec.premultiply),
+                                0};
                 add_text(section_opening(s, spec.format));
-                add_rows(encodings.add(e), encoded_row_bytes(e, spec.width));
+                add_rows(encoders.add(e), encoded_row_bytes(e, spec.width));
                 add_text(kSectionEnd);
             }
             break;
@@ -39,8 +39,8 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncodingSet& encod
             const std::size_t row_bytes = packed_row_bytes(spec.width, bits);
             block_bytes = spec.palette.size();
             if (spec.has_pixels) {
-                const Encoding e{indexed ? Encoding::Kind::indexed : Encoding::Kind::alpha, {}, bits};
-                add_rows(encodings.add(e), row_bytes);
+                const Encoder e{indexed ? Encoder::Kind::indexed : Encoder::Kind::alpha, {}, bits};
+                add_rows(encoders.add(e), row_bytes);
                 *block_bytes += row_bytes * spec.height;
             }
             break;
@@ -56,7 +56,7 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncodingSet& encod
 }
 
 void CSink::add_text(std::string text) {
-    if (!parts_.empty() && !parts_.back().encoding && parts_.back().raw.empty()) {
+    if (!parts_.empty() && !parts_.back().encoder && parts_.back().raw.empty()) {
         size_ += text.size();
         parts_.back().text += text;
         return;
@@ -66,15 +66,15 @@ void CSink::add_text(std::string text) {
     parts_.push_back(Part{std::move(text), {}, std::nullopt, 0, offset});
 }
 
-void CSink::add_rows(std::size_t encoding, std::size_t row_bytes) {
-    parts_.push_back(Part{{}, {}, encoding, row_bytes, size_});
+void CSink::add_rows(std::size_t encoder, std::size_t row_bytes) {
+    parts_.push_back(Part{{}, {}, encoder, row_bytes, size_});
     size_ += std::uint64_t{height_} * hex_line_size(row_bytes);
 }
 
 std::vector<std::size_t> CSink::row_parts() const {
     std::vector<std::size_t> out;
     for (std::size_t i = 0; i < parts_.size(); ++i)
-        if (parts_[i].encoding) out.push_back(i);
+        if (parts_[i].encoder) out.push_back(i);
     return out;
 }
 
@@ -113,7 +113,7 @@ void CSink::begin_pass(int pass) {
     if (positional_) {
         // Every fixed part goes to its place at once; the rows fill the gaps between them.
         for (const Part& part : parts_)
-            if (!part.encoding) put_fixed(part);
+            if (!part.encoder) put_fixed(part);
         return;
     }
     // In order: what precedes this pass's rows.
@@ -130,7 +130,7 @@ void CSink::take(int pass, const EncodedChunk& chunk) {
         const Part& part = parts_[rows[r]];
         const std::size_t line = hex_line_size(part.row_bytes);
         text_.resize(std::max(text_.size(), line * chunk.rows.count));
-        format_hex_rows(chunk.bytes(*part.encoding), part.row_bytes, chunk.rows.count, text_.data());
+        format_hex_rows(chunk.bytes(*part.encoder), part.row_bytes, chunk.rows.count, text_.data());
         put(part.offset + std::uint64_t{chunk.rows.first} * line, text_.data(), line * chunk.rows.count);
     }
 }

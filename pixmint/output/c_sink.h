@@ -14,7 +14,7 @@
 #include "common/banner_year.h"
 #include "common/names.h"
 #include "common/safe_output.h"
-#include "pixmint/output/encoding.h"
+#include "pixmint/output/encoder.h"
 #include "pixmint/output/sink.h"
 #include "pixmint/pixels/formats.h"
 
@@ -36,8 +36,8 @@ struct CFileSpec {
 
 class CSink final : public Sink {
    public:
-    // Lays out the file of `spec` for `out`, asking `encodings` for the rows its sections hold.
-    CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncodingSet& encodings);
+    // Lays out the file of `spec` for `out`, asking `encoders` for the rows its sections hold.
+    CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders);
 
     int passes() const override;
     void begin_pass(int pass) override;
@@ -45,17 +45,17 @@ class CSink final : public Sink {
     void end_pass(int pass) override;
 
    private:
-    // A stretch of the file: fixed text, the raw file as lines, or one line per row of an encoding.
+    // A stretch of the file: fixed text, the raw file as lines, or one line per row of an encoder.
     struct Part {
         std::string text;
         std::span<const std::uint8_t> raw;
-        std::optional<std::size_t> encoding;
+        std::optional<std::size_t> encoder;
         std::size_t row_bytes = 0;  // bytes of one encoded row
         std::uint64_t offset = 0;   // where the part starts in the file
     };
 
     void add_text(std::string text);
-    void add_rows(std::size_t encoding, std::size_t row_bytes);
+    void add_rows(std::size_t encoder, std::size_t row_bytes);
     // Writes the text or raw part `part`.
     void put_fixed(const Part& part);
     // Writes `n` bytes at `offset`: in place when the file allows it, else after what came before.

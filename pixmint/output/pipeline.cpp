@@ -1,9 +1,9 @@
 #include "pixmint/output/pipeline.h"
 
 #include <algorithm>
-#include <thread>
 
 #include "pixmint/output/hand_off.h"
+#include "pixmint/output/worker.h"
 
 namespace pixmint {
 
@@ -16,14 +16,14 @@ constexpr std::size_t kChunksAhead = 4;
 // The stage and the encoders over one run's chunks, feeding every sink.
 class Conveyor {
    public:
-    Conveyor(const RowSource& source, const EncodingSet& encodings, const std::vector<Sink*>& sinks,
+    Conveyor(const RowSource& source, const EncoderSet& encoders, const std::vector<Sink*>& sinks,
              bool dither)
-        : encodings_(encodings),
+        : encodings_(encoders),
           sinks_(sinks),
-          stage_(source.width(), source.channels(), dither, needs_of(encodings, sinks),
+          stage_(source.width(), source.channels(), dither, needs_of(encoders, sinks),
                  chunk_rows(source.width())) {
         const std::uint32_t rows = chunk_rows(source.width());
-        for (const Encoding& e : encodings.all())
+        for (const Encoder& e : encoders.all())
             buffers_.emplace_back(encoded_row_bytes(e, source.width()) * rows);
         pointers_.resize(buffers_.size());
     }
@@ -46,8 +46,8 @@ class Conveyor {
     }
 
    private:
-    static StageNeeds needs_of(const EncodingSet& encodings, const std::vector<Sink*>& sinks) {
-        StageNeeds needs = encodings.needs();
+    static StageNeeds needs_of(const EncoderSet& encoders, const std::vector<Sink*>& sinks) {
+        StageNeeds needs = encoders.needs();
         for (const Sink* s : sinks) {
             const StageNeeds own = s->needs();
             needs.rgba = needs.rgba || own.rgba;
@@ -57,7 +57,7 @@ class Conveyor {
         return needs;
     }
 
-    const EncodingSet& encodings_;
+    const EncoderSet& encodings_;
     const std::vector<Sink*>& sinks_;
     PixelStage stage_;
     std::vector<std::vector<std::uint8_t>> buffers_;
@@ -74,13 +74,19 @@ void carry_whole(const RowSource& source, Conveyor& conveyor, int pass) {
     }
 }
 
+// Stops a hand-off on leaving a scope, so that its producer never waits for a consumer that left.
+struct StopOnExit {
+    HandOff& hand_off;
+    ~StopOnExit() { hand_off.stop(); }
+};
+
 // The one pass over a source that decodes as it is read: a thread decodes, this one encodes and
-// writes what is decoded.
+// writes what is decoded. Without a thread to be had, this one does both in turn.
 bool carry_stream(RowSource& source, Conveyor& conveyor) {
     const std::uint32_t rows = chunk_rows(source.width());
     const std::size_t row_bytes = std::size_t{source.width()} * static_cast<std::size_t>(source.channels());
     HandOff decoded(kChunksAhead, row_bytes * rows);
-    std::thread decoder([&] {
+    Worker decoder([&] {
         for (std::uint32_t y = 0; y < source.height(); y += rows) {
             std::uint8_t* slot = decoded.free_buffer();
             if (slot == nullptr) return decoded.finish(false);
@@ -90,17 +96,28 @@ bool carry_stream(RowSource& source, Conveyor& conveyor) {
         }
         decoded.finish(true);
     });
+    if (!decoder.started()) {
+        std::uint8_t* chunk = decoded.free_buffer();
+        for (std::uint32_t y = 0; y < source.height(); y += rows) {
+            const std::uint32_t n = std::min(rows, source.height() - y);
+            if (!source.read(chunk, n)) return false;
+            conveyor.carry(0, chunk, y, n);
+        }
+        return true;
+    }
+    // However this pass ends, even by an exception, the decoder is told to stop before it is waited for.
+    const StopOnExit stop{decoded};
     std::uint32_t y = 0;
-    for (HandOff::Chunk c = decoded.next(); c.data != nullptr; c = decoded.next()) {
+    HandOff::Chunk c = decoded.next();
+    for (; c.data != nullptr; c = decoded.next()) {
         const auto n = static_cast<std::uint32_t>(c.size);
         conveyor.carry(0, c.data, y, n);
         y += n;
         decoded.release();
     }
-    const bool ok = decoded.next().ok;
     decoded.stop();
     decoder.join();
-    return ok && y == source.height();
+    return c.ok && y == source.height();
 }
 
 }  // namespace
@@ -110,11 +127,11 @@ std::uint32_t chunk_rows(std::uint32_t width) {
     return static_cast<std::uint32_t>(std::max<std::size_t>(1, kChunkBytes / std::max<std::size_t>(row, 1)));
 }
 
-bool run_pipeline(RowSource& source, const EncodingSet& encodings, const std::vector<Sink*>& sinks,
+bool run_pipeline(RowSource& source, const EncoderSet& encoders, const std::vector<Sink*>& sinks,
                   bool dither) {
     int passes = 1;
     for (const Sink* s : sinks) passes = std::max(passes, s->passes());
-    Conveyor conveyor(source, encodings, sinks, dither);
+    Conveyor conveyor(source, encoders, sinks, dither);
     for (int pass = 0; pass < passes; ++pass) {
         conveyor.begin(pass);
         if (!source.has_pixels()) {

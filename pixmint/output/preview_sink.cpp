@@ -43,19 +43,19 @@ int shown_depth(Depth depth) {
     return 16;
 }
 
-ShownPixels::ShownPixels(const PreviewSpec& spec, EncodingSet& encodings) : family_(family_of(spec.format)) {
+ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family_(family_of(spec.format)) {
     const int depth = shown_depth(spec.depth);
     switch (family_) {
         case FormatFamily::true_color:
             chroma_key_ = spec.format == ColorFormat::true_color_chroma_keyed;
-            spec_ = {Encoding::Kind::true_color,
+            spec_ = {Encoder::Kind::true_color,
                      {depth, false, spec.format == ColorFormat::true_color_alpha, false},
                      0};
-            encoding_ = encodings.add(spec_);
+            encoder_ = encoders.add(spec_);
             break;
         case FormatFamily::alpha:
-            spec_ = {Encoding::Kind::alpha, {}, bits_of(spec.format)};
-            encoding_ = encodings.add(spec_);
+            spec_ = {Encoder::Kind::alpha, {}, bits_of(spec.format)};
+            encoder_ = encoders.add(spec_);
             break;
         case FormatFamily::indexed: {
             // Each palette colour as the device shows it: through the encoder and back, the way
@@ -88,7 +88,7 @@ void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::
     switch (family_) {
         case FormatFamily::true_color: {
             const std::size_t step = true_color_pixel_bytes(spec_.layout);
-            decode_true_color(chunk.bytes(*encoding_) + first_pixel * step, count, spec_.layout, out);
+            decode_true_color(chunk.bytes(*encoder_) + first_pixel * step, count, spec_.layout, out);
             if (chroma_key_) {
                 // LVGL's default LV_COLOR_TRANSP: pure green, as shown, is transparent.
                 for (std::size_t i = 0; i < count * 4; i += 4)
@@ -101,7 +101,7 @@ void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::
             const int bits = spec_.bits;
             const std::uint32_t w = chunk.rows.width;
             const std::size_t row_bytes = encoded_row_bytes(spec_, w);
-            const std::uint8_t* packed = chunk.bytes(*encoding_);
+            const std::uint8_t* packed = chunk.bytes(*encoder_);
             for (std::size_t i = 0; i < count; ++i, out += 4) {
                 const std::size_t p = first_pixel + i, y = p / w, x = p % w;
                 const std::size_t bit = x * static_cast<std::size_t>(bits);
@@ -123,61 +123,91 @@ void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::
     }
 }
 
-PreviewSink::PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncodingSet& encodings)
-    : out_(out), width_(spec.width), height_(spec.height), shown_(spec, encodings) {}
+// libspng's encoder writing a PNG row by row into the output.
+class PreviewSink::PngWriter {
+   public:
+    PngWriter(lvforge::SafeOutput& out, std::uint32_t width, std::uint32_t height)
+        : ctx_(spng_ctx_new(SPNG_CTX_ENCODER)), height_(height) {
+        spng_ihdr ihdr{width, height, 8, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 0, 0, 0};
+        ok_ = ctx_ != nullptr && spng_set_png_stream(ctx_.get(), write_png_bytes, &out) == 0 &&
+              spng_set_ihdr(ctx_.get(), &ihdr) == 0 &&
+              spng_set_option(ctx_.get(), SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) == 0 &&
+              spng_set_option(ctx_.get(), SPNG_IMG_COMPRESSION_STRATEGY, kCompressionStrategy) == 0 &&
+              spng_set_option(ctx_.get(), SPNG_FILTER_CHOICE, kFilter) == 0 &&
+              spng_encode_image(ctx_.get(), nullptr, 0, SPNG_FMT_PNG,
+                                SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) == 0;
+    }
+
+    // Compresses `count` rows of RGBA pixels, `row_bytes` each; the PNG is finished with the last.
+    void write(const std::uint8_t* rows, std::size_t count, std::size_t row_bytes) {
+        for (std::size_t y = 0; ok_ && y < count; ++y, ++written_) {
+            const int r = spng_encode_row(ctx_.get(), rows + y * row_bytes, row_bytes);
+            ok_ = r == 0 || (r == SPNG_EOI && written_ + 1 == height_);
+        }
+    }
+    // True while every row went in, and once the last has: the PNG is whole.
+    bool ok() const { return ok_; }
+    bool whole() const { return ok_ && written_ == height_; }
+
+   private:
+    std::unique_ptr<spng_ctx, ContextRelease> ctx_;
+    std::uint32_t height_;
+    std::uint32_t written_ = 0;
+    bool ok_ = false;
+};
+
+PreviewSink::PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncoderSet& encoders)
+    : out_(out), width_(spec.width), height_(spec.height), shown_(spec, encoders) {}
 
 PreviewSink::~PreviewSink() {
-    if (compressor_.joinable()) {
-        rows_->finish(false);
-        compressor_.join();
-    }
+    // A pipeline that stopped part way: the compressor is told no more rows come.
+    if (compressor_ && rows_) rows_->finish(false);
 }
 
 void PreviewSink::begin_pass(int pass) {
     if (pass != 0) return;
-    const std::size_t row_bytes = std::size_t{width_} * 4;
-    rows_ = std::make_unique<HandOff>(4, row_bytes * chunk_rows(width_));
-    compressor_ = std::thread([this] { compress(); });
+    const std::size_t chunk = std::size_t{width_} * 4 * chunk_rows(width_);
+    png_ = std::make_unique<PngWriter>(out_, width_, height_);
+    rows_ = std::make_unique<HandOff>(4, chunk);
+    compressor_ = std::make_unique<Worker>([this] { compress(); });
+    if (!compressor_->started()) {
+        compressor_.reset();
+        rows_.reset();
+        inline_.resize(chunk);
+    }
 }
 
 void PreviewSink::take(int pass, const EncodedChunk& chunk) {
     if (pass != 0) return;
+    const std::size_t pixels = std::size_t{chunk.rows.count} * chunk.rows.width;
+    if (!compressor_) {
+        shown_.show(chunk, 0, pixels, inline_.data());
+        png_->write(inline_.data(), chunk.rows.count, std::size_t{width_} * 4);
+        return;
+    }
     std::uint8_t* slot = rows_->free_buffer();
     if (slot == nullptr) return;  // the compressor gave up
-    shown_.show(chunk, 0, std::size_t{chunk.rows.count} * chunk.rows.width, slot);
+    shown_.show(chunk, 0, pixels, slot);
     rows_->publish(chunk.rows.count);
 }
 
 void PreviewSink::end_pass(int pass) {
     if (pass != 0) return;
-    rows_->finish(true);
-    compressor_.join();
+    if (compressor_) {
+        rows_->finish(true);
+        compressor_->join();
+    }
+    ok_ = png_->whole();
 }
 
 void PreviewSink::compress() {
-    const std::unique_ptr<spng_ctx, ContextRelease> ctx(spng_ctx_new(SPNG_CTX_ENCODER));
-    spng_ihdr ihdr{width_, height_, 8, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 0, 0, 0};
-    bool ok = ctx != nullptr && spng_set_png_stream(ctx.get(), write_png_bytes, &out_) == 0 &&
-              spng_set_ihdr(ctx.get(), &ihdr) == 0 &&
-              spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) == 0 &&
-              spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_STRATEGY, kCompressionStrategy) == 0 &&
-              spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, kFilter) == 0 &&
-              spng_encode_image(ctx.get(), nullptr, 0, SPNG_FMT_PNG,
-                                SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) == 0;
-    const std::size_t row_bytes = std::size_t{width_} * 4;
-    std::uint32_t rows = 0;
     for (HandOff::Chunk c = rows_->next(); c.data != nullptr; c = rows_->next()) {
-        for (std::size_t y = 0; ok && y < c.size; ++y) {
-            const int r = spng_encode_row(ctx.get(), c.data + y * row_bytes, row_bytes);
-            ok = r == 0 || (r == SPNG_EOI && rows + 1 == height_);
-            ++rows;
-        }
+        png_->write(c.data, c.size, std::size_t{width_} * 4);
         rows_->release();
-        if (!ok) break;
+        if (!png_->ok()) break;
     }
     // The pipeline may still be handing rows over; it stops once it sees the buffers are not taken.
     rows_->stop();
-    ok_ = ok && rows == height_;
 }
 
 }  // namespace pixmint

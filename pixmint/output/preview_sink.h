@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "common/safe_output.h"
-#include "pixmint/output/encoding.h"
+#include "pixmint/output/encoder.h"
 #include "pixmint/output/hand_off.h"
 #include "pixmint/output/sink.h"
+#include "pixmint/output/worker.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/palette.h"
 
@@ -38,7 +38,7 @@ int shown_depth(Depth depth);
 // format the decoded pixels.
 class ShownPixels {
    public:
-    ShownPixels(const PreviewSpec& spec, EncodingSet& encodings);
+    ShownPixels(const PreviewSpec& spec, EncoderSet& encoders);
     // The forms of the rows read from the stage itself.
     StageNeeds needs() const;
     // Writes the shown RGBA of `count` pixels from pixel `first_pixel` of `chunk` to `out`.
@@ -47,15 +47,15 @@ class ShownPixels {
    private:
     FormatFamily family_;
     bool chroma_key_ = false;
-    std::optional<std::size_t> encoding_;
-    Encoding spec_{};
+    std::optional<std::size_t> encoder_;
+    Encoder spec_{};
     std::array<std::uint8_t, 256 * 4> palette_{};  // an indexed format's colours as shown
 };
 
 class PreviewSink final : public Sink {
    public:
     // The preview of `spec` written to `out`.
-    PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncodingSet& encodings);
+    PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncoderSet& encoders);
     ~PreviewSink() override;
 
     StageNeeds needs() const override { return shown_.needs(); }
@@ -67,13 +67,18 @@ class PreviewSink final : public Sink {
     bool ok() const { return ok_; }
 
    private:
+    class PngWriter;
+
+    // The compressor's job: every chunk of shown rows handed over, into the PNG.
     void compress();
 
     lvforge::SafeOutput& out_;
     std::uint32_t width_, height_;
     ShownPixels shown_;
-    std::unique_ptr<HandOff> rows_;
-    std::thread compressor_;
+    std::unique_ptr<PngWriter> png_;
+    std::unique_ptr<HandOff> rows_;     // shown rows on their way to the compressor
+    std::vector<std::uint8_t> inline_;  // shown rows compressed here, when no thread could be had
+    std::unique_ptr<Worker> compressor_;
     bool ok_ = false;
 };
 

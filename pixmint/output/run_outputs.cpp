@@ -1,9 +1,12 @@
 #include "pixmint/output/run_outputs.h"
 
-#include "pixmint/output/bin_layout.h"
+#include <sys/stat.h>
+
+#include "common/output_set.h"
+#include "common/paths.h"
+#include "common/safe_output.h"
 #include "pixmint/output/bin_sink.h"
 #include "pixmint/output/c_sink.h"
-#include "pixmint/output/output_file.h"
 #include "pixmint/output/pipeline.h"
 #include "pixmint/output/preview_sink.h"
 #include "pixmint/pixels/bit_packing.h"
@@ -18,107 +21,115 @@ bool streams(const RowSource& rows) {
     return rows.has_pixels() && rows.pixels() == nullptr;
 }
 
-// The sinks of one attempt at writing, over opened files.
-struct Sinks {
-    EncodingSet encodings;
-    std::unique_ptr<Sink> main;
-    std::unique_ptr<PreviewSink> preview;
+// True when the output `path` can be written in any order and needs no directory made: a regular
+// file (or none yet) in a directory that exists.
+bool fillable_in_any_order(const std::string& path) {
+    const std::string open_path = lvforge::open_path_of(path);
+    if (lvforge::is_written_in_place(open_path.c_str())) return false;
+    const std::string::size_type slash = open_path.rfind('/');
+    if (slash == std::string::npos) return true;
+    struct stat st {};
+    return ::stat(slash == 0 ? "/" : open_path.substr(0, slash).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
 
-    std::vector<Sink*> all() const {
-        std::vector<Sink*> out{main.get()};
-        if (preview) out.push_back(preview.get());
-        return out;
+// The sinks of one attempt at writing, over the opened files; those written in place (a device or
+// a FIFO) apart, as they are written last.
+struct Sinks {
+    EncoderSet encoders;
+    std::vector<std::unique_ptr<Sink>> owned;
+    std::vector<Sink*> files, in_place;
+    std::vector<const lvforge::SafeOutput*> file_outputs;
+    PreviewSink* preview = nullptr;
+
+    void add(std::unique_ptr<Sink> sink, const lvforge::SafeOutput& out) {
+        (out.in_place() ? in_place : files).push_back(sink.get());
+        if (!out.in_place()) file_outputs.push_back(&out);
+        owned.push_back(std::move(sink));
+    }
+    // True while no write to a temporary file has failed.
+    bool files_ok() const {
+        for (const lvforge::SafeOutput* out : file_outputs)
+            if (out->failed()) return false;
+        return true;
     }
 };
 
-void add_sinks(const Options& o, lvforge::BannerYear year, const RunImage& image, OutputFile& main,
-               OutputFile* shown, Sinks& sinks) {
+void add_sinks(const RunOutputs& where, const Encoding& e, const RunImage& image, lvforge::SafeOutput& main,
+               lvforge::SafeOutput* shown, Sinks& sinks) {
     const RowSource& rows = *image.rows;
     const bool has_pixels = rows.has_pixels();
-    const std::vector<std::uint8_t> palette = family_of(o.format) == FormatFamily::indexed && has_pixels
-                                                  ? palette_bytes(image.palette, bits_of(o.format))
+    const std::vector<std::uint8_t> palette = family_of(e.format) == FormatFamily::indexed && has_pixels
+                                                  ? palette_bytes(image.palette, bits_of(e.format))
                                                   : std::vector<std::uint8_t>();
-    if (o.binary) {
-        const BinFileSpec spec{o.format,     o.depth,       o.swap,     o.zintra,
+    if (where.binary) {
+        const BinFileSpec spec{e.format,     e.depth,       e.swap,     e.zintra,
                                rows.width(), rows.height(), has_pixels, palette};
-        sinks.main = std::make_unique<BinSink>(main.file(), spec, sinks.encodings);
+        sinks.add(std::make_unique<BinSink>(main, spec, sinks.encoders), main);
     } else {
-        const CFileSpec spec{o.names,      o.format,      o.depth,    o.zintra, year,
+        const CFileSpec spec{where.names,  e.format,      e.depth,    e.zintra, where.year,
                              rows.width(), rows.height(), has_pixels, palette,  image.raw};
-        sinks.main = std::make_unique<CSink>(main.file(), spec, sinks.encodings);
+        sinks.add(std::make_unique<CSink>(main, spec, sinks.encoders), main);
     }
     if (shown != nullptr) {
-        const PreviewSpec spec{o.format, o.depth, rows.width(), rows.height(), image.palette};
-        sinks.preview = std::make_unique<PreviewSink>(shown->file(), spec, sinks.encodings);
+        const PreviewSpec spec{e.format, e.depth, rows.width(), rows.height(), image.palette};
+        auto preview = std::make_unique<PreviewSink>(*shown, spec, sinks.encoders);
+        sinks.preview = preview.get();
+        sinks.add(std::move(preview), *shown);
     }
+}
+
+// The report for outputs that could not be opened: the image's own failure first, as ever.
+OutputsReport not_opened(RunImage& image, lvforge::OutputFailure failure, bool opened) {
+    if (streams(*image.rows) && whole_image(std::move(image.rows)) == nullptr)
+        return {fatal(FailureKind::image_load), false, std::nullopt};
+    return {std::nullopt, opened, std::move(failure)};
 }
 
 }  // namespace
 
-OutputsReport write_outputs(const Options& options, lvforge::BannerYear year, RunImage image) {
-    OutputsReport report;
-    const std::string main_path =
-        options.binary ? bin_path_of(options.names.out_path) : options.names.out_path;
+OutputsReport write_outputs(const RunOutputs& where, const Encoding& encoding, RunImage image) {
+    const std::string main_path = where.binary ? bin_path_of(where.names.out_path) : where.names.out_path;
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    const bool preview = options.preview_path && image.rows->has_pixels();
+    const bool preview = where.preview_path && image.rows->has_pixels();
     // Rows decoded as they are written go into files written in any order, in directories that exist
     // already: a decoding that fails half way must leave nothing behind, no directory either. Other
     // outputs take the image decoded whole first.
-    if (streams(*image.rows) && (!OutputFile::fillable_in_place(main_path) ||
-                                 (preview && !OutputFile::fillable_in_place(*options.preview_path)))) {
+    if (streams(*image.rows) &&
+        (!fillable_in_any_order(main_path) || (preview && !fillable_in_any_order(*where.preview_path)))) {
         image.rows = whole_image(std::move(image.rows));
-        if (image.rows == nullptr) {
-            report.failure = fatal(FailureKind::image_load);
-            return report;
-        }
+        if (image.rows == nullptr) return {fatal(FailureKind::image_load), false, std::nullopt};
     }
     for (;;) {
-        auto main = OutputFile::open(main_path);
-        if (!main.ok()) {
-            // An image that does not decode is reported as such, whatever the output.
-            if (streams(*image.rows) && whole_image(std::move(image.rows)) == nullptr) {
-                report.failure = fatal(FailureKind::image_load);
-            } else {
-                report.output = main.error();
-            }
-            return report;
-        }
-        std::optional<OutputFile> shown;
-        report.preview.reset();
+        lvforge::OutputSet outputs;
+        auto main = outputs.open(main_path);
+        if (!main.ok()) return not_opened(image, main.error(), false);
+        lvforge::SafeOutput* shown = nullptr;
         if (preview) {
-            auto opened = OutputFile::open(*options.preview_path);
-            if (opened.ok()) {
-                shown.emplace(std::move(opened.value()));
-            } else {
-                report.preview = opened.error();
-            }
+            auto opened = outputs.open(*where.preview_path);
+            if (!opened.ok()) return not_opened(image, opened.error(), true);
+            shown = opened.value();
         }
         Sinks sinks;
-        add_sinks(options, year, image, main.value(), shown ? &*shown : nullptr, sinks);
-        if (!run_pipeline(*image.rows, sinks.encodings, sinks.all(), options.dither)) {
+        add_sinks(where, encoding, image, *main.value(), shown, sinks);
+        // What goes to a device or FIFO can't be taken back: it is written once the files are.
+        bool decoded = run_pipeline(*image.rows, sinks.encoders, sinks.files, encoding.dither);
+        if (decoded && !sinks.in_place.empty() && sinks.files_ok()) {
+            decoded = run_pipeline(*image.rows, sinks.encoders, sinks.in_place, encoding.dither);
+        }
+        if (!decoded) {
             // Part of the image went out before its decoding failed: start afresh from the image
             // decoded the reference way, or report that it does not decode.
-            sinks = Sinks();
-            main.value().discard();
-            if (shown) shown->discard();
             image.rows = image.rows->decode_again();
-            if (image.rows == nullptr) {
-                report.failure = fatal(FailureKind::image_load);
-                return report;
-            }
+            if (image.rows == nullptr) return {fatal(FailureKind::image_load), false, std::nullopt};
             continue;
         }
-        report.opened = true;
-        report.output = main.value().commit();
-        if (report.output || !shown) return report;
-        if (!sinks.preview->ok()) {
-            shown->discard();
-            report.preview =
-                lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *options.preview_path};
-        } else {
-            report.preview = shown->commit();
+        if (sinks.preview != nullptr && !sinks.preview->ok()) {
+            return {std::nullopt, true,
+                    lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *where.preview_path}};
         }
-        return report;
+        auto landed = outputs.commit();
+        if (!landed.ok()) return {std::nullopt, true, landed.error()};
+        return {std::nullopt, true, std::nullopt};
     }
 }
 

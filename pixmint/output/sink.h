@@ -10,20 +10,20 @@
 
 namespace pixmint {
 
-// One chunk of rows, in the stage's forms and in every encoding of the run.
+// One chunk of rows, in the stage's forms and as every encoder of the run encodes them.
 struct EncodedChunk {
     const StageRows& rows;
-    const std::vector<const std::uint8_t*>& encoded;  // by encoding index: rows.count encoded rows
+    const std::vector<const std::uint8_t*>& encoded;  // by encoder index: rows.count encoded rows
 
-    // The chunk's rows in the encoding of index `encoding`, rows packed.
-    const std::uint8_t* bytes(std::size_t encoding) const { return encoded[encoding]; }
+    // The chunk's rows as the encoder of index `encoder` encodes them, rows packed.
+    const std::uint8_t* bytes(std::size_t encoder) const { return encoded[encoder]; }
 };
 
 class Sink {
    public:
     virtual ~Sink() = default;
 
-    // Forms of the rows the sink reads from the stage itself, beyond its encodings.
+    // Forms of the rows the sink reads from the stage itself, beyond its encoders.
     virtual StageNeeds needs() const { return {}; }
     // Passes over the rows the sink needs: one, unless its file must be written in order and
     // holds the rows more than once.

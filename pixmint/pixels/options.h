@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/names.h"
+#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/formats.h"
 
 namespace pixmint {
@@ -25,6 +26,9 @@ struct Options {
     std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
     LvglVersion lvgl = LvglVersion::v7;       // --lvgl: the LVGL release whose layout is written
     bool help = false;                        // --help: print the help text and stop
+
+    // The choices among these that shape the bytes written.
+    Encoding encoding() const { return {format, depth, dither, zintra, swap, lvgl}; }
 };
 
 }  // namespace pixmint

@@ -242,7 +242,8 @@ void register_cases() {
                 } else if (!plain_name(suite) || !plain_name(name)) {
                     problem = "name topics and cases with letters, digits and _ only";
                 } else if (!fs::is_regular_file(dir / "args")) {
-                    problem = "a case needs an args file (empty for no arguments); cases sit in <tool>/<topic>/";
+                    problem =
+                        "a case needs an args file (empty for no arguments); cases sit in <tool>/<topic>/";
                 }
                 ::testing::RegisterTest(suite.c_str(), name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
                                         [binary, dir, problem]() -> ::testing::Test* {

@@ -59,6 +59,11 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
                        static_cast<rlim_t>(options.file_size_limit)};
             ::setrlimit(RLIMIT_FSIZE, &lim);
         }
+        if (options.address_space_limit >= 0) {
+            rlimit lim{static_cast<rlim_t>(options.address_space_limit),
+                       static_cast<rlim_t>(options.address_space_limit)};
+            ::setrlimit(RLIMIT_AS, &lim);
+        }
         std::vector<char*> args;
         for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);

@@ -33,8 +33,9 @@ struct RunResult {
 
 // Options for run().
 struct RunOptions {
-    std::string cwd = {};            // working directory of the child ("" keeps ours)
-    long long file_size_limit = -1;  // RLIMIT_FSIZE for the child, in bytes (-1: unchanged)
+    std::string cwd = {};                // working directory of the child ("" keeps ours)
+    long long file_size_limit = -1;      // RLIMIT_FSIZE for the child, in bytes (-1: unchanged)
+    long long address_space_limit = -1;  // RLIMIT_AS for the child, in bytes (-1: unchanged)
     std::vector<std::pair<std::string, std::string>> env = {};  // variables set for the child, over ours
 };
 

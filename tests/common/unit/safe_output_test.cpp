@@ -161,16 +161,19 @@ TEST(SafeOutput, ALinkIsFollowedAndADanglingOnesTargetCreated) {
     }
 }
 
-// Starts a child that opens `path`, writes, reports through a pipe and waits to be killed by
-// `sig`. Returns how the child ended (128 + signal when killed) once the temporary was seen.
-int kill_while_writing(const std::string& dir, const std::string& path, int sig) {
+// Starts a child that opens every one of `paths` (all outputs of a run are open together),
+// writes, reports through a pipe and waits to be killed by `sig`. Returns how the child ended
+// (128 + signal when killed) once every temporary was seen.
+int kill_while_writing(const std::string& dir, const std::vector<std::string>& paths, int sig) {
     int ready[2];
     if (::pipe(ready) != 0) return -1;
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(ready[0]);
-        SafeOutput out;
-        if (!out.open(path.c_str()) || !out.write("partial", 7)) ::_exit(10);
+        std::vector<SafeOutput> outs(paths.size());
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            if (!outs[i].open(paths[i].c_str()) || !outs[i].write("partial", 7)) ::_exit(10);
+        }
         ::write(ready[1], "r", 1);
         for (;;) ::pause();
     }
@@ -178,21 +181,24 @@ int kill_while_writing(const std::string& dir, const std::string& path, int sig)
     char c = 0;
     const bool opened = ::read(ready[0], &c, 1) == 1;
     ::close(ready[0]);
-    const bool temp_seen = list_dir(dir).size() == 2;
+    const bool temps_seen = list_dir(dir).size() == 2 * paths.size();
     ::kill(pid, sig);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (!opened || !temp_seen) return -1;
+    if (!opened || !temps_seen) return -1;
     return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
-TEST(SafeOutput, ASignalRemovesTheTemporaryAndEndsTheRunAsThatSignalDoes) {
+TEST(SafeOutput, ASignalRemovesEveryTemporaryAndEndsTheRunAsThatSignalDoes) {
     for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
         TempDir t;
         test::write_file(t / "out.c", "earlier");
-        EXPECT_EQ(kill_while_writing(t.path(), t / "out.c", sig), 128 + sig) << strsignal(sig);
+        test::write_file(t / "shown.png", "earlier");
+        EXPECT_EQ(kill_while_writing(t.path(), {t / "out.c", t / "shown.png"}, sig), 128 + sig)
+            << strsignal(sig);
         EXPECT_EQ(read_file(t / "out.c"), "earlier") << strsignal(sig);
-        EXPECT_EQ(list_dir(t.path()), Names{"out.c"}) << strsignal(sig);
+        EXPECT_EQ(read_file(t / "shown.png"), "earlier") << strsignal(sig);
+        EXPECT_EQ(list_dir(t.path()), (Names{"out.c", "shown.png"})) << strsignal(sig);
     }
 }
 

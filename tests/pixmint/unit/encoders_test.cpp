@@ -38,11 +38,11 @@ Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTr
 // The C file of `pixels` with every section, without a banner.
 std::string c_file(const Job& job, const Bytes* pixels) {
     ImageRows rows(test::image_of(job.width, job.height, job.channels, pixels));
-    return test::run_into(rows, [&](lvforge::SafeOutput& out, EncodingSet& encodings) {
+    return test::run_into(rows, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
         const CFileSpec spec{
             {"x.c", "x", "X"}, job.cf, Depth::all, job.premultiply, std::nullopt, job.width, job.height,
             pixels != nullptr, {},     {}};
-        return std::make_unique<CSink>(out, spec, encodings);
+        return std::make_unique<CSink>(out, spec, encoders);
     });
 }
 

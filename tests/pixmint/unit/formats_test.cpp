@@ -192,8 +192,8 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
 Bytes preview_of(RowSource& rows, const PreviewSpec& spec, bool dither = false) {
     const std::string png = test::run_into(
         rows,
-        [&](lvforge::SafeOutput& out, EncodingSet& encodings) {
-            return std::make_unique<PreviewSink>(out, spec, encodings);
+        [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
+            return std::make_unique<PreviewSink>(out, spec, encoders);
         },
         dither);
     int w = 0, h = 0, n = 0;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/safe_output.h"
-#include "pixmint/output/encoding.h"
+#include "pixmint/output/encoder.h"
 #include "pixmint/output/pipeline.h"
 #include "pixmint/output/sink.h"
 #include "pixmint/pixels/image.h"
@@ -19,8 +19,8 @@
 
 namespace pixmint::test {
 
-// Makes the sink under test over the opened file, asking `encodings` for what it needs.
-using MakeSink = std::function<std::unique_ptr<Sink>(lvforge::SafeOutput& out, EncodingSet& encodings)>;
+// Makes the sink under test over the opened file, asking `encoders` for what it needs.
+using MakeSink = std::function<std::unique_ptr<Sink>(lvforge::SafeOutput& out, EncoderSet& encoders)>;
 
 // An image of `channels` bytes a pixel holding a copy of `pixels`; without pixels when null.
 inline Image image_of(std::uint32_t width, std::uint32_t height, int channels,
@@ -41,9 +41,9 @@ inline std::string run_into(RowSource& rows, const MakeSink& make, bool dither =
     lvforge::SafeOutput out;
     if (!out.open(path.c_str())) return "<failed>";
     {
-        EncodingSet encodings;
-        const std::unique_ptr<Sink> sink = make(out, encodings);
-        if (!run_pipeline(rows, encodings, {sink.get()}, dither)) return "<failed>";
+        EncoderSet encoders;
+        const std::unique_ptr<Sink> sink = make(out, encoders);
+        if (!run_pipeline(rows, encoders, {sink.get()}, dither)) return "<failed>";
     }
     if (out.commit() != lvforge::SafeOutput::Status::ok) return "<failed>";
     return lvforge::test::read_file(path);

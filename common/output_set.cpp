@@ -1,0 +1,76 @@
+#include "common/output_set.h"
+
+#include "common/output_target.h"
+#include "common/paths.h"
+
+namespace lvforge {
+
+namespace {
+
+OutputFailure failure_of(SafeOutput::Status status, const std::string& path) {
+    return {
+        status == SafeOutput::Status::write_failed ? OutputFailure::Kind::write : OutputFailure::Kind::open,
+        path};
+}
+
+}  // namespace
+
+Result<void, OutputFailure> OutputSet::add(std::string_view path, Body body) {
+    if (failure_) return *failure_;
+    if (auto failure = create_parent_directories(path)) return fail(*failure);
+    const std::string open_path = open_path_of(path);
+    // A dangling link creates the file it points at: the directories leading there are made as
+    // those of the path itself are.
+    if (const std::string target = dangling_link_target(open_path); target != open_path) {
+        if (auto failure = create_parent_directories(target)) return fail(*failure);
+    }
+    auto file = std::make_unique<SafeOutput>();
+    if (!file->open(open_path.c_str())) return fail({OutputFailure::Kind::open, std::string(path)});
+    staged_.push_back({std::string(path), std::move(file), std::move(body)});
+    return {};
+}
+
+Result<SafeOutput*, OutputFailure> OutputSet::open(std::string_view path) {
+    auto added = add(path, Body());
+    if (!added.ok()) return added.error();
+    return staged_.back().file.get();
+}
+
+Result<void, OutputFailure> OutputSet::commit() {
+    if (failure_) return fail(*failure_);
+    for (const bool in_place : {false, true}) {
+        for (Staged& staged : staged_) {
+            if (staged.file->in_place() != in_place) continue;
+            if (auto failure = write_and_close(staged)) return fail(*failure);
+        }
+    }
+    for (Staged& staged : staged_) {
+        const SafeOutput::Status status = staged.file->commit();
+        if (status != SafeOutput::Status::ok) return fail(failure_of(status, staged.path));
+    }
+    staged_.clear();
+    return {};
+}
+
+std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
+    bool body_ok = true;
+    if (staged.body) {
+        TextSink sink(*staged.file);
+        if (sink.ok()) staged.body(sink);
+        body_ok = sink.flush();
+    }
+    // The sink can fail on its own (no buffer, a text it could not build) without the file
+    // seeing a failed write; such a file is incomplete and must not replace the earlier one.
+    if (!body_ok) return OutputFailure{OutputFailure::Kind::write, staged.path};
+    const SafeOutput::Status status = staged.file->finish();
+    if (status != SafeOutput::Status::ok) return failure_of(status, staged.path);
+    return std::nullopt;
+}
+
+Result<void, OutputFailure> OutputSet::fail(OutputFailure failure) {
+    failure_ = failure;
+    staged_.clear();
+    return failure;
+}
+
+}  // namespace lvforge
