@@ -136,6 +136,10 @@ bool SafeOutput::write_at(std::uint64_t offset, const void* data, std::size_t n)
     return true;
 }
 
+void SafeOutput::reserve(std::uint64_t size) {
+    if (positional() && size > 0) ::fallocate(fd_, 0, 0, static_cast<off_t>(size));
+}
+
 SafeOutput::Status SafeOutput::finish() {
     if (fd_ >= 0) {
         const int fd = fd_;

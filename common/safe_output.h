@@ -34,6 +34,10 @@ class SafeOutput {
     // continues from alone; false once any write has failed (failures are sticky, shared with
     // write()). One thread at a time may write.
     bool write_at(std::uint64_t offset, const void* data, std::size_t n);
+    // Sets aside the blocks of a positional() output's first `size` bytes before they are written
+    // out of order, which costs the file system less than finding them one write at a time. The
+    // file is then `size` bytes long. Where the file system can't do that, nothing happens.
+    void reserve(std::uint64_t size);
     // Closes the file, the close checked; a temporary file stays where it is until commit() or
     // discard(). On failure removes it. Repeating it returns the first result.
     Status finish();

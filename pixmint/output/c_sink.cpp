@@ -4,6 +4,7 @@
 
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/hex_lines.h"
+#include "pixmint/output/pipeline.h"
 #include "pixmint/pixels/bit_packing.h"
 
 namespace pixmint {
@@ -12,11 +13,13 @@ namespace {
 
 // A raw file is written sixteen bytes a line.
 constexpr std::size_t kRawLineBytes = 16;
+// Chunks of text formatted ahead of the writer.
+constexpr std::size_t kTextsAhead = 4;
 
 }  // namespace
 
 CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
-    : out_(out), height_(spec.height), positional_(out.positional()) {
+    : out_(out), height_(spec.height), chunk_rows_(chunk_rows(spec.width)), positional_(out.positional()) {
     add_text(head_text(spec.names, spec.year));
     std::optional<std::size_t> block_bytes;
     switch (family_of(spec.format)) {
@@ -109,11 +112,28 @@ void CSink::put_fixed(const Part& part) {
     }
 }
 
+CSink::~CSink() {
+    // A pipeline that stopped part way: the writer is told no more text comes.
+    if (writer_ && texts_) texts_->finish(false);
+}
+
 void CSink::begin_pass(int pass) {
     if (positional_) {
         // Every fixed part goes to its place at once; the rows fill the gaps between them.
+        out_.reserve(size_);
         for (const Part& part : parts_)
             if (!part.encoder) put_fixed(part);
+        // The largest text of one chunk of one part.
+        std::size_t most = 0;
+        for (const Part& part : parts_)
+            if (part.encoder) most = std::max(most, hex_line_size(part.row_bytes) * chunk_rows_);
+        if (most == 0) return;
+        texts_ = std::make_unique<HandOff>(kTextsAhead, most);
+        writer_ = std::make_unique<Worker>([this] { write_behind(); });
+        if (!writer_->started()) {
+            writer_.reset();
+            texts_.reset();
+        }
         return;
     }
     // In order: what precedes this pass's rows.
@@ -129,14 +149,40 @@ void CSink::take(int pass, const EncodedChunk& chunk) {
         if (!positional_ && r != static_cast<std::size_t>(pass)) continue;
         const Part& part = parts_[rows[r]];
         const std::size_t line = hex_line_size(part.row_bytes);
-        text_.resize(std::max(text_.size(), line * chunk.rows.count));
-        format_hex_rows(chunk.bytes(*part.encoder), part.row_bytes, chunk.rows.count, text_.data());
-        put(part.offset + std::uint64_t{chunk.rows.first} * line, text_.data(), line * chunk.rows.count);
+        const std::size_t size = line * chunk.rows.count;
+        const std::uint64_t offset = part.offset + std::uint64_t{chunk.rows.first} * line;
+        char* text = nullptr;
+        if (writer_) {
+            text = reinterpret_cast<char*>(texts_->free_buffer());
+            if (text == nullptr) return;  // the writer stopped
+        } else {
+            text_.resize(std::max(text_.size(), size));
+            text = text_.data();
+        }
+        format_hex_rows(chunk.bytes(*part.encoder), part.row_bytes, chunk.rows.count, text);
+        if (writer_) {
+            texts_->publish(size, offset);
+        } else {
+            put(offset, text, size);
+        }
+    }
+}
+
+void CSink::write_behind() {
+    for (HandOff::Chunk c = texts_->next(); c.data != nullptr; c = texts_->next()) {
+        out_.write_at(c.tag, c.data, c.size);
+        texts_->release();
     }
 }
 
 void CSink::end_pass(int pass) {
-    if (positional_) return;
+    if (positional_) {
+        if (writer_) {
+            texts_->finish(true);
+            writer_->join();
+        }
+        return;
+    }
     const std::vector<std::size_t> rows = row_parts();
     if (static_cast<std::size_t>(pass) < rows.size())
         written_parts_ = rows[static_cast<std::size_t>(pass)] + 1;

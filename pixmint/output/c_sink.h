@@ -1,11 +1,13 @@
 // The image source file as a sink of the pipeline. Every section's offset
 // follows from the width and height alone, so the file is laid out before
-// any row arrives and each chunk of rows is written straight to its place
-// in every section. A file that can only be written in order (a device or
-// a FIFO) takes one pass over the rows per section instead.
+// any row arrives and each chunk of rows, formatted here, is written to its
+// place in every section by a thread of its own while the next chunk is
+// formatted. A file that can only be written in order (a device or a FIFO)
+// takes one pass over the rows per section instead.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -15,7 +17,9 @@
 #include "common/names.h"
 #include "common/safe_output.h"
 #include "pixmint/output/encoder.h"
+#include "pixmint/output/hand_off.h"
 #include "pixmint/output/sink.h"
+#include "pixmint/output/worker.h"
 #include "pixmint/pixels/formats.h"
 
 namespace pixmint {
@@ -38,6 +42,8 @@ class CSink final : public Sink {
    public:
     // Lays out the file of `spec` for `out`, asking `encoders` for the rows its sections hold.
     CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders);
+
+    ~CSink() override;
 
     int passes() const override;
     void begin_pass(int pass) override;
@@ -62,14 +68,19 @@ class CSink final : public Sink {
     void put(std::uint64_t offset, const char* data, std::size_t n);
     // Parts with rows, in file order.
     std::vector<std::size_t> row_parts() const;
+    // The writer's job: every chunk of text handed over, written at its offset.
+    void write_behind();
 
     lvforge::SafeOutput& out_;
     std::uint32_t height_;
+    std::uint32_t chunk_rows_;  // most rows a chunk holds
     bool positional_;
     std::vector<Part> parts_;
     std::uint64_t size_ = 0;
-    std::size_t written_parts_ = 0;  // in order: parts written so far
-    std::vector<char> text_;         // one chunk's rows as text
+    std::size_t written_parts_ = 0;   // in order: parts written so far
+    std::vector<char> text_;          // one chunk's rows as text, when written here
+    std::unique_ptr<HandOff> texts_;  // chunks of text on their way to the writer
+    std::unique_ptr<Worker> writer_;
 };
 
 }  // namespace pixmint

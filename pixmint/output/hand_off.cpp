@@ -3,7 +3,7 @@
 namespace pixmint {
 
 HandOff::HandOff(std::size_t slots, std::size_t slot_bytes)
-    : buffers_(slots, std::vector<std::uint8_t>(slot_bytes)), sizes_(slots, 0) {}
+    : buffers_(slots, std::vector<std::uint8_t>(slot_bytes)), sizes_(slots, 0), tags_(slots, 0) {}
 
 std::uint8_t* HandOff::free_buffer() {
     std::unique_lock lock(mutex_);
@@ -12,10 +12,11 @@ std::uint8_t* HandOff::free_buffer() {
     return buffers_[produced_ % buffers_.size()].data();
 }
 
-void HandOff::publish(std::size_t size) {
+void HandOff::publish(std::size_t size, std::uint64_t tag) {
     {
         const std::lock_guard lock(mutex_);
         sizes_[produced_ % buffers_.size()] = size;
+        tags_[produced_ % buffers_.size()] = tag;
         ++produced_;
     }
     changed_.notify_all();
@@ -33,9 +34,9 @@ void HandOff::finish(bool ok) {
 HandOff::Chunk HandOff::next() {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return produced_ > consumed_ || finished_; });
-    if (produced_ == consumed_) return {nullptr, 0, ok_};
+    if (produced_ == consumed_) return {nullptr, 0, 0, ok_};
     const std::size_t slot = consumed_ % buffers_.size();
-    return {buffers_[slot].data(), sizes_[slot], true};
+    return {buffers_[slot].data(), sizes_[slot], tags_[slot], true};
 }
 
 void HandOff::release() {

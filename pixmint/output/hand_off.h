@@ -17,6 +17,7 @@ class HandOff {
     struct Chunk {
         std::uint8_t* data = nullptr;  // null: the producer has ended (see `ok`)
         std::size_t size = 0;          // what the producer said it holds
+        std::uint64_t tag = 0;         // what else the producer said of it
         bool ok = true;                // false: the producer ended because it failed
     };
 
@@ -27,8 +28,8 @@ class HandOff {
 
     // Producer: the next free buffer, waiting for one; null once the consumer has stopped.
     std::uint8_t* free_buffer();
-    // Producer: publishes the buffer free_buffer() gave last, holding `size` bytes.
-    void publish(std::size_t size);
+    // Producer: publishes the buffer free_buffer() gave last, holding `size` bytes, with `tag`.
+    void publish(std::size_t size, std::uint64_t tag = 0);
     // Producer: no more buffers follow; `ok` false when it ended because it failed.
     void finish(bool ok);
 
@@ -44,6 +45,7 @@ class HandOff {
     std::condition_variable changed_;
     std::vector<std::vector<std::uint8_t>> buffers_;
     std::vector<std::size_t> sizes_;
+    std::vector<std::uint64_t> tags_;
     std::size_t produced_ = 0;  // buffers published so far
     std::size_t consumed_ = 0;  // buffers released so far
     bool finished_ = false;

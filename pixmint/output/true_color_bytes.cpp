@@ -1,7 +1,5 @@
 #include "pixmint/output/true_color_bytes.h"
 
-#include "pixmint/pixels/depth_reduction.h"
-
 namespace pixmint {
 
 namespace {
@@ -78,22 +76,44 @@ void encode_true_color(const std::uint8_t* rgba, std::size_t count, const TrueCo
     }
 }
 
+namespace {
+
+// The shown value of every code of `Bits` bits, as expand_bits gives it.
+template <int Bits>
+struct Shown {
+    std::uint8_t of[1 << Bits];
+    constexpr Shown() : of{} {
+        for (unsigned code = 0; code < (1u << Bits); ++code) {
+            unsigned v = 0;
+            for (int shift = 8 - Bits; shift > -Bits; shift -= Bits)
+                v |= shift >= 0 ? code << shift : code >> -shift;
+            of[code] = static_cast<std::uint8_t>(v & 0xFF);
+        }
+    }
+};
+constexpr Shown<2> kShown2;
+constexpr Shown<3> kShown3;
+constexpr Shown<5> kShown5;
+constexpr Shown<6> kShown6;
+
+}  // namespace
+
 void decode_true_color(const std::uint8_t* bytes, std::size_t count, const TrueColorLayout& layout,
                        std::uint8_t* rgba) {
     const std::size_t step = true_color_pixel_bytes(layout);
     for (std::size_t i = 0; i < count; ++i, bytes += step, rgba += 4) {
         if (layout.depth == 8) {
             const unsigned v = bytes[0];
-            rgba[0] = expand_bits(v >> 5, 3);
-            rgba[1] = expand_bits((v >> 2) & 7, 3);
-            rgba[2] = expand_bits(v & 3, 2);
+            rgba[0] = kShown3.of[v >> 5];
+            rgba[1] = kShown3.of[(v >> 2) & 7];
+            rgba[2] = kShown2.of[v & 3];
             rgba[3] = layout.alpha ? bytes[1] : 255;
         } else if (layout.depth == 16) {
             const unsigned lo = bytes[layout.swap ? 1 : 0], hi = bytes[layout.swap ? 0 : 1];
             const unsigned v = hi << 8 | lo;
-            rgba[0] = expand_bits(v >> 11, 5);
-            rgba[1] = expand_bits((v >> 5) & 63, 6);
-            rgba[2] = expand_bits(v & 31, 5);
+            rgba[0] = kShown5.of[v >> 11];
+            rgba[1] = kShown6.of[(v >> 5) & 63];
+            rgba[2] = kShown5.of[v & 31];
             rgba[3] = layout.alpha ? bytes[2] : 255;
         } else {
             rgba[0] = bytes[2];
