@@ -75,14 +75,9 @@ int convert(int argc, char** argv) {
     }
     const Encoding encoding = options.encoding();
     RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
-    // A palette needs the whole image before any index can be written.
+    // A palette needs every pixel before any index can be written.
     if (family_of(encoding.format) == FormatFamily::indexed && image.rows->has_pixels()) {
-        image.rows = whole_image(std::move(image.rows));
-        if (image.rows == nullptr) {
-            print(message(FailureKind::image_load));
-            return 1;
-        }
-        auto indexed = index_colours(*image.rows, bits_of(encoding.format), encoding.dither);
+        auto indexed = index_colours(std::move(image.rows), bits_of(encoding.format), encoding.dither);
         if (!indexed.ok()) {
             print(message(indexed.error()));
             return 1;

@@ -11,14 +11,14 @@ void PngStream::ContextRelease::operator()(spng_ctx* ctx) const {
     spng_ctx_free(ctx);
 }
 
-std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std::uint8_t> memory,
-                                           const PngLayout& layout) {
+PngStream::Context PngStream::start(std::FILE* file, std::span<const std::uint8_t> memory,
+                                    const PngLayout& layout) {
     Context ctx(spng_ctx_new(0));
     if (ctx == nullptr) return nullptr;
     // Checksums are the reference decoder's business as little as ours: it never reads them.
     if (spng_set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0) return nullptr;
-    if (memory.empty()) std::rewind(file.get());
-    const int source = memory.empty() ? spng_set_png_file(ctx.get(), file.get())
+    if (memory.empty()) std::rewind(file);
+    const int source = memory.empty() ? spng_set_png_file(ctx.get(), file)
                                       : spng_set_png_buffer(ctx.get(), memory.data(), memory.size());
     spng_ihdr ihdr{};
     if (source != 0 || spng_get_ihdr(ctx.get(), &ihdr) != 0 || ihdr.width != layout.width ||
@@ -26,7 +26,22 @@ std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std
         spng_decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RAW, SPNG_DECODE_PROGRESSIVE) != 0) {
         return nullptr;
     }
+    return ctx;
+}
+
+std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std::uint8_t> memory,
+                                           const PngLayout& layout) {
+    Context ctx = start(file.get(), memory, layout);
+    if (ctx == nullptr) return nullptr;
     return std::unique_ptr<PngStream>(new PngStream(std::move(file), memory, layout, std::move(ctx)));
+}
+
+bool PngStream::rewind() {
+    if (failed_) return false;
+    ctx_ = start(file_.get(), memory_, layout_);
+    next_row_ = 0;
+    failed_ = ctx_ == nullptr;
+    return !failed_;
 }
 
 PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout,
@@ -53,10 +68,16 @@ bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
     }
     if (failed_) return false;
     // The second inflate keeps pace with the rows (each row is its filter byte and its samples), and
-    // after the last one the stream must end where it should.
+    // after the last one the stream must end where it should. Once is enough: a later pass over
+    // the same bytes decodes them the same way.
+    if (checked_) return true;
     const std::uint64_t decoded = std::uint64_t{next_row_} * (stored + 1);
     failed_ =
         !deflate_end_->reach(decoded) || (next_row_ == layout_.height && !deflate_end_->ends_properly());
+    if (!failed_ && next_row_ == layout_.height) {
+        checked_ = true;
+        deflate_end_.reset();
+    }
     return !failed_;
 }
 

@@ -39,6 +39,7 @@ class PngStream final : public RowSource {
     int channels() const override { return layout_.channels; }
     const std::uint8_t* pixels() const override { return nullptr; }
     bool read(std::uint8_t* rows, std::uint32_t count) override;
+    bool rewind() override;
     std::unique_ptr<RowSource> decode_again() override;
 
    private:
@@ -49,6 +50,9 @@ class PngStream final : public RowSource {
 
     PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout, Context ctx);
 
+    // libspng set to decode `file` or `memory` from its first row; null when it refuses.
+    static Context start(std::FILE* file, std::span<const std::uint8_t> memory, const PngLayout& layout);
+
     FileHandle file_;
     std::span<const std::uint8_t> memory_;
     PngLayout layout_;
@@ -58,6 +62,7 @@ class PngStream final : public RowSource {
     std::vector<std::uint8_t> stored_;  // one row as stored, when it needs converting
     std::uint32_t next_row_ = 0;
     bool failed_ = false;
+    bool checked_ = false;  // one pass went to the end and its compressed data ended properly
 };
 
 }  // namespace pixmint

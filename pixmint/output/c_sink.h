@@ -17,10 +17,10 @@
 #include "common/names.h"
 #include "common/safe_output.h"
 #include "pixmint/output/encoder.h"
-#include "pixmint/output/hand_off.h"
 #include "pixmint/output/sink.h"
-#include "pixmint/output/worker.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/hand_off.h"
+#include "pixmint/pixels/worker.h"
 
 namespace pixmint {
 

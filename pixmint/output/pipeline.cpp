@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "pixmint/output/hand_off.h"
-#include "pixmint/output/worker.h"
+#include "pixmint/pixels/hand_off.h"
+#include "pixmint/pixels/worker.h"
 
 namespace pixmint {
 

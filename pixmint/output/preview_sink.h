@@ -11,11 +11,11 @@
 
 #include "common/safe_output.h"
 #include "pixmint/output/encoder.h"
-#include "pixmint/output/hand_off.h"
 #include "pixmint/output/sink.h"
-#include "pixmint/output/worker.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/hand_off.h"
 #include "pixmint/pixels/palette.h"
+#include "pixmint/pixels/worker.h"
 
 namespace pixmint {
 

@@ -22,6 +22,10 @@ class ImageRows final : public RowSource {
     bool has_pixels() const override { return image_.pixels != nullptr; }
     const std::uint8_t* pixels() const override { return image_.pixels.get(); }
     bool read(std::uint8_t* rows, std::uint32_t count) override;
+    bool rewind() override {
+        next_row_ = 0;
+        return true;
+    }
 
     // The image itself, for the work that needs it whole.
     const Image& image() const { return image_; }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "pixmint/pixels/rgba_rows.h"
+
 namespace pixmint {
 
 bool IndexedRows::read(std::uint8_t* rows, std::uint32_t count) {
@@ -11,18 +13,22 @@ bool IndexedRows::read(std::uint8_t* rows, std::uint32_t count) {
     return true;
 }
 
-lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(const RowSource& rows, int bits,
-                                                                     bool dither) {
-    // Four-channel pixels are RGBA already; others are widened into a copy the palette is built from.
-    RgbaImage widened;
-    RgbaView view{rows.pixels(), rows.width(), rows.height()};
-    if (rows.channels() != 4) {
-        widened = to_rgba(rows.pixels(), rows.width(), rows.height(), rows.channels());
-        view = widened;
+lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(std::unique_ptr<RowSource> rows,
+                                                                     int bits, bool dither) {
+    const std::uint32_t width = rows->width(), height = rows->height();
+    auto reader = rgba_rows(*rows);
+    auto indexed = build_palette(*reader, bits, dither);
+    if (!reader->ok()) {
+        // The stream failed in some pass: the reference decoder decides, and the palette is built
+        // again from what it decodes.
+        reader.reset();
+        rows = rows->decode_again();
+        if (rows == nullptr) return fatal(FailureKind::image_load);
+        reader = rgba_rows(*rows);
+        indexed = build_palette(*reader, bits, dither);
     }
-    auto indexed = build_palette(view, bits, dither);
     if (!indexed) return fatal(FailureKind::palette_failed);
-    return std::make_unique<IndexedRows>(std::move(*indexed), rows.width(), rows.height());
+    return std::make_unique<IndexedRows>(std::move(*indexed), width, height);
 }
 
 }  // namespace pixmint

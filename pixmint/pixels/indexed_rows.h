@@ -22,6 +22,10 @@ class IndexedRows final : public RowSource {
     int channels() const override { return 1; }
     const std::uint8_t* pixels() const override { return image_.index.data(); }
     bool read(std::uint8_t* rows, std::uint32_t count) override;
+    bool rewind() override {
+        next_row_ = 0;
+        return true;
+    }
 
     // The palette the indices point into.
     const std::vector<Color32>& palette() const { return image_.palette; }
@@ -32,9 +36,10 @@ class IndexedRows final : public RowSource {
     std::uint32_t next_row_ = 0;
 };
 
-// The whole image `rows` (pixels in memory) as a palette of at most 2^bits colours and an index per
-// pixel (palette.h); palette_failed when the quantizer fails.
-lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(const RowSource& rows, int bits,
-                                                                     bool dither);
+// The image `rows` as a palette of at most 2^bits colours and an index per pixel (palette.h), its
+// rows read in several passes (a stream decoded again for each); image_load when they can't be
+// decoded (the reference decoder having had its say), palette_failed when the quantizer fails.
+lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(std::unique_ptr<RowSource> rows,
+                                                                     int bits, bool dither);
 
 }  // namespace pixmint

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pixmint/pixels/rgba_image.h"
+#include "pixmint/pixels/rgba_rows.h"
 
 namespace pixmint {
 
@@ -24,12 +25,15 @@ struct IndexedImage {
 
 // The image's distinct RGBA colours in order of first appearance in raster order, or nullopt
 // when there are more than `max_colors`.
+std::optional<std::vector<Color32>> exact_palette(RgbaRows& rows, std::size_t max_colors);
 std::optional<std::vector<Color32>> exact_palette(RgbaView img, std::size_t max_colors);
 
 // Palette of at most 2^bits (bits 1 to 8) colours and the index of every pixel. An image with
 // few enough colours keeps them exactly (and `dither` changes nothing, no precision being lost);
 // otherwise the colours are quantized, with error diffusion when `dither`. The same input gives
-// the same result. nullopt when the quantizer fails (it can only run out of memory).
+// the same result. nullopt when the quantizer fails (it can only run out of memory). The rows are
+// read in a few passes, each from the top.
+std::optional<IndexedImage> build_palette(RgbaRows& rows, int bits, bool dither);
 std::optional<IndexedImage> build_palette(RgbaView img, int bits, bool dither);
 
 }  // namespace pixmint

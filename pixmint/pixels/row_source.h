@@ -27,6 +27,10 @@ class RowSource {
     // they can't be decoded, after which the source gives nothing more.
     virtual bool read(std::uint8_t* rows, std::uint32_t count) = 0;
 
+    // Starts again at the top row, for work that passes over the image more than once; false when
+    // the source can't.
+    virtual bool rewind() { return false; }
+
     // The whole image decoded again the reference way, for a source whose read() failed part way
     // (the reference decoder may accept what this one refused); null when there is no other way
     // or that one fails too.

@@ -17,6 +17,7 @@
 
 #include "pixmint/acquire/png_layout.h"
 #include "pixmint/acquire/raster_guard.h"
+#include "pixmint/pixels/rgba_rows.h"
 #include "tests/support/test_support.h"
 
 namespace pixmint {
@@ -261,6 +262,34 @@ TEST(StreamedPng, EveryColourTypeDepthAndTransparencyDecodesAsTheReferenceDecode
             }
         }
     }
+}
+
+TEST(StreamedPng, RowsReadInPassesAreTheImagesRowsWhereverTheReaderGoes) {
+    // Tall and narrow, for many chunks of rows; RGB, so that every row is widened to RGBA.
+    constexpr std::uint32_t kW = 3, kH = 40000;
+    const Bytes file = make({"rgb", kW, kH, 8, 2, ramp(std::size_t(kW) * 3 * kH, 11), {}, {}});
+    const std::optional<Decoded> want = reference(file);
+    ASSERT_TRUE(want);
+    const auto layout = plain_png_layout(file);
+    ASSERT_TRUE(layout);
+    FileHandle none;
+    auto stream = PngStream::open(none, file, *layout);
+    ASSERT_NE(stream, nullptr);
+    const auto rows = rgba_rows(*stream);
+    // The passes a quantizer makes: whole, broken off part way, whole again; then jumps both ways.
+    std::vector<std::uint32_t> order;
+    for (std::uint32_t y = 0; y < kH; ++y) order.push_back(y);
+    for (std::uint32_t y = 0; y < kH / 3; ++y) order.push_back(y);
+    for (std::uint32_t y = 0; y < kH; y += 7) order.push_back(y);
+    order.insert(order.end(), {kH - 1, kH - 1, 5, 39000, 17, 0});
+    for (const std::uint32_t y : order) {
+        const std::uint8_t* got = rows->row(y);
+        for (std::uint32_t x = 0; x < kW; ++x) {
+            const std::uint8_t* p = &want->pixels[(std::size_t(y) * kW + x) * 3];
+            ASSERT_EQ(Bytes(got + x * 4, got + x * 4 + 4), (Bytes{p[0], p[1], p[2], 255})) << "row " << y;
+        }
+    }
+    EXPECT_TRUE(rows->ok());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "pixmint/output/hand_off.h"
+#include "pixmint/pixels/hand_off.h"
 
 namespace pixmint {
 

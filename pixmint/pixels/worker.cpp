@@ -1,4 +1,4 @@
-#include "pixmint/output/worker.h"
+#include "pixmint/pixels/worker.h"
 
 namespace pixmint {
 
