@@ -33,35 +33,65 @@ char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
     return out;
 }
 
-}  // namespace
-
-void append_head(const ArrayRequest& job, lvforge::TextSink& out) {
-    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
-}
-
-void append_hex_array(const ArrayRequest& job, lvforge::TextSink& out, std::span<const std::uint8_t> data) {
-    out.append("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
-    out.append(job.names.attr_name);
-    out.append(" uint8_t ");
-    out.append(job.names.var_name);
-    out.append("[] = {\n  ");
-    // Every byte goes on the one line, however long: formatted block by block straight into
-    // the sink, which writes it out in large pieces, so the whole text is never held at once.
+// Appends the units of every byte of `data`, straight into the sink, which writes them out in
+// large pieces.
+void append_units(lvforge::TextSink& out, std::span<const std::uint8_t> data) {
     while (!data.empty()) {
         const std::size_t n = data.size() < kBlock ? data.size() : kBlock;
         char* p = out.reserve(n * 6 + 2);
         out.advance(format_block(p, data.data(), n));
         data = data.subspan(n);
     }
-    out.append("0x00\n};\n");
 }
 
-std::optional<lvforge::OutputFailure> write_c_file(const ArrayRequest& job,
-                                                   std::span<const std::uint8_t> data) {
-    return lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
+}  // namespace
+
+void append_head(const ArrayRequest& job, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
+}
+
+std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next) {
+    // An input that can't be read at all, or that is one block long, is read before a
+    // directory or a file is made.
+    BlockResult first = next();
+    if (!first.ok()) return first.error();
+
+    std::optional<lvforge::ReadStatus> read_failure;
+    bool input_ended = first.value().empty();
+    auto output_failure = lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
         append_head(job, out);
-        append_hex_array(job, out, data);
+        out.append("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
+        out.append(job.names.attr_name);
+        out.append(" uint8_t ");
+        out.append(job.names.var_name);
+        out.append("[] = {\n  ");
+        // Every byte goes on the one line, however long, one block after the other.
+        for (std::span<const std::uint8_t> block = first.value(); !block.empty();) {
+            append_units(out, block);
+            if (!out.ok()) return;  // the output has failed; the rest of the input is only read
+            BlockResult more = next();
+            if (!more.ok()) {
+                read_failure = more.error();
+                out.fail();
+                return;
+            }
+            block = more.value();
+        }
+        input_ended = true;
+        out.append("0x00\n};\n");
     });
+    // Whatever became of the output, the input is read to its end: a read failure is what is
+    // reported, as when the input was read whole before anything was written.
+    while (!read_failure && !input_ended) {
+        BlockResult more = next();
+        if (!more.ok())
+            read_failure = more.error();
+        else
+            input_ended = more.value().empty();
+    }
+    if (read_failure) return *read_failure;
+    if (output_failure) return *std::move(output_failure);
+    return std::nullopt;
 }
 
 }  // namespace animpack

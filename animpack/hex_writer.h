@@ -2,24 +2,38 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
+#include <variant>
 
 #include "animpack/hex_job.h"
+#include "common/input_file.h"
 #include "common/output_failure.h"
 #include "common/text_sink.h"
 
 namespace animpack {
 
-// Writes job.names.out_path (directories first) holding every byte of `data` and a closing zero.
-// Returns nothing when the file is in place, else why not.
-std::optional<lvforge::OutputFailure> write_c_file(const ArrayRequest& job,
-                                                   std::span<const std::uint8_t> data);
+// The input's next block (empty once the input has ended), or why it could not be read.
+using BlockResult = lvforge::Result<std::span<const std::uint8_t>, lvforge::ReadStatus>;
+
+// Hands out the input block by block; a block stays valid until the next call. Called again
+// after the end or a failure, it answers the same.
+using NextBlock = std::function<BlockResult()>;
+
+// Why no file was written: the input could not be read to its end, or the output could not be
+// put in place.
+using PackFailure = std::variant<lvforge::ReadStatus, lvforge::OutputFailure>;
+
+// Writes job.names.out_path (directories first) holding every byte `next` hands out and a closing
+// zero, formatting each block as it comes so that memory does not grow with the input. The
+// first block is read before anything is created. The input is read to its end even when the
+// output fails first, and a read failure is the one returned: the outcome is the one reading the
+// input whole before writing would give. On any failure nothing is left at the path but what
+// was there before. Returns nothing when the file is in place.
+std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next);
 
 // Appends the banner with the job's year, the lvgl.h include and the attribute guards.
 void append_head(const ArrayRequest& job, lvforge::TextSink& out);
-
-// Appends the array line, every byte of `data`, and "0x00\n};\n".
-void append_hex_array(const ArrayRequest& job, lvforge::TextSink& out, std::span<const std::uint8_t> data);
 
 }  // namespace animpack

@@ -1,19 +1,19 @@
 #include "animpack/run.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <new>
-#include <span>
 #include <string_view>
+#include <variant>
 
 #include "animpack/command_line.h"
 #include "animpack/hex_writer.h"
+#include "animpack/input_blocks.h"
 #include "animpack/messages.h"
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "common/paths.h"
 #include "common/safe_output.h"
-#include "common/whole_file.h"
 
 namespace animpack {
 
@@ -52,16 +52,17 @@ int convert(int argc, char** argv) {
         return 1;
     }
 
-    lvforge::WholeFile input;
-    const lvforge::ReadStatus status = lvforge::read_whole_file(options.input_path.c_str(), input);
-    if (status != lvforge::ReadStatus::ok) {
-        print(read_failure_message(status, options.input_path));
+    auto input = InputBlocks::open(options.input_path.c_str());
+    if (!input.ok()) {
+        print(read_failure_message(input.error(), options.input_path));
         return 1;
     }
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(input.data.get()),
-                                              input.size);
-    if (const auto failure = write_c_file(job, bytes)) {
-        print(lvforge::output_failure_message(*failure));
+    const auto failure = write_c_file(job, [&] { return input.value().next(); });
+    if (failure) {
+        if (const auto* read = std::get_if<lvforge::ReadStatus>(&*failure))
+            print(read_failure_message(*read, options.input_path));
+        else
+            print(lvforge::output_failure_message(std::get<lvforge::OutputFailure>(*failure)));
         return 1;
     }
     return 0;
@@ -71,7 +72,13 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return convert(argc, argv);
     } catch (const std::bad_alloc&) {

@@ -6,10 +6,11 @@
 #
 #   lvforge_add_image(<target> <image> [NAME <name>]
 #                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed|
-#                             indexed-1|indexed-2|indexed-4|indexed-8|
+#                             indexed-1|indexed-2|indexed-4|indexed-8|indexed-auto|
 #                             alpha-1|alpha-2|alpha-4|alpha-8|
 #                             raw|raw-alpha|raw-chroma-keyed]
-#                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY] [DITHER])
+#                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY] [DITHER]
+#                     [KEEP_PALETTE])
 #   lvforge_add_data(<target> <file> [NAME <name>])
 #   lvforge_add_conf(<target> <conf.json> [VERSION <v>] [MODE simulator|board])
 #
@@ -161,14 +162,14 @@ endfunction()
 
 function(lvforge_add_image target image)
   set(fn lvforge_add_image)
-  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
+  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER;KEEP_PALETTE" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
   _lvforge_check_call(${fn} "${target}" "${image}" A target input)
   # pixmint tells the kind of image by these extensions alone.
   if(NOT input MATCHES "\\.(png|PNG|bmp|BMP|jpg|JPG|gif|GIF|svg|SVG)$")
     _lvforge_fail(${fn} "'${input}' does not end in .png, .bmp, .jpg, .gif or .svg")
   endif()
   _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" true-color true-color-alpha true-color-chroma-keyed
-                  indexed-1 indexed-2 indexed-4 indexed-8 alpha-1 alpha-2 alpha-4 alpha-8
+                  indexed-1 indexed-2 indexed-4 indexed-8 indexed-auto alpha-1 alpha-2 alpha-4 alpha-8
                   raw raw-alpha raw-chroma-keyed)
   # A raw image is the file as it is, and the premultiplying target draws true colour only.
   if(A_FORMAT MATCHES "^raw" AND (DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY))
@@ -177,11 +178,25 @@ function(lvforge_add_image target image)
   if(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha)")
     _lvforge_fail(${fn} "PREMULTIPLY does not support FORMAT ${A_FORMAT}")
   endif()
+  # A palette PNG's own palette and indices, which nothing may resample, realign or diffuse.
+  if(A_KEEP_PALETTE)
+    if(NOT A_FORMAT MATCHES "^indexed-")
+      _lvforge_fail(${fn} "KEEP_PALETTE needs FORMAT indexed-1, indexed-2, indexed-4, indexed-8 or indexed-auto")
+    endif()
+    if(DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY OR A_DITHER)
+      _lvforge_fail(${fn} "KEEP_PALETTE keeps the image's own indices, so WIDTH, HEIGHT, PREMULTIPLY and "
+                    "DITHER do not apply")
+    endif()
+    if(NOT input MATCHES "\\.(png|PNG)$")
+      _lvforge_fail(${fn} "KEEP_PALETTE needs a palette PNG, not '${input}'")
+    endif()
+  endif()
   _lvforge_one_of(${fn} DEPTH "${A_DEPTH}" 8 16 24)
   foreach(key WIDTH HEIGHT)
     if(DEFINED A_${key})
-      if(NOT A_${key} MATCHES "^[1-9][0-9]?[0-9]?[0-9]?$" OR A_${key} GREATER 2500)
-        _lvforge_fail(${fn} "${key} must be a whole number from 1 to 2500, not '${A_${key}}'")
+      # LVGL v7's image header holds 11 bits of width and height.
+      if(NOT A_${key} MATCHES "^[1-9][0-9]?[0-9]?[0-9]?$" OR A_${key} GREATER 2047)
+        _lvforge_fail(${fn} "${key} must be a whole number from 1 to 2047, not '${A_${key}}'")
       endif()
     endif()
   endforeach()
@@ -218,6 +233,9 @@ function(lvforge_add_image target image)
   endif()
   if(A_DITHER)
     list(APPEND args --dither)
+  endif()
+  if(A_KEEP_PALETTE)
+    list(APPEND args --keep-palette)
   endif()
   _lvforge_step(pixmint ${target} "${output}" "${input}" "${name}.c" ARGS ${args})
 endfunction()

@@ -14,10 +14,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
-# Linked libraries (libstb, libcjson, the C++ runtime) are found by
-# dpkg-shlibdeps. librsvg is loaded only when an SVG is converted, so no tool
-# links it and it is declared by hand.
+# Shared libraries the tools link (libcjson, zlib, the C library) are found by
+# dpkg-shlibdeps; the C++ runtime and stb are linked into the tools. librsvg
+# is loaded only when an SVG is converted, libimagequant only when a palette
+# is quantized and libspng only when a palette PNG's palette is kept, so no
+# tool links them and they are declared by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-2 (>= 2.52)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-2 (>= 2.52), libimagequant0 (>= 2.17), libspng0 (>= 0.7)")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.18)")
 include(CPack)

@@ -4,6 +4,7 @@
 #   lvforge::warnings    the project's warning set; -Werror in the strict (test) build
 #   lvforge::sanitizers  ASan + UBSan in the strict build, nothing otherwise (and in the fuzz
 #                        build also libFuzzer's coverage)
+#   lvforge::tool_link   how the three executables link: the C++ runtime linked in
 add_library(lvforge_warnings INTERFACE)
 target_compile_options(lvforge_warnings INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wformat=2 -Wnull-dereference -Wundef
@@ -23,3 +24,12 @@ if(LVFORGE_FUZZ)
   target_link_options(lvforge_sanitizers INTERFACE -fsanitize=address,undefined)
 endif()
 add_library(lvforge::sanitizers ALIAS lvforge_sanitizers)
+
+# The C++ runtime is linked into each tool: a run converting a small file is
+# over in about a millisecond, and loading libstdc++ and resolving its symbols
+# took longer than the rest of it. The tools export nothing to other modules
+# (librsvg and libimagequant, loaded at run time, are C libraries), so one
+# private copy of the runtime is safe.
+add_library(lvforge_tool_link INTERFACE)
+target_link_options(lvforge_tool_link INTERFACE -static-libstdc++ -static-libgcc)
+add_library(lvforge::tool_link ALIAS lvforge_tool_link)

@@ -1,5 +1,6 @@
 #include "common/banner_year.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
@@ -8,11 +9,28 @@ namespace lvforge {
 
 namespace {
 
-// The UTC year of `t`, or none when gmtime can't represent it.
+// The UTC year of `t`, or none when it does not fit an int, as gmtime() would refuse it. Counted
+// here rather than asked of gmtime(), which loads the time zone database on its first call: that
+// cost a small conversion more than its own work.
 BannerYear utc_year_of(std::time_t t) {
-    std::tm utc{};
-    if (::gmtime_r(&t, &utc) == nullptr) return std::nullopt;
-    return utc.tm_year + 1900;
+    constexpr std::int64_t kSecondsPerDay = 86400;
+    const std::int64_t seconds = t;
+    const std::int64_t days = seconds / kSecondsPerDay - (seconds % kSecondsPerDay < 0 ? 1 : 0);
+    // The proleptic Gregorian calendar in 400-year eras of 146097 days, counted from 0000-03-01
+    // so that the leap day ends each year; January and February belong to the next year.
+    const std::int64_t z = days + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t day_of_era = z - era * 146097;
+    const std::int64_t year_of_era =
+        (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+    const std::int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+    const std::int64_t month_from_march = (5 * day_of_year + 2) / 153;
+    const std::int64_t year = year_of_era + era * 400 + (month_from_march >= 10 ? 1 : 0);
+    // gmtime() keeps the year less 1900 in an int.
+    if (year - 1900 > std::numeric_limits<int>::max() || year - 1900 < std::numeric_limits<int>::min())
+        return std::nullopt;
+    if (year > std::numeric_limits<int>::max()) return std::nullopt;
+    return static_cast<int>(year);
 }
 
 // `text` as seconds when it is one or more decimal digits and nothing else (no sign, no blank),

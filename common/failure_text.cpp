@@ -39,7 +39,7 @@ std::string source_date_failure_message(InvalidSourceDateEpoch) {
     return "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n";
 }
 
-std::string out_of_memory_message() {
+std::string_view out_of_memory_message() {
     return "Error: not enough memory.\n";
 }
 

@@ -15,7 +15,8 @@ namespace lvforge {
 
 // Creates the directories of `out_path`, then writes the file with `body` into a temporary file
 // that replaces `out_path` only when complete. Returns nothing when the file is in place, else
-// why not (nothing is printed).
+// why not (nothing is printed); a body that fails the sink (TextSink::fail()) gets a write
+// failure, its file discarded.
 std::optional<OutputFailure> write_generated_file(std::string_view out_path,
                                                   const std::function<void(TextSink&)>& body);
 

@@ -7,9 +7,9 @@ namespace lvforge {
 
 namespace {
 
-OutputFailure failure_of(SafeOutput::Status status, const std::string& path) {
+OutputFailure failure_of(SafeOutput::Failure failure, const std::string& path) {
     return {
-        status == SafeOutput::Status::write_failed ? OutputFailure::Kind::write : OutputFailure::Kind::open,
+        failure == SafeOutput::Failure::write_failed ? OutputFailure::Kind::write : OutputFailure::Kind::open,
         path};
 }
 
@@ -25,7 +25,7 @@ Result<void, OutputFailure> OutputSet::add(std::string_view path, Body body) {
         if (auto failure = create_parent_directories(target)) return fail(*failure);
     }
     auto file = std::make_unique<SafeOutput>();
-    if (!file->open(open_path.c_str())) return fail({OutputFailure::Kind::open, std::string(path)});
+    if (!file->open(open_path.c_str()).ok()) return fail({OutputFailure::Kind::open, std::string(path)});
     staged_.push_back({std::string(path), std::move(file), std::move(body)});
     return {};
 }
@@ -45,8 +45,8 @@ Result<void, OutputFailure> OutputSet::commit() {
         }
     }
     for (Staged& staged : staged_) {
-        const SafeOutput::Status status = staged.file->commit();
-        if (status != SafeOutput::Status::ok) return fail(failure_of(status, staged.path));
+        if (const auto committed = staged.file->commit(); !committed.ok())
+            return fail(failure_of(committed.error(), staged.path));
     }
     staged_.clear();
     return {};
@@ -62,8 +62,8 @@ std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
     // The sink can fail on its own (no buffer, a text it could not build) without the file
     // seeing a failed write; such a file is incomplete and must not replace the earlier one.
     if (!body_ok) return OutputFailure{OutputFailure::Kind::write, staged.path};
-    const SafeOutput::Status status = staged.file->finish();
-    if (status != SafeOutput::Status::ok) return failure_of(status, staged.path);
+    if (const auto finished = staged.file->finish(); !finished.ok())
+        return failure_of(finished.error(), staged.path);
     return std::nullopt;
 }
 

@@ -49,7 +49,7 @@ SafeOutput::~SafeOutput() {
     discard();
 }
 
-bool SafeOutput::open(const char* path) {
+Result<void, SafeOutput::Failure> SafeOutput::open(const char* path) {
     discard();
     path_ = path;
     failed_ = false;
@@ -60,7 +60,7 @@ bool SafeOutput::open(const char* path) {
     if (::stat(path, &st) == 0) {
         // A directory in the way is reported before any work is done; the
         // rename at the end would fail on it anyway.
-        if (S_ISDIR(st.st_mode)) return false;
+        if (S_ISDIR(st.st_mode)) return Failure::open_failed;
         // A device or FIFO (also behind a link, such as /dev/stdout) is written to, never
         // replaced by a regular file.
         if (!S_ISREG(st.st_mode)) return open_in_place();
@@ -75,35 +75,36 @@ bool SafeOutput::open(const char* path) {
         // A link to a file that does not exist yet creates that file.
         path_ = dangling_link_target(path_);
     }
-    if (name_too_long(path_)) return false;
+    if (name_too_long(path_)) return Failure::open_failed;
 
     // An existing regular file is only ever replaced whole: when no temporary file can be made
     // beside it, the output fails and the earlier file stays as it was.
     temp_path_ = dir_part(path_) + kTempPrefix + "XXXXXX";
-    fd_ = create_temp_file(temp_path_);
-    if (fd_ < 0) {
+    auto temp = create_temp_file(temp_path_);
+    if (!temp.ok()) {
         temp_path_.clear();
-        return false;
+        return Failure::open_failed;
     }
-    if (::fchmod(fd_, mode) != 0) failed_ = true;
-    return true;
+    fd_ = std::move(temp.value());
+    if (::fchmod(fd_.get(), mode) != 0) failed_ = true;
+    return {};
 }
 
-bool SafeOutput::open_in_place() {
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd_ < 0) return false;
+Result<void, SafeOutput::Failure> SafeOutput::open_in_place() {
+    fd_ = UniqueFd(::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (!fd_.valid()) return Failure::open_failed;
     // Blocking writes from here on; O_NONBLOCK only kept the open of a FIFO
     // without a reader from hanging.
-    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    ::fcntl(fd_.get(), F_SETFL, ::fcntl(fd_.get(), F_GETFL) & ~O_NONBLOCK);
     in_place_ = true;
-    return true;
+    return {};
 }
 
 bool SafeOutput::write(const void* data, std::size_t n) {
-    if (fd_ < 0 || failed_) return false;
+    if (!fd_.valid() || failed_) return false;
     const char* p = static_cast<const char*>(data);
     while (n > 0) {
-        const ssize_t w = ::write(fd_, p, n);
+        const ssize_t w = ::write(fd_.get(), p, n);
         if (w < 0) {
             if (errno == EINTR) continue;
             failed_ = true;
@@ -123,7 +124,7 @@ bool SafeOutput::write_at(std::uint64_t offset, const void* data, std::size_t n)
     if (!positional() || failed_) return false;
     const char* p = static_cast<const char*>(data);
     while (n > 0) {
-        const ssize_t w = ::pwrite(fd_, p, n, static_cast<off_t>(offset));
+        const ssize_t w = ::pwrite(fd_.get(), p, n, static_cast<off_t>(offset));
         if (w < 0 && errno == EINTR) continue;
         if (w <= 0) {
             failed_ = true;
@@ -137,41 +138,36 @@ bool SafeOutput::write_at(std::uint64_t offset, const void* data, std::size_t n)
 }
 
 void SafeOutput::reserve(std::uint64_t size) {
-    if (positional() && size > 0) ::fallocate(fd_, 0, 0, static_cast<off_t>(size));
+    if (positional() && size > 0) ::fallocate(fd_.get(), 0, 0, static_cast<off_t>(size));
 }
 
-SafeOutput::Status SafeOutput::finish() {
-    if (fd_ >= 0) {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) failed_ = true;
+Result<void, SafeOutput::Failure> SafeOutput::finish() {
+    if (fd_.valid()) {
+        if (!fd_.close()) failed_ = true;
         if (failed_) {
             remove_temp();
-            return Status::write_failed;
+            return Failure::write_failed;
         }
         finished_ = true;
     }
-    return finished_ ? Status::ok : failed_ ? Status::write_failed : Status::open_failed;
+    if (finished_) return {};
+    return failed_ ? Failure::write_failed : Failure::open_failed;
 }
 
-SafeOutput::Status SafeOutput::commit() {
-    const Status finished = finish();
-    if (finished != Status::ok) return finished;
+Result<void, SafeOutput::Failure> SafeOutput::commit() {
+    if (auto finished = finish(); !finished.ok()) return finished;
     finished_ = false;
     if (!in_place_ && ::rename(temp_path_.c_str(), path_.c_str()) != 0) {
         remove_temp();
-        return Status::open_failed;
+        return Failure::open_failed;
     }
     if (!temp_path_.empty()) forget_temp_file(temp_path_);
     temp_path_.clear();
-    return Status::ok;
+    return {};
 }
 
 void SafeOutput::discard() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    fd_.reset();
     finished_ = false;
     remove_temp();
 }

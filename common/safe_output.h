@@ -6,11 +6,18 @@
 #include <cstdint>
 #include <string>
 
+#include "common/result.h"
+#include "common/unique_fd.h"
+
 namespace lvforge {
 
 class SafeOutput {
    public:
-    enum class Status { ok, open_failed, write_failed };
+    // Why an output failed.
+    enum class Failure {
+        open_failed,   // nothing could be opened, or the finished file not renamed into place
+        write_failed,  // a write or the close failed
+    };
 
     SafeOutput() = default;
     SafeOutput(const SafeOutput&) = delete;
@@ -21,15 +28,15 @@ class SafeOutput {
     // Starts the file `path`: a temporary file in the same directory, which gets the permission
     // bits of the file it replaces (those of a new file when there is none). A device or FIFO is
     // written in place instead. A symbolic link is followed, so its target is replaced, or created
-    // when it does not exist. Returns false when nothing can be opened, in particular when no
-    // temporary file can be made beside an existing file: that is never overwritten in place.
-    bool open(const char* path);
+    // when it does not exist. Fails when nothing can be opened, in particular when no temporary
+    // file can be made beside an existing file: that is never overwritten in place.
+    Result<void, Failure> open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
     // True once a write has failed.
     bool failed() const { return failed_; }
     // True when the output is an open temporary file, which write_at() may fill in any order.
-    bool positional() const { return fd_ >= 0 && !in_place_; }
+    bool positional() const { return fd_.valid() && !in_place_; }
     // Writes all `n` bytes at `offset` of a positional() output, leaving the position write()
     // continues from alone; false once any write has failed (failures are sticky, shared with
     // write()). One thread at a time may write.
@@ -40,22 +47,22 @@ class SafeOutput {
     void reserve(std::uint64_t size);
     // Closes the file, the close checked; a temporary file stays where it is until commit() or
     // discard(). On failure removes it. Repeating it returns the first result.
-    Status finish();
+    Result<void, Failure> finish();
     // Finishes the file and renames it into place; on any failure removes the temporary file and
     // leaves an earlier file at the path untouched.
-    Status commit();
+    Result<void, Failure> commit();
     // True when the file is written where it is (a device or FIFO): its bytes can't be held back.
     bool in_place() const { return in_place_; }
     // Abandons the output and removes the temporary file.
     void discard();
 
    private:
-    // Opens path_ itself, truncating it; false when it can't be opened.
-    bool open_in_place();
+    // Opens path_ itself, truncating it.
+    Result<void, Failure> open_in_place();
     // Removes the temporary file, if any.
     void remove_temp();
 
-    int fd_ = -1;
+    UniqueFd fd_;
     bool failed_ = false;
     bool finished_ = false;  // closed by finish() without failure, not yet renamed
     bool in_place_ = false;

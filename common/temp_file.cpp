@@ -68,26 +68,22 @@ class HeldSignals {
 
 }  // namespace
 
-int create_temp_file(std::string& tmpl) {
+Result<UniqueFd, int> create_temp_file(std::string& tmpl) {
     install_handlers();
     const HeldSignals held;
-    if (tmpl.size() >= PATH_MAX) {
-        errno = ENAMETOOLONG;
-        return -1;
-    }
+    if (tmpl.size() >= PATH_MAX) return ENAMETOOLONG;
     for (int i = 0; i < kMaxTempFiles; ++i) {
         if (g_temp_armed[i] != 0) continue;
         char* slot = g_temp_paths[i];
         std::memcpy(slot, tmpl.c_str(), tmpl.size() + 1);
-        const int fd = ::mkstemp(slot);
-        if (fd < 0) return -1;
+        UniqueFd fd(::mkstemp(slot));
+        if (!fd.valid()) return errno;
         tmpl = slot;
         g_temp_armed[i] = 1;
         return fd;
     }
     // Every slot taken: a file made now could outlive an interrupted run, so none is made.
-    errno = EMFILE;
-    return -1;
+    return EMFILE;
 }
 
 void forget_temp_file(const std::string& path) {

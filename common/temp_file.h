@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "common/result.h"
+#include "common/unique_fd.h"
+
 namespace lvforge {
 
 // How many temporary files a run may hold at once: every output of one run is open together.
@@ -13,9 +16,9 @@ inline constexpr int kMaxTempFiles = 8;
 // Creates a new file from `tmpl`, a path whose last six characters are "XXXXXX" (rewritten to
 // the name made), with mode 0600, and removes it if one of those signals ends the process before
 // forget_temp_file(). Signals that are ignored stay ignored. Up to kMaxTempFiles may be held at
-// once; one more, or a path longer than the system takes, is refused. Returns the descriptor, or
-// -1 with errno set.
-int create_temp_file(std::string& tmpl);
+// once; one more, or a path longer than the system takes, is refused. Returns the open file, or
+// the errno value of the failure.
+Result<UniqueFd, int> create_temp_file(std::string& tmpl);
 
 // Stops covering `path` (after it was renamed into place or removed).
 void forget_temp_file(const std::string& path);

@@ -37,12 +37,12 @@ class TextSink {
     // Appends a printf-formatted line of any length; meant for the few header lines, not for
     // per-byte text.
     void appendf(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-    // Marks the text as not built whole (say, no memory for it): the output fails like a failed
-    // write, although every write succeeded.
+    // Marks the text as not built whole (say, no memory for it, or its input failed part way):
+    // the output fails like a failed write, although every write succeeded, and is discarded.
     void fail() { ok_ = false; }
-    // Writes out what is buffered; false once any write has failed.
+    // Writes out what is buffered; false once any write has failed or the text was failed.
     bool flush();
-    // True while no write (or the buffer allocation) has failed.
+    // True while no write (or the buffer allocation) has failed and the text was not failed.
     bool ok() const { return ok_; }
 
    private:

@@ -1,11 +1,7 @@
 #include "common/whole_file.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -14,12 +10,6 @@
 namespace lvforge {
 
 namespace {
-
-// Closes the descriptor when the read is over, whatever the outcome.
-struct FdCloser {
-    int fd;
-    ~FdCloser() { ::close(fd); }
-};
 
 // Large inputs go into memory backed by 2 MiB pages where the kernel grants them: filling a
 // buffer of 4 KiB pages costs one page fault per page, which dominates reading a big file.
@@ -43,20 +33,14 @@ char* allocate_buffer(std::size_t n) {
 }  // namespace
 
 ReadStatus read_whole_file(const char* path, WholeFile& out) {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer that never comes.
-    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return ReadStatus::open_failed;
-    FdCloser closer{fd};
-
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return ReadStatus::length_failed;
-    if (S_ISDIR(st.st_mode)) return ReadStatus::open_failed;
-    if (!S_ISREG(st.st_mode) || st.st_size < 0) return ReadStatus::length_failed;
+    auto opened = InputFile::open(path);
+    if (!opened.ok()) return opened.error();
+    InputFile& file = opened.value();
 
     // The reported size is only where reading starts: files under /proc report 0, and a file
     // may grow meanwhile. The buffer has room for that size, one more byte to find the end of
     // the file without growing, and the terminator; it grows when the file goes on.
-    const auto reported = static_cast<unsigned long long>(st.st_size);
+    const unsigned long long reported = file.reported_size();
     if (reported > std::numeric_limits<std::size_t>::max() - 2) return ReadStatus::alloc_failed;
     std::size_t capacity = static_cast<std::size_t>(reported) + 2;
     std::unique_ptr<char[], FreeDeleter> data(allocate_buffer(capacity));
@@ -73,11 +57,11 @@ ReadStatus read_whole_file(const char* path, WholeFile& out) {
             data = std::move(grown);
             capacity = larger;
         }
-        const ssize_t r = ::read(fd, data.get() + got, capacity - 1 - got);
-        if (r < 0 && errno == EINTR) continue;
-        if (r < 0) return ReadStatus::read_failed;
-        if (r == 0) break;
-        got += static_cast<std::size_t>(r);
+        const std::size_t room = capacity - 1 - got;
+        const auto read = file.read(data.get() + got, room);
+        if (!read.ok()) return read.error();
+        got += read.value();
+        if (read.value() < room) break;  // the end of the file
     }
     data[got] = '\0';
     out.data = std::move(data);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string_view>
 
 namespace lvforge::fuzz {
@@ -61,6 +62,56 @@ void expect_only(std::vector<std::string> names) {
     if (found != names) {
         for (const auto& n : found) std::fprintf(stderr, "left in the scratch directory: %s\n", n.c_str());
         abort_because("the run left other files than expected");
+    }
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) abort_because("can't open a file in the scratch directory");
+    std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+        abort_because("can't read a file in the scratch directory");
+    }
+    return bytes;
+}
+
+DirSnapshot snapshot_dir() {
+    namespace fs = std::filesystem;
+    DirSnapshot out;
+    for (const auto& e : fs::recursive_directory_iterator(".")) {
+        std::string name = e.path().lexically_relative(".").generic_string();
+        if (e.is_directory()) {
+            out.emplace(std::move(name), Entry{true, 0, {}});
+            continue;
+        }
+        const std::uintmax_t size = e.file_size();
+        out.emplace(std::move(name),
+                    Entry{false, size, size <= kComparedSize ? read_file(e.path().string()) : std::string()});
+    }
+    return out;
+}
+
+void print_differences(const DirSnapshot& before, const DirSnapshot& after) {
+    for (const auto& [name, entry] : before) {
+        const auto found = after.find(name);
+        if (found == after.end()) {
+            std::fprintf(stderr, "removed: %s\n", name.c_str());
+        } else if (!(found->second == entry)) {
+            std::fprintf(stderr, "changed: %s\n", name.c_str());
+        }
+    }
+    for (const auto& [name, entry] : after) {
+        if (!before.contains(name)) std::fprintf(stderr, "added: %s\n", name.c_str());
+    }
+}
+
+void clear_dir() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (const auto& e : fs::directory_iterator(".")) {
+        fs::remove_all(e.path(), error);
+        if (error) abort_because("can't empty the scratch directory");
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,34 @@ void write_input(const char* name, const std::uint8_t* data, std::size_t size);
 // Aborts unless the current directory holds exactly `names` (in any order): a run must leave
 // no temporary file behind, whatever its input.
 void expect_only(std::vector<std::string> names);
+
+// Whole contents of the file `path`; aborts when it can't be read.
+std::string read_file(const std::string& path);
+
+// Files up to this size are compared byte for byte; larger ones by size only. Whatever a run
+// finds in place before it starts is far smaller, so a large file is always one the run wrote.
+inline constexpr std::uintmax_t kComparedSize = 1 << 16;
+
+// One entry of a directory tree: a directory, or a file with its size and, when it is at most
+// kComparedSize, its bytes. Outputs of hundreds of megabytes are not read at all.
+struct Entry {
+    bool directory = false;
+    std::uintmax_t size = 0;
+    std::string bytes;  // a small file's contents; empty otherwise
+    bool operator==(const Entry&) const = default;
+};
+// Every entry under a directory, by its path relative to it ("sub/file").
+using DirSnapshot = std::map<std::string, Entry>;
+
+// What the current directory holds now, all the way down.
+DirSnapshot snapshot_dir();
+
+// Prints to standard error how `after` differs from `before` (names added, removed or changed);
+// nothing when they are equal.
+void print_differences(const DirSnapshot& before, const DirSnapshot& after);
+
+// Empties the current directory, so that the next input starts from nothing.
+void clear_dir();
 
 // Aborts unless `names` hang together: attr_name is var_name with a-z upper-cased.
 void expect_consistent(const OutputNames& names);

@@ -4,7 +4,7 @@
 #   fuzz/run.sh <target> <seconds> [libFuzzer options...]
 #   fuzz/run.sh <target> merge
 #
-# Targets: pixmint_image, pixmint_options, setwright_conf, setwright_options,
+# Targets: pixmint_image, pixmint_palette, pixmint_options, setwright_conf, setwright_options,
 # animpack_options. The first use configures build/fuzz with clang
 # (-fsanitize=fuzzer,address,undefined). A run starts from the committed
 # corpus, fuzz/corpus/<target>/, and writes what it finds into a scratch
@@ -38,7 +38,7 @@ binary=$build/fuzz/fuzz_$target
 # Longest input: room for small images and documents, and far more than any command line
 # needs; longer inputs only slow the search down and swell the corpus.
 case $target in
-    pixmint_image) max_len=8192 ;;
+    pixmint_image | pixmint_palette) max_len=8192 ;;
     setwright_conf) max_len=2048 ;;
     *) max_len=512 ;;
 esac

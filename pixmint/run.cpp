@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "common/output_target.h"
 #include "common/paths.h"
 #include "pixmint/acquire/acquire.h"
@@ -16,13 +18,12 @@
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/image_rows.h"
 #include "pixmint/pixels/indexed_rows.h"
-#include "pixmint/pixels/limits.h"
 
 namespace pixmint {
 
 namespace {
 
-void print(const std::string& text) {
+void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
@@ -63,34 +64,36 @@ int convert(int argc, char** argv) {
     Acquired acquired = acquire_image(options);
     bool failed = false;
     if (acquired.failure) {
-        print(message(*acquired.failure));
+        print(message(*acquired.failure, options.image_path));
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
-    const RowSource& rows = *acquired.rows;
-    // The binary header holds 11 bits of width and height; nothing is written beyond them.
-    if (options.binary && (rows.width() > kBinMaxSide || rows.height() > kBinMaxSide)) {
-        print(message(FailureKind::binary_too_large));
-        return 1;
-    }
-    const Encoding encoding = options.encoding();
+    Encoding encoding = options.encoding();
     RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
-    // A palette needs every pixel before any index can be written.
-    if (family_of(encoding.format) == FormatFamily::indexed && image.rows->has_pixels()) {
-        auto indexed = index_colours(std::move(image.rows), bits_of(encoding.format), encoding.dither);
-        if (!indexed.ok()) {
-            print(message(indexed.error()));
-            return 1;
+    if (family_of(encoding.format) == FormatFamily::indexed) {
+        if (image.rows->has_pixels()) {
+            // A palette needs every pixel before any index can be written.
+            auto indexed = index_image(encoding.format, std::move(image.rows),
+                                       std::move(acquired.own_palette), encoding.dither);
+            if (!indexed.ok()) {
+                print(message(indexed.error(), options.image_path));
+                return 1;
+            }
+            image.palette = indexed.value()->palette();
+            encoding.format = indexed.value()->format();
+            image.rows = std::move(indexed.value());
+        } else if (settled_on_image(encoding.format)) {
+            // Nothing to settle indexed-auto on (a failed resize, already reported): the largest.
+            encoding.format = ColorFormat::indexed_8;
         }
-        image.palette = indexed.value()->palette();
-        image.rows = std::move(indexed.value());
     }
+    // From here on the format is the one the image is indexed in: indexed-auto has settled on it.
 
     // Every output of the run lands together or not at all, the image streaming into them.
     const RunOutputs where{options.names, options.binary, options.preview_path, year.value()};
     const OutputsReport report = write_outputs(where, encoding, std::move(image));
     if (report.failure) {
-        print(message(*report.failure));
+        print(message(*report.failure, options.image_path));
         return 1;
     }
     if (report.opened) print(depth_line(options.depth));
@@ -102,7 +105,13 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return convert(argc, argv);
     } catch (const std::bad_alloc&) {

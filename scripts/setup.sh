@@ -3,7 +3,7 @@
 # apt-get is only called when something is missing.
 set -eu
 
-PACKAGES="build-essential cmake ninja-build pkg-config libstb-dev libcjson-dev librsvg2-dev libimagequant-dev libgtest-dev xxd hyperfine time python3 groff-base dpkg-dev file clang libclang-rt-14-dev clang-format libspng-dev zlib1g-dev liblz4-dev"
+PACKAGES="build-essential cmake ninja-build pkg-config libstb-dev zlib1g-dev libcjson-dev librsvg2-dev libimagequant-dev libimagequant0 libgtest-dev xxd hyperfine time python3 groff-base dpkg-dev file clang libclang-rt-14-dev clang-format libspng-dev libspng0 liblz4-dev libjpeg-turbo-progs"
 
 missing=""
 for p in $PACKAGES; do

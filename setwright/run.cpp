@@ -4,8 +4,10 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/failure_text.h"
+#include "common/memory_reserve.h"
 #include "setwright/command_line.h"
 #include "setwright/configuration.h"
 #include "setwright/header_file.h"
@@ -16,8 +18,8 @@ namespace setwright {
 
 namespace {
 
-void print(const std::string& message) {
-    std::fputs(message.c_str(), stdout);
+void print(std::string_view message) {
+    std::fwrite(message.data(), 1, message.size(), stdout);
 }
 
 // The run itself; run() adds the one answer to running out of memory.
@@ -45,7 +47,13 @@ int generate(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation that can fail without a message of its own ends here: the owners unwound on
-    // the way out remove the run's temporary files, so nothing is left half written.
+    // the way out remove the run's temporary files, so nothing is left half written. The reserve
+    // makes sure the failure can be thrown and reported at all; without it nothing is started.
+    const lvforge::MemoryReserve reserve;
+    if (!reserve.ok()) {
+        print(lvforge::out_of_memory_message());
+        return 1;
+    }
     try {
         return generate(argc, argv);
     } catch (const std::bad_alloc&) {

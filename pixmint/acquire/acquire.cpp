@@ -15,6 +15,7 @@
 #include <span>
 
 #include "pixmint/acquire/png_layout.h"
+#include "pixmint/acquire/png_palette.h"
 #include "pixmint/acquire/png_stream.h"
 #include "pixmint/acquire/raster_guard.h"
 #include "pixmint/acquire/size_plan.h"
@@ -48,6 +49,8 @@ Failure svg_failure(SvgFailure failure) {
 
 // The SVG route: the document's intrinsic size decides before anything is rendered.
 lvforge::Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
+    // A rendered document has colours, never a palette of its own.
+    if (options.keep_palette) return fatal(FailureKind::not_palette_png);
     if (!is_regular_file(options.image_path)) return fatal(FailureKind::svg_open);
     auto doc = SvgDocument::open(options.image_path);
     if (!doc.ok()) return svg_failure(doc.error());
@@ -70,6 +73,11 @@ constexpr std::uint64_t kMaxBytesPerPixel = 16;
 
 using Bytes = std::unique_ptr<std::uint8_t[]>;
 
+// Decoded pixels (as RGBA) from which a PNG is streamed: below them, one chunk of rows or a few
+// hold the whole image, and the reference decoder alone is done sooner than two threads are set
+// up and libspng loaded.
+constexpr std::uint64_t kStreamFromBytes = std::uint64_t{512} << 10;
+
 // `n` bytes read from `f` into a new buffer; null when there is no memory or fewer arrive.
 Bytes read_bytes(std::FILE* f, std::size_t n) {
     Bytes bytes(new (std::nothrow) std::uint8_t[n == 0 ? 1 : n]);
@@ -77,26 +85,47 @@ Bytes read_bytes(std::FILE* f, std::size_t n) {
     return bytes;
 }
 
-// The size the raster file whose bytes (or first bytes) are `bytes` declares. Reading the header
-// already builds a JPEG's Huffman tables, so the raster guard's verdict on those very bytes comes
-// first.
-lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes, RasterVerdict verdict) {
+// The size the raster file whose bytes (or first bytes) are `bytes` declares, as the decoder will
+// read it. Only the formats pixmint reads get that far, and reading the header already builds a
+// JPEG's Huffman tables, so the raster guard looks at those very bytes first.
+lvforge::Result<Size, Failure> declared_size(std::span<const std::uint8_t> bytes) {
     int w = 0, h = 0, comp = 0;
-    if (verdict == RasterVerdict::jpeg_huffman_overflow || bytes.size() > INT_MAX ||
-        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0 || w < 0 ||
-        h < 0) {
+    if (check_raster_header(bytes) != RasterVerdict::decodable || bytes.size() > INT_MAX ||
+        stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &comp) == 0) {
         return fatal(FailureKind::image_load);
     }
+    // The header query passes on a BMP's height as stored: negative for rows stored top first,
+    // which the decoder then reads as its magnitude.
+    if (raster_format(bytes) == RasterFormat::bmp && h < 0 && h != INT_MIN) h = -h;
+    if (w < 0 || h < 0) return fatal(FailureKind::image_load);
     return Size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
 }
 
-// Decodes a raster file, whatever its extension claims. The size declared in the file's head
-// decides before the file is read whole; the raster guard then sees all of its bytes before the
-// decoder does. A plain PNG becomes a stream of rows decoded later, as they are written; anything
-// else is decoded here by the reference decoder. Either reads the same open file again rather than
-// a copy in memory, so the file's bytes and the decoder's buffers are never held at once, except
-// for a raw format, whose bytes are kept (in `keep`) as its data and decoded from memory.
+// The image a palette PNG's own palette and indices show, four components a pixel.
+lvforge::Result<Image, Failure> palette_colors(const PalettePng& png) {
+    Image image;
+    image.width = png.width;
+    image.height = png.height;
+    image.channels = 4;
+    const RgbaImage rgba = expand_palette(png.indexed, png.width, png.height);
+    image.pixels = PixelBuffer(static_cast<std::uint8_t*>(std::malloc(rgba.px.empty() ? 1 : rgba.px.size())));
+    if (image.pixels == nullptr) return fatal(FailureKind::image_load);
+    std::copy(rgba.px.begin(), rgba.px.end(), image.pixels.get());
+    return image;
+}
+
+// Decodes a raster file of one of pixmint's formats, whatever its extension claims; any other
+// content is refused before its header is read. The size declared in the file's head decides
+// before the file is read whole; the raster guard then sees all of its bytes before a decoder
+// does. A plain PNG large enough becomes a stream of rows decoded later, as they are written: the
+// guard walks its chunks now and its decoding checks its data as it goes (a guard that inflated
+// it first would decode it twice). Anything else is decoded here by the reference decoder. Either
+// reads the same open file again rather than a copy in memory, so the file's bytes and the
+// decoder's buffers are never held at once, except for a raw format, whose bytes are kept (in
+// `keep`) as its data and decoded from memory. With --keep-palette the file's bytes are read as a
+// palette PNG instead, into `own`.
 lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options& options, Size& final_size,
+                                                                   std::optional<IndexedImage>& own,
                                                                    FileBytes& keep) {
     const std::string& path = options.image_path;
     if (!is_regular_file(path)) return fatal(FailureKind::image_load);
@@ -110,7 +139,7 @@ lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options
     Bytes head = read_bytes(f.get(), head_length);
     if (head == nullptr) return fatal(FailureKind::image_load);
     const std::span<const std::uint8_t> head_bytes(head.get(), head_length);
-    auto declared = declared_size(head_bytes, check_raster(head_bytes));
+    auto declared = declared_size(head_bytes);
     if (!declared.ok()) return declared.error();
     auto planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
@@ -128,28 +157,44 @@ lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options
         return fatal(FailureKind::image_load);
     }
     const std::span<const std::uint8_t> bytes(whole.get(), length);
+    std::optional<PngLayout> png;
+    if (!options.keep_palette) {
+        png = plain_png_layout(bytes);
+        if (png && std::uint64_t{png->width} * png->height * 4 < kStreamFromBytes) png.reset();
+    }
     // A declared size too large to decode is a better reason than missing data, though.
-    const RasterVerdict verdict = check_raster(bytes);
-    declared = declared_size(bytes, verdict);
+    const RasterVerdict verdict = png ? check_raster_chunks(bytes) : check_raster(bytes);
+    declared = declared_size(bytes);
     if (!declared.ok()) return declared.error();
     planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
     if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
-
-    std::optional<PngLayout> png = plain_png_layout(bytes);
-    if (family_of(options.format) == FormatFamily::raw) {
+    if (options.keep_palette) {
+        auto palette_png = read_palette_png(bytes);
+        if (!palette_png.ok()) return palette_png.error();
+        planned = plan_size(options, {palette_png.value().width, palette_png.value().height});
+        if (!planned.ok()) return planned.error();
+        final_size = planned.value();
+        auto image = palette_colors(palette_png.value());
+        if (!image.ok()) return image.error();
+        own = std::move(palette_png.value().indexed);
+        return std::unique_ptr<RowSource>(std::make_unique<ImageRows>(std::move(image.value())));
+    }
+    const bool raw = family_of(options.format) == FormatFamily::raw;
+    if (raw) {
         keep.data = std::move(whole);
         keep.size = length;
     }
-    whole.reset();
-    const std::span<const std::uint8_t> memory = keep.span();
     if (png) {
-        if (auto stream = PngStream::open(f, memory, *png)) {
+        if (auto stream = PngStream::open(f, keep.span(), *png)) {
             final_size = planned.value();
             return std::unique_ptr<RowSource>(std::move(stream));
         }
+        // libspng refused the file's head: the reference decoder decides, after the whole guard.
+        if (check_raster(bytes) != RasterVerdict::decodable) return fatal(FailureKind::image_load);
     }
-    auto decoded = stb_decode(f.get(), memory);
+    whole.reset();
+    auto decoded = stb_decode(f.get(), keep.span());
     if (!decoded.ok()) return decoded.error();
     Image& image = decoded.value();
     // The pixels decide should they disagree with the header.
@@ -247,7 +292,7 @@ Acquired acquire_image(const Options& options) {
         }
         out.rows = std::make_unique<ImageRows>(std::move(rendered.value()));
     } else {
-        auto decoded = decode_raster(options, size, out.file);
+        auto decoded = decode_raster(options, size, out.own_palette, out.file);
         if (!decoded.ok()) {
             out.failure = decoded.error();
             return out;
@@ -255,6 +300,9 @@ Acquired acquire_image(const Options& options) {
         out.rows = std::move(decoded.value());
     }
     if (!wants_resize(options)) return out;
+    // The resampler takes the image whole: a stream is decoded into memory first. A palette does
+    // not survive resampling.
+    out.own_palette.reset();
     out.rows = whole_image(std::move(out.rows));
     if (out.rows == nullptr) {
         out.failure = fatal(FailureKind::image_load);

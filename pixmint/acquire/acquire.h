@@ -12,6 +12,7 @@
 
 #include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/options.h"
+#include "pixmint/pixels/palette.h"
 #include "pixmint/pixels/row_source.h"
 
 namespace pixmint {
@@ -30,11 +31,14 @@ struct Acquired {
     std::unique_ptr<RowSource> rows;  // the image to write, at its final size; null after a failure
                                       // that ends the run, without pixels after a failed resize
     std::optional<Failure> failure;   // set when something went wrong; it says whether to write
+    std::optional<IndexedImage> own_palette;  // --keep-palette: the file's own palette and indices
 };
 
 // Reads the declared size of options.image_path (an SVG's intrinsic size, a raster file's
 // header), plans the final size (size_plan.h), and only then decodes or renders it and
-// resamples it when -w, -h or -v ask for it. The raw formats keep the file's bytes.
+// resamples it when -w, -h or -v ask for it. With --keep-palette the file must be a palette PNG:
+// its own palette and indices are read (png_palette.h) instead, and the image is their colours.
+// The raw formats keep the file's bytes.
 Acquired acquire_image(const Options& options);
 
 }  // namespace pixmint

@@ -1,44 +1,48 @@
 #include "pixmint/acquire/png_stream.h"
 
-#include <spng.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <vector>
+
+#include "pixmint/acquire/raster_guard.h"
 #include "pixmint/acquire/stb_decode.h"
 #include "pixmint/pixels/image_rows.h"
 
 namespace pixmint {
 
-void PngStream::ContextRelease::operator()(spng_ctx* ctx) const {
-    spng_ctx_free(ctx);
-}
-
-PngStream::Context PngStream::start(std::FILE* file, std::span<const std::uint8_t> memory,
-                                    const PngLayout& layout) {
-    Context ctx(spng_ctx_new(0));
-    if (ctx == nullptr) return nullptr;
+PngStream::Context PngStream::start(const SpngLibrary& lib, std::FILE* file,
+                                    std::span<const std::uint8_t> memory, const PngLayout& layout) {
+    Context ctx(lib.ctx_new(0), ContextRelease{&lib});
+    if (ctx == nullptr) return Context(nullptr, ContextRelease{&lib});
     // Checksums are the reference decoder's business as little as ours: it never reads them.
-    if (spng_set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0) return nullptr;
+    if (lib.set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0)
+        return Context(nullptr, ContextRelease{&lib});
     if (memory.empty()) std::rewind(file);
-    const int source = memory.empty() ? spng_set_png_file(ctx.get(), file)
-                                      : spng_set_png_buffer(ctx.get(), memory.data(), memory.size());
+    const int source = memory.empty() ? lib.set_png_file(ctx.get(), file)
+                                      : lib.set_png_buffer(ctx.get(), memory.data(), memory.size());
     spng_ihdr ihdr{};
-    if (source != 0 || spng_get_ihdr(ctx.get(), &ihdr) != 0 || ihdr.width != layout.width ||
+    if (source != 0 || lib.get_ihdr(ctx.get(), &ihdr) != 0 || ihdr.width != layout.width ||
         ihdr.height != layout.height || ihdr.interlace_method != 0 ||
-        spng_decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RAW, SPNG_DECODE_PROGRESSIVE) != 0) {
-        return nullptr;
+        lib.decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RAW, SPNG_DECODE_PROGRESSIVE) != 0) {
+        return Context(nullptr, ContextRelease{&lib});
     }
     return ctx;
 }
 
 std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std::uint8_t> memory,
                                            const PngLayout& layout) {
-    Context ctx = start(file.get(), memory, layout);
+    // Loaded here, by the runs that stream a PNG; without it the reference decoder decodes it whole.
+    const SpngLibrary* lib = spng_library();
+    if (lib == nullptr) return nullptr;
+    Context ctx = start(*lib, file.get(), memory, layout);
     if (ctx == nullptr) return nullptr;
     return std::unique_ptr<PngStream>(new PngStream(std::move(file), memory, layout, std::move(ctx)));
 }
 
 bool PngStream::rewind() {
     if (failed_) return false;
-    ctx_ = start(file_.get(), memory_, layout_);
+    ctx_ = start(*ctx_.get_deleter().lib, file_.get(), memory_, layout_);
     next_row_ = 0;
     failed_ = ctx_ == nullptr;
     return !failed_;
@@ -62,7 +66,7 @@ bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
     for (std::uint32_t i = 0; i < count && !failed_; ++i, ++next_row_) {
         std::uint8_t* out = rows + i * row_bytes;
         std::uint8_t* in = stored_.empty() ? out : stored_.data();
-        const int r = spng_decode_row(ctx_.get(), in, stored);
+        const int r = ctx_.get_deleter().lib->decode_row(ctx_.get(), in, stored);
         const bool last = next_row_ + 1 == layout_.height;
         failed_ = !(r == 0 || (r == SPNG_EOI && last)) || !convert_.convert(in, out);
     }
@@ -82,6 +86,20 @@ bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
 }
 
 std::unique_ptr<RowSource> PngStream::decode_again() {
+    // The stream left the guard's look at the compressed data to its own decoding: the reference
+    // decoder sees the file only once the whole walk has passed it.
+    std::vector<std::uint8_t> read;
+    std::span<const std::uint8_t> bytes = memory_;
+    if (bytes.empty()) {
+        struct stat st {};
+        const int fd = ::fileno(file_.get());
+        if (::fstat(fd, &st) != 0 || st.st_size < 0) return nullptr;
+        read.resize(static_cast<std::size_t>(st.st_size));
+        if (::pread(fd, read.data(), read.size(), 0) != static_cast<ssize_t>(read.size())) return nullptr;
+        bytes = read;
+    }
+    if (check_raster(bytes) != RasterVerdict::decodable) return nullptr;
+    read = std::vector<std::uint8_t>();
     auto decoded = stb_decode(file_.get(), memory_);
     if (!decoded.ok()) return nullptr;
     return std::make_unique<ImageRows>(std::move(decoded.value()));

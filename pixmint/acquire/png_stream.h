@@ -1,7 +1,8 @@
 // A PNG decoded row by row as the pipeline asks for rows, by libspng's
 // progressive decoding, giving exactly the pixels the reference decoder
-// gives. When libspng gives up on a file, or the file's compressed data
-// does not end properly, the reference decoder has the last word.
+// gives. When libspng gives up on a file, the file's compressed data does
+// not end properly or a pixel names no palette entry, the raster guard's
+// whole walk and the reference decoder have the last word.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +16,7 @@
 #include "pixmint/acquire/png_layout.h"
 #include "pixmint/acquire/png_rows.h"
 #include "pixmint/pixels/row_source.h"
-
-struct spng_ctx;
+#include "pixmint/pixels/spng_library.h"
 
 namespace pixmint {
 
@@ -44,14 +44,16 @@ class PngStream final : public RowSource {
 
    private:
     struct ContextRelease {
-        void operator()(spng_ctx* ctx) const;
+        const SpngLibrary* lib;
+        void operator()(spng_ctx* ctx) const { lib->ctx_free(ctx); }
     };
     using Context = std::unique_ptr<spng_ctx, ContextRelease>;
 
     PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout, Context ctx);
 
-    // libspng set to decode `file` or `memory` from its first row; null when it refuses.
-    static Context start(std::FILE* file, std::span<const std::uint8_t> memory, const PngLayout& layout);
+    // libspng (`lib`) set to decode `file` or `memory` from its first row; null when it refuses.
+    static Context start(const SpngLibrary& lib, std::FILE* file, std::span<const std::uint8_t> memory,
+                         const PngLayout& layout);
 
     FileHandle file_;
     std::span<const std::uint8_t> memory_;

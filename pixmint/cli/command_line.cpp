@@ -49,6 +49,10 @@ bool zintra_supports(Depth depth, ColorFormat format) {
 // option has been read.
 std::optional<Failure> refusal(const Options& o) {
     const FormatFamily family = family_of(o.format);
+    // The file's own indices are kept as they are: nothing may resample, realign or diffuse them.
+    if (o.keep_palette && family != FormatFamily::indexed) return fatal(FailureKind::keep_palette_format);
+    if (o.keep_palette && (o.width || o.height || o.zintra || o.dither))
+        return fatal(FailureKind::keep_palette_changes);
     if (family == FormatFamily::raw && (o.width || o.height || o.zintra))
         return fatal(FailureKind::raw_resize);
     if (family == FormatFamily::raw && o.binary) return fatal(FailureKind::raw_binary);
@@ -136,6 +140,9 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 break;
             case kDither:
                 options.dither = true;
+                break;
+            case kKeepPalette:
+                options.keep_palette = true;
                 break;
             case kPreview:
                 if (optarg[0] == '\0') return fatal(FailureKind::usage);

@@ -17,7 +17,7 @@ namespace pixmint {
 inline constexpr const char kOptionString[] = "p:f:n:w:h:d:v";
 
 // Values getopt_long returns for the long options, beyond every option letter.
-enum LongOption : int { kBin = 256, kSwap, kDither, kPreview, kHelp, kLvgl };
+enum LongOption : int { kBin = 256, kSwap, kDither, kPreview, kHelp, kLvgl, kKeepPalette };
 // The long options, as getopt_long takes them; the man page documents exactly these.
 inline constexpr option kLongOptions[] = {
     {"bin", no_argument, nullptr, kBin},
@@ -26,6 +26,7 @@ inline constexpr option kLongOptions[] = {
     {"preview", required_argument, nullptr, kPreview},
     {"help", no_argument, nullptr, kHelp},
     {"lvgl", required_argument, nullptr, kLvgl},
+    {"keep-palette", no_argument, nullptr, kKeepPalette},
     {nullptr, 0, nullptr, 0},
 };
 

@@ -29,6 +29,7 @@ std::string help_text() {
            "\t\tindexed-1, indexed-2, indexed-4, indexed-8: a palette of 2, 4, 16 or 256 colors, then 1, 2, "
            "4 or "
            "8 bit indices\n"
+           "\t\tindexed-auto: the smallest of them that holds every color (and alpha) of the image exactly\n"
            "\t\talpha-1, alpha-2, alpha-4, alpha-8: the alpha channel only, in 1, 2, 4 or 8 bits; LVGL "
            "recolors "
            "it\n"
@@ -42,6 +43,8 @@ std::string help_text() {
            "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
            "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
            "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given)\n"
+           "\t--keep-palette\t\t With an indexed format and a palette PNG: its own palette, in its order, "
+           "and its own indices\n"
            "\t--help\t\t\t Print this help\n";
 }
 
@@ -83,7 +86,13 @@ std::string message(FailureKind kind) {
             return "Error: --lvgl must be 7, 8 or 9.\n";
         case FailureKind::format_not_in_version:
         case FailureKind::option_not_in_version:
-            return message(Failure{kind, false, {}, 7});
+            return message(Failure{kind, false, {}, 7, {}});
+        case FailureKind::keep_palette_format:
+            return "Error: --keep-palette needs an indexed format: -f indexed-1, indexed-2, indexed-4, "
+                   "indexed-8 or indexed-auto.\n";
+        case FailureKind::keep_palette_changes:
+            return "Error: --keep-palette keeps the image's own indices; -w, -h, -v and --dither do not "
+                   "apply.\n";
         case FailureKind::svg_open:
             return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer:
@@ -102,11 +111,17 @@ std::string message(FailureKind kind) {
             // The second text ends in a line feed and a blank, so the next line printed starts with it.
             return "Error: Image size out of limit. The width and height should not exceed " +
                    std::to_string(kMaxImageSide) + " !\n ";
-        case FailureKind::binary_too_large:
-            return "Error: a binary image is at most " + std::to_string(kBinMaxSide) +
+        case FailureKind::lvgl_v7_size_limit:
+            return "Error: LVGL v7 images are at most " + std::to_string(kLvglV7MaxSide) +
                    " pixels wide and high.\n";
         case FailureKind::palette_failed:
             return "Error: Failed to build the palette.\n";
+        // These name the image: message(const Failure&, ...) words them.
+        case FailureKind::not_palette_png:
+        case FailureKind::index_past_palette:
+        case FailureKind::palette_too_large:
+        case FailureKind::too_many_colors:
+            return message(Failure{kind, false, {}, 7, {}}, "the image");
     }
     return {};
 }
@@ -120,6 +135,28 @@ std::string message(const Failure& failure) {
             return "Error: " + failure.detail + " does not apply to LVGL " + version + ".\n";
         default:
             return message(failure.kind);
+    }
+}
+
+std::string message(const Failure& failure, std::string_view image_path) {
+    const PaletteCount& c = failure.count;
+    const std::string image = "Error: " + std::string(image_path);
+    const auto holds = [](ColorFormat format) {
+        return std::string(word_of(format)) + " holds " + std::to_string(std::size_t{1} << bits_of(format));
+    };
+    switch (failure.kind) {
+        case FailureKind::not_palette_png:
+            return image + " is not a palette PNG; --keep-palette needs one.\n";
+        case FailureKind::index_past_palette:
+            return image + " has a pixel of index " + std::to_string(c.index) +
+                   ", past the end of its palette of " + std::to_string(c.colors) + " colors.\n";
+        case FailureKind::palette_too_large:
+            return image + " has a palette of " + std::to_string(c.colors) + " colors; " + holds(c.format) +
+                   ".\n";
+        case FailureKind::too_many_colors:
+            return image + " has " + std::to_string(c.colors) + " colors; " + holds(c.format) + ".\n";
+        default:
+            return message(failure);
     }
 }
 

@@ -29,4 +29,8 @@ std::string message(FailureKind kind);
 // The exact text printed for `failure`: message(kind), or the version refusals naming their detail.
 std::string message(const Failure& failure);
 
+// The exact text printed for `failure` of a run on `image_path` (the -p argument as given): the
+// palette refusals name the image and their counts, every other failure reads as message(failure).
+std::string message(const Failure& failure, std::string_view image_path);
+
 }  // namespace pixmint

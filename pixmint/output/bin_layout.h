@@ -10,7 +10,7 @@
 namespace pixmint {
 
 // The header word: cf | always_zero << 5 | reserved << 8 | w << 10 | h << 21, always_zero and
-// reserved 0. `width` and `height` must not exceed kBinMaxSide.
+// reserved 0. `width` and `height` must not exceed kLvglV7MaxSide.
 std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height);
 
 // The whole file: the header word, little-endian, then `body`.

@@ -1,12 +1,11 @@
 #include "pixmint/output/preview_sink.h"
 
-#include <spng.h>
-
 #include <cstring>
 #include <memory>
 
 #include "pixmint/output/pipeline.h"
 #include "pixmint/pixels/depth_reduction.h"
+#include "pixmint/pixels/spng_library.h"
 
 namespace pixmint {
 
@@ -19,8 +18,10 @@ constexpr int kCompressionLevel = 1;
 constexpr int kCompressionStrategy = 3;  // zlib's Z_RLE
 constexpr int kFilter = SPNG_FILTER_CHOICE_UP;
 
+// Releases an encoder through the loaded library.
 struct ContextRelease {
-    void operator()(spng_ctx* ctx) const { spng_ctx_free(ctx); }
+    const SpngLibrary* lib;
+    void operator()(spng_ctx* ctx) const { lib->ctx_free(ctx); }
 };
 
 int write_png_bytes(spng_ctx* /*ctx*/, void* user, void* data, std::size_t length) {
@@ -126,22 +127,25 @@ void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::
 // libspng's encoder writing a PNG row by row into the output.
 class PreviewSink::PngWriter {
    public:
+    // Loaded here, by the runs that write a preview; without it there is no PNG to write.
     PngWriter(lvforge::SafeOutput& out, std::uint32_t width, std::uint32_t height)
-        : ctx_(spng_ctx_new(SPNG_CTX_ENCODER)), height_(height) {
+        : lib_(spng_library()), ctx_(nullptr, ContextRelease{lib_}), height_(height) {
+        if (lib_ == nullptr) return;
+        ctx_.reset(lib_->ctx_new(SPNG_CTX_ENCODER));
         spng_ihdr ihdr{width, height, 8, SPNG_COLOR_TYPE_TRUECOLOR_ALPHA, 0, 0, 0};
-        ok_ = ctx_ != nullptr && spng_set_png_stream(ctx_.get(), write_png_bytes, &out) == 0 &&
-              spng_set_ihdr(ctx_.get(), &ihdr) == 0 &&
-              spng_set_option(ctx_.get(), SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) == 0 &&
-              spng_set_option(ctx_.get(), SPNG_IMG_COMPRESSION_STRATEGY, kCompressionStrategy) == 0 &&
-              spng_set_option(ctx_.get(), SPNG_FILTER_CHOICE, kFilter) == 0 &&
-              spng_encode_image(ctx_.get(), nullptr, 0, SPNG_FMT_PNG,
-                                SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) == 0;
+        ok_ = ctx_ != nullptr && lib_->set_png_stream(ctx_.get(), write_png_bytes, &out) == 0 &&
+              lib_->set_ihdr(ctx_.get(), &ihdr) == 0 &&
+              lib_->set_option(ctx_.get(), SPNG_IMG_COMPRESSION_LEVEL, kCompressionLevel) == 0 &&
+              lib_->set_option(ctx_.get(), SPNG_IMG_COMPRESSION_STRATEGY, kCompressionStrategy) == 0 &&
+              lib_->set_option(ctx_.get(), SPNG_FILTER_CHOICE, kFilter) == 0 &&
+              lib_->encode_image(ctx_.get(), nullptr, 0, SPNG_FMT_PNG,
+                                 SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) == 0;
     }
 
     // Compresses `count` rows of RGBA pixels, `row_bytes` each; the PNG is finished with the last.
     void write(const std::uint8_t* rows, std::size_t count, std::size_t row_bytes) {
         for (std::size_t y = 0; ok_ && y < count; ++y, ++written_) {
-            const int r = spng_encode_row(ctx_.get(), rows + y * row_bytes, row_bytes);
+            const int r = lib_->encode_row(ctx_.get(), rows + y * row_bytes, row_bytes);
             ok_ = r == 0 || (r == SPNG_EOI && written_ + 1 == height_);
         }
     }
@@ -150,6 +154,7 @@ class PreviewSink::PngWriter {
     bool whole() const { return ok_ && written_ == height_; }
 
    private:
+    const SpngLibrary* lib_;
     std::unique_ptr<spng_ctx, ContextRelease> ctx_;
     std::uint32_t height_;
     std::uint32_t written_ = 0;

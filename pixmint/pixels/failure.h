@@ -1,8 +1,11 @@
 // Everything that can make a pixmint run fail; run.cpp turns each into its message.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
+
+#include "pixmint/pixels/formats.h"
 
 namespace pixmint {
 
@@ -21,6 +24,8 @@ enum class FailureKind {
     unsupported_lvgl_version,  // --lvgl with anything but 7, 8 or 9
     format_not_in_version,     // -f names a format the chosen LVGL release does not have (detail: the word)
     option_not_in_version,     // an option the chosen LVGL release does not have (detail: the option)
+    keep_palette_format,       // --keep-palette with a format that is not an indexed one
+    keep_palette_changes,      // --keep-palette with -w, -h, -v or --dither, which change indices
     // Acquisition.
     svg_open,             // SVG missing, unreadable or invalid
     svg_rasterizer,       // no SVG renderer
@@ -28,31 +33,47 @@ enum class FailureKind {
     image_load,           // raster file missing, unknown or corrupt
     invalid_size,         // an empty image, or a resize target below one pixel
     size_limit,           // the final image would be wider or taller than the limit
+    lvgl_v7_size_limit,   // the final image would be wider or taller than LVGL v7's header holds
     too_large_to_decode,  // the source is too large to decode at all
     resize_alloc,         // no memory (or no success) for the resampled image
-    binary_too_large,     // --bin and an image wider or taller than its header can hold
-    palette_failed,       // the quantizer ran out of memory
+    palette_failed,       // the quantizer could not be loaded, or ran out of memory
+    not_palette_png,      // --keep-palette and an input that is not a palette PNG
+    index_past_palette,   // --keep-palette and a pixel whose index is past the end of the palette
+    palette_too_large,    // --keep-palette and a palette with more entries than the format holds
+    too_many_colors,      // indexed-auto and more colours than the largest indexed format holds
+};
+
+// What the palette refusals name besides the image; the other failures leave it as it is.
+struct PaletteCount {
+    std::size_t colors = 0;                       // entries of the palette, or colours of the image
+    std::size_t index = 0;                        // index_past_palette: the index found
+    ColorFormat format = ColorFormat::indexed_8;  // the format that does not hold them
 };
 
 // One failure, and whether the output file is still written before the run ends with status 1.
 struct Failure {
     FailureKind kind;
     bool output_still_written = false;
-    std::string detail;  // what the message names besides the kind: a format word or an option
-    int lvgl = 7;        // the LVGL release a version refusal names
+    std::string detail;       // what the message names besides the kind: a format word or an option
+    int lvgl = 7;             // the LVGL release a version refusal names
+    PaletteCount count = {};  // what a palette refusal counts
 };
 
 // A failure that ends the run before anything is written.
 inline Failure fatal(FailureKind kind) {
-    return {kind, false, {}, 7};
+    return {kind, false, {}, 7, {}};
 }
 // The refusal of a format word or an option that LVGL release `lvgl` does not have.
 inline Failure not_in_version(FailureKind kind, std::string detail, int lvgl) {
-    return {kind, false, std::move(detail), lvgl};
+    return {kind, false, std::move(detail), lvgl, {}};
+}
+// A palette refusal, which ends the run before anything is written.
+inline Failure refused_palette(FailureKind kind, PaletteCount count) {
+    return {kind, false, {}, 7, count};
 }
 // A failure reported first; the file is written anyway and the run then ends with status 1.
 inline Failure pending(FailureKind kind) {
-    return {kind, true, {}, 7};
+    return {kind, true, {}, 7, {}};
 }
 
 }  // namespace pixmint

@@ -25,6 +25,8 @@ constexpr FormatRow kFormats[] = {
     {ColorFormat::indexed_2, "indexed-2", FormatFamily::indexed, 2, 8, "LV_IMG_CF_INDEXED_2BIT"},
     {ColorFormat::indexed_4, "indexed-4", FormatFamily::indexed, 4, 9, "LV_IMG_CF_INDEXED_4BIT"},
     {ColorFormat::indexed_8, "indexed-8", FormatFamily::indexed, 8, 10, "LV_IMG_CF_INDEXED_8BIT"},
+    // Settled on the image before anything is written; LVGL's "unknown" should it ever leak out.
+    {ColorFormat::indexed_auto, "indexed-auto", FormatFamily::indexed, 0, 0, "LV_IMG_CF_UNKNOWN"},
     {ColorFormat::alpha_1, "alpha-1", FormatFamily::alpha, 1, 11, "LV_IMG_CF_ALPHA_1BIT"},
     {ColorFormat::alpha_2, "alpha-2", FormatFamily::alpha, 2, 12, "LV_IMG_CF_ALPHA_2BIT"},
     {ColorFormat::alpha_4, "alpha-4", FormatFamily::alpha, 4, 13, "LV_IMG_CF_ALPHA_4BIT"},
@@ -54,6 +56,18 @@ FormatFamily family_of(ColorFormat format) {
 }
 int bits_of(ColorFormat format) {
     return row_of(format).bits;
+}
+bool settled_on_image(ColorFormat format) {
+    const FormatRow& row = row_of(format);
+    return row.family == FormatFamily::indexed && row.bits == 0;
+}
+std::optional<ColorFormat> format_with_bits(FormatFamily family, int bits) {
+    for (const FormatRow& row : kFormats)
+        if (row.family == family && row.bits == bits && bits != 0) return row.format;
+    return std::nullopt;
+}
+const char* word_of(ColorFormat format) {
+    return row_of(format).word;
 }
 unsigned cf_value(ColorFormat format) {
     return row_of(format).cf;

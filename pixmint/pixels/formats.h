@@ -15,6 +15,7 @@ enum class ColorFormat {
     indexed_2,
     indexed_4,
     indexed_8,
+    indexed_auto,  // the smallest indexed format that holds the image exactly, settled on the image
     alpha_1,
     alpha_2,
     alpha_4,
@@ -46,8 +47,16 @@ enum class FormatFamily {
 std::optional<ColorFormat> format_of_word(const char* word);
 // The family of `format`.
 FormatFamily family_of(ColorFormat format);
-// Bits per pixel of an indexed or alpha format (1, 2, 4 or 8); 0 for the others.
+// Bits per pixel of an indexed or alpha format (1, 2, 4 or 8); 0 for the others and for a format
+// settled on the image.
 int bits_of(ColorFormat format);
+// True for a format whose bits per pixel are settled on the image (indexed-auto): it must be
+// replaced by the format it settles on before anything is written.
+bool settled_on_image(ColorFormat format);
+// The format of `family` with `bits` bits per pixel (1, 2, 4 or 8), or nullopt.
+std::optional<ColorFormat> format_with_bits(FormatFamily family, int bits);
+// The -f word of `format`, as messages name it.
+const char* word_of(ColorFormat format);
 // LVGL's lv_img_cf_t value of `format` (LV_IMG_CF_RAW is 1 ... LV_IMG_CF_ALPHA_8BIT 14).
 unsigned cf_value(ColorFormat format);
 // LVGL's constant for `format`, as the descriptor names it.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "pixmint/pixels/indexed_choice.h"
 #include "pixmint/pixels/rgba_rows.h"
 
 namespace pixmint {
@@ -13,11 +14,21 @@ bool IndexedRows::read(std::uint8_t* rows, std::uint32_t count) {
     return true;
 }
 
-lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(std::unique_ptr<RowSource> rows,
-                                                                     int bits, bool dither) {
+lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_image(ColorFormat format,
+                                                                   std::unique_ptr<RowSource> rows,
+                                                                   std::optional<IndexedImage> own,
+                                                                   bool dither) {
     const std::uint32_t width = rows->width(), height = rows->height();
+    const auto chosen_rows = [&](ChosenIndexed chosen) {
+        return std::make_unique<IndexedRows>(std::move(chosen.indexed), width, height, chosen.format);
+    };
+    if (own) {
+        auto kept = keep_own_palette(format, std::move(*own));
+        if (!kept.ok()) return kept.error();
+        return chosen_rows(std::move(kept.value()));
+    }
     auto reader = rgba_rows(*rows);
-    auto indexed = build_palette(*reader, bits, dither);
+    auto chosen = index_colors(format, *reader, dither);
     if (!reader->ok()) {
         // The stream failed in some pass: the reference decoder decides, and the palette is built
         // again from what it decodes.
@@ -25,10 +36,10 @@ lvforge::Result<std::unique_ptr<IndexedRows>, Failure> index_colours(std::unique
         rows = rows->decode_again();
         if (rows == nullptr) return fatal(FailureKind::image_load);
         reader = rgba_rows(*rows);
-        indexed = build_palette(*reader, bits, dither);
+        chosen = index_colors(format, *reader, dither);
     }
-    if (!indexed) return fatal(FailureKind::palette_failed);
-    return std::make_unique<IndexedRows>(std::move(*indexed), width, height);
+    if (!chosen.ok()) return chosen.error();
+    return chosen_rows(std::move(chosen.value()));
 }
 
 }  // namespace pixmint

@@ -1,5 +1,5 @@
 // Every size limit pixmint enforces, in one place: what it writes, what it decodes at all, and
-// what LVGL's binary header can hold.
+// what LVGL v7's image header can hold.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,8 @@ inline constexpr std::uint32_t kMaxImageSide = 2500;
 inline constexpr std::uint32_t kMaxSourceSide = 16384;
 // Largest number of pixels of a source that is decoded at all.
 inline constexpr std::uint64_t kMaxSourcePixels = std::uint64_t{1} << 28;
-// Largest width or height LVGL v7's image header holds (11 bits each).
-inline constexpr std::uint32_t kBinMaxSide = 2047;
+// Largest width or height LVGL v7's image header holds: `w` and `h` are 11-bit fields of the
+// header word, in the C descriptor and in the .bin file alike, so 2048 would read back as 0.
+inline constexpr std::uint32_t kLvglV7MaxSide = 2047;
 
 }  // namespace pixmint

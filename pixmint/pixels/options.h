@@ -23,6 +23,7 @@ struct Options {
     bool binary = false;                      // --bin: <name>.bin instead of <name>.c
     bool swap = false;                        // --swap: the LV_COLOR_16_SWAP byte order in a 16-bit .bin
     bool dither = false;                      // --dither: error diffusion wherever colours are reduced
+    bool keep_palette = false;                // --keep-palette: a palette PNG's own palette and indices
     std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
     LvglVersion lvgl = LvglVersion::v7;       // --lvgl: the LVGL release whose layout is written
     bool help = false;                        // --help: print the help text and stop

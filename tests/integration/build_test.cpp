@@ -361,23 +361,49 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
     write_file(src + "/main.c", "int main(void) { return 0; }\n");
     for (const char* name : {"logo.png", "my-logo.png"}) pixmint::test::write_png(src + "/" + name, 2, 2, 4);
     write_file(src + "/notes.txt", "x");
+    write_file(src + "/icon.gif", "x");
     write_file(src + "/data.json", "{}");
     write_file(src + "/conf.json", kGoodConf);
+    // A palette PNG with twelve entries in the artist's order.
+    write_file(src + "/art.png", read_file(std::string(LVFORGE_SOURCE_DIR) +
+                                           "/tests/golden/pixmint/keep_palette/order/in/art.png"));
 
     // Every valid form configures.
     write_file(src + "/call.cmake",
-               "lvforge_add_image(app logo.png NAME a FORMAT true-color-alpha DEPTH 24 WIDTH 4 HEIGHT 2500 "
+               "lvforge_add_image(app logo.png NAME a FORMAT true-color-alpha DEPTH 24 WIDTH 4 HEIGHT 2047 "
                "PREMULTIPLY)\nlvforge_add_image(app my-logo.png NAME b)\nlvforge_add_data(app data.json)\n"
                "lvforge_add_image(app logo.png NAME c FORMAT indexed-4 DITHER)\n"
+               "lvforge_add_image(app art.png NAME d FORMAT indexed-auto KEEP_PALETTE)\n"
                "lvforge_add_conf(app conf.json VERSION 7.0.1 MODE board)\n");
     const Cmd ok = configure(src, dir / "build", prefix);
     ASSERT_EQ(ok.status, 0) << ok.text;
+    // KEEP_PALETTE reaches pixmint: the twelve entries settle on 4 bits, the artist's first entry first.
+    const Cmd kept = sh({kCmake, "--build", dir / "build", "--target", "lvforge/app/d.c"});
+    ASSERT_EQ(kept.status, 0) << kept.text;
+    const std::string d = read_file(dir / "build/lvforge/app/d.c");
+    EXPECT_TRUE(contains(d, "  .header.cf = LV_IMG_CF_INDEXED_4BIT,\n")) << d;
+    EXPECT_TRUE(
+        contains(d, "16 colors of Blue, Green, Red, Alpha: 8 bit each*/\n  0x1e, 0x14, 0x0a, 0x00, \n"))
+        << d;
 
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"lvforge_add_image(app logo.png FORMAT rgb565)",
          "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, "
-         "indexed-1, indexed-2, indexed-4, indexed-8, alpha-1, alpha-2, alpha-4, alpha-8, raw, raw-alpha, "
-         "raw-chroma-keyed, not 'rgb565'"},
+         "indexed-1, indexed-2, indexed-4, indexed-8, indexed-auto, alpha-1, alpha-2, alpha-4, alpha-8, raw, "
+         "raw-alpha, raw-chroma-keyed, not 'rgb565'"},
+        {"lvforge_add_image(app art.png KEEP_PALETTE)",
+         "lvforge_add_image: KEEP_PALETTE needs FORMAT indexed-1, indexed-2, indexed-4, indexed-8 or "
+         "indexed-auto"},
+        {"lvforge_add_image(app art.png FORMAT indexed-8 KEEP_PALETTE WIDTH 4)",
+         "lvforge_add_image: KEEP_PALETTE keeps the image's own indices, so WIDTH, HEIGHT, PREMULTIPLY and "
+         "DITHER "
+         "do not apply"},
+        {"lvforge_add_image(app art.png FORMAT indexed-auto DITHER KEEP_PALETTE)",
+         "lvforge_add_image: KEEP_PALETTE keeps the image's own indices"},
+        {"lvforge_add_image(app icon.gif FORMAT indexed-4 KEEP_PALETTE)",
+         "lvforge_add_image: KEEP_PALETTE needs a palette PNG, not '"},
+        {"lvforge_add_image(app art.png FORMAT indexed-auto PREMULTIPLY)",
+         "lvforge_add_image: PREMULTIPLY does not support FORMAT indexed-auto"},
         {"lvforge_add_image(app logo.png FORMAT raw WIDTH 4)",
          "lvforge_add_image: FORMAT raw keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not "
          "apply"},
@@ -386,9 +412,9 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
         {"lvforge_add_image(app logo.png DEPTH 32)",
          "lvforge_add_image: DEPTH must be one of 8, 16, 24, not '32'"},
         {"lvforge_add_image(app logo.png WIDTH 0)",
-         "lvforge_add_image: WIDTH must be a whole number from 1 to 2500, not '0'"},
-        {"lvforge_add_image(app logo.png HEIGHT 2501)",
-         "lvforge_add_image: HEIGHT must be a whole number from 1 to 2500, not '2501'"},
+         "lvforge_add_image: WIDTH must be a whole number from 1 to 2047, not '0'"},
+        {"lvforge_add_image(app logo.png HEIGHT 2048)",
+         "lvforge_add_image: HEIGHT must be a whole number from 1 to 2047, not '2048'"},
         {"lvforge_add_image(app logo.png SIZE 4)", "lvforge_add_image: unexpected arguments: SIZE 4"},
         {"lvforge_add_image(app logo.png NAME)", "lvforge_add_image: NAME needs a value"},
         {"lvforge_add_image(app missing.png)", "/src/missing.png' does not exist"},
@@ -481,10 +507,12 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
     EXPECT_EQ(sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Package", "Version", "Architecture"}).text,
               "Package: lvforge\nVersion: " LVFORGE_VERSION "\nArchitecture: " + arch);
     const std::string depends = sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Depends"}).text;
-    for (const char* lib :
-         {"libc6 (>=", "libstdc++6 (>=", "libcjson1 (>=", "libstb0 (>=", "librsvg2-2 (>= 2.52)"})
+    for (const char* lib : {"libc6 (>=", "libcjson1 (>=", "librsvg2-2 (>= 2.52)", "libimagequant0 (>= 2.17)",
+                            "libspng0 (>= 0.7)", "zlib1g (>="})
         EXPECT_TRUE(contains(depends, lib)) << lib << " missing from " << depends;
-    EXPECT_FALSE(contains(depends, "libasan")) << depends;
+    // Linked into the tools (the C++ runtime, stb) or loaded by the quantizer: never a dependency.
+    for (const char* lib : {"libasan", "libstdc++6", "libgcc-s1", "libstb0", "libgomp1"})
+        EXPECT_FALSE(contains(depends, lib)) << lib << " in " << depends;
 
     // Regular files in the package, by the last column of the listing.
     std::set<std::string> files;

@@ -53,6 +53,9 @@ typedef union {
     uint32_t full;
 } lv_color32_t;
 
+/* The width and height are 11-bit fields: an image is at most 2047 pixels
+   wide and high, and pixmint refuses to write a larger one (a 2048-pixel
+   width would read back as 0). */
 typedef struct {
     uint32_t cf : 5;
     uint32_t always_zero : 3;

@@ -32,15 +32,15 @@ TEST(SafeOutput, ReplacesTheFileOnlyAtCommitAndAnAbandonedOutputLeavesNoTrace) {
     test::write_file(t / "out.c", "old");
     {
         SafeOutput out;
-        ASSERT_TRUE(out.open((t / "out.c").c_str()));
+        ASSERT_TRUE(out.open((t / "out.c").c_str()).ok());
         out.write("partial", 7);
     }  // destroyed without commit
     EXPECT_EQ(read_file(t / "out.c"), "old");
     SafeOutput out;
-    ASSERT_TRUE(out.open((t / "out.c").c_str()));
+    ASSERT_TRUE(out.open((t / "out.c").c_str()).ok());
     ASSERT_TRUE(out.write("new text", 8));
     EXPECT_EQ(read_file(t / "out.c"), "old");  // still the earlier file while writing
-    EXPECT_EQ(out.commit(), SafeOutput::Status::ok);
+    EXPECT_TRUE(out.commit().ok());
     EXPECT_EQ(read_file(t / "out.c"), "new text");
     EXPECT_EQ(list_dir(t.path()), Names{"out.c"});
 }
@@ -50,16 +50,18 @@ TEST(SafeOutput, RefusesAPathThroughARegularFileOrOntoADirectory) {
     test::write_file(t / "file", "keep");
     std::filesystem::create_directory(t / "dir.c");
     SafeOutput out;
-    EXPECT_FALSE(out.open((t / "file/x.c").c_str()));
-    EXPECT_FALSE(out.open((t / "dir.c").c_str()));
-    EXPECT_EQ(out.commit(), SafeOutput::Status::open_failed);
+    EXPECT_FALSE(out.open((t / "file/x.c").c_str()).ok());
+    EXPECT_FALSE(out.open((t / "dir.c").c_str()).ok());
+    ASSERT_FALSE(out.commit().ok());
+    EXPECT_EQ(out.commit().error(), SafeOutput::Failure::open_failed);
     EXPECT_EQ(read_file(t / "file"), "keep");
     EXPECT_EQ(list_dir(t.path()), (Names{"dir.c", "file"}));
     EXPECT_TRUE(list_dir(t / "dir.c").empty());
 }
 
 // Runs a write of `size` bytes under a file-size limit of `limit` bytes in a child process
-// (the limit is per process) and returns the commit status as the child's exit code.
+// (the limit is per process) and returns the commit's outcome as the child's exit code: 0 for
+// success, 1 + the failure otherwise.
 int commit_under_file_size_limit(const std::string& path, std::size_t size, rlim_t limit) {
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -67,10 +69,11 @@ int commit_under_file_size_limit(const std::string& path, std::size_t size, rlim
         const rlimit lim{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &lim);
         SafeOutput out;
-        if (!out.open(path.c_str())) ::_exit(10);
+        if (!out.open(path.c_str()).ok()) ::_exit(10);
         const std::string chunk(size, 'n');
         out.write(chunk.data(), chunk.size());
-        ::_exit(static_cast<int>(out.commit()));
+        const auto committed = out.commit();
+        ::_exit(committed.ok() ? 0 : 1 + static_cast<int>(committed.error()));
     }
     int status = 0;
     ::waitpid(pid, &status, 0);
@@ -81,12 +84,11 @@ TEST(SafeOutput, AWriteBeyondTheFileSizeLimitFailsCleanly) {
     TempDir t;
     test::write_file(t / "out.c", "old");
     EXPECT_EQ(commit_under_file_size_limit(t / "out.c", 100000, 4096),
-              static_cast<int>(SafeOutput::Status::write_failed));
+              1 + static_cast<int>(SafeOutput::Failure::write_failed));
     EXPECT_EQ(read_file(t / "out.c"), "old");
     EXPECT_EQ(list_dir(t.path()), Names{"out.c"});
     // Within the limit the same child succeeds, so it was the limit that failed it.
-    EXPECT_EQ(commit_under_file_size_limit(t / "out.c", 1000, 4096),
-              static_cast<int>(SafeOutput::Status::ok));
+    EXPECT_EQ(commit_under_file_size_limit(t / "out.c", 1000, 4096), 0);
     EXPECT_EQ(read_file(t / "out.c"), std::string(1000, 'n'));
 }
 
@@ -95,14 +97,14 @@ TEST(SafeOutput, TemporaryNamesStayShortWhateverTheTargetsName) {
     const std::string name(255, 'n');  // the longest name the file system takes
     test::write_file(t / name, "old");
     SafeOutput out;
-    ASSERT_TRUE(out.open((t / name).c_str()));
+    ASSERT_TRUE(out.open((t / name).c_str()).ok());
     ASSERT_TRUE(out.write("replaced", 8));
     EXPECT_EQ(list_dir(t.path()).size(), 2u);  // the target and a temporary beside it
-    EXPECT_EQ(out.commit(), SafeOutput::Status::ok);
+    EXPECT_TRUE(out.commit().ok());
     EXPECT_EQ(read_file(t / name), "replaced");
     EXPECT_EQ(list_dir(t.path()), Names{name});
     // One byte more is beyond what the file system takes: refused before anything is made.
-    EXPECT_FALSE(out.open((t / (name + "n")).c_str()));
+    EXPECT_FALSE(out.open((t / (name + "n")).c_str()).ok());
     EXPECT_EQ(list_dir(t.path()), Names{name});
 }
 
@@ -118,15 +120,15 @@ TEST(SafeOutput, TheReplacedFileKeepsItsPermissionBitsAndANewOneGetsTheUmasks) {
         test::write_file(t / "out.c", "old");
         ::chmod((t / "out.c").c_str(), mode);
         SafeOutput out;
-        ASSERT_TRUE(out.open((t / "out.c").c_str()));
+        ASSERT_TRUE(out.open((t / "out.c").c_str()).ok());
         ASSERT_TRUE(out.write("new", 3));
-        ASSERT_EQ(out.commit(), SafeOutput::Status::ok);
+        ASSERT_TRUE(out.commit().ok());
         EXPECT_EQ(mode_of(t / "out.c"), mode) << std::oct << mode;
     }
     const mode_t mask = ::umask(027);
     SafeOutput out;
-    ASSERT_TRUE(out.open((t / "fresh.c").c_str()));
-    ASSERT_EQ(out.commit(), SafeOutput::Status::ok);
+    ASSERT_TRUE(out.open((t / "fresh.c").c_str()).ok());
+    ASSERT_TRUE(out.commit().ok());
     ::umask(mask);
     EXPECT_EQ(mode_of(t / "fresh.c"), 0640u);
 }
@@ -151,9 +153,9 @@ TEST(SafeOutput, ALinkIsFollowedAndADanglingOnesTargetCreated) {
             ASSERT_EQ(::symlink(to.c_str(), (t / name).c_str()), 0);
         }
         SafeOutput out;
-        ASSERT_TRUE(out.open((t / "out.c").c_str())) << c.what;
+        ASSERT_TRUE(out.open((t / "out.c").c_str()).ok()) << c.what;
         ASSERT_TRUE(out.write("new", 3));
-        ASSERT_EQ(out.commit(), SafeOutput::Status::ok) << c.what;
+        ASSERT_TRUE(out.commit().ok()) << c.what;
         EXPECT_EQ(read_file(t / c.target), "new") << c.what;
         for (const auto& link : c.links) {
             EXPECT_TRUE(std::filesystem::is_symlink(t / link.first)) << c.what << ": " << link.first;
@@ -172,7 +174,7 @@ int kill_while_writing(const std::string& dir, const std::vector<std::string>& p
         ::close(ready[0]);
         std::vector<SafeOutput> outs(paths.size());
         for (std::size_t i = 0; i < paths.size(); ++i) {
-            if (!outs[i].open(paths[i].c_str()) || !outs[i].write("partial", 7)) ::_exit(10);
+            if (!outs[i].open(paths[i].c_str()).ok() || !outs[i].write("partial", 7)) ::_exit(10);
         }
         ::write(ready[1], "r", 1);
         for (;;) ::pause();

@@ -1,5 +1,5 @@
-// read_whole_file: the input side of the generators, including the inputs
-// that are not regular files and must be refused without blocking.
+// InputFile and read_whole_file: the input side of the generators, including
+// the inputs that are not regular files and must be refused without blocking.
 #include "common/whole_file.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +50,33 @@ TEST(ReadWholeFile, RefusesWhatIsNotARegularFile) {
     EXPECT_EQ(read_whole_file((t / "fifo").c_str(), f), ReadStatus::length_failed);
     EXPECT_EQ(read_whole_file("/dev/zero", f), ReadStatus::length_failed);  // would never end
     EXPECT_EQ(f.data, nullptr);
+}
+
+TEST(InputFile, BlocksAreFullUntilTheLastWhichEndsTheFile) {
+    TempDir t;
+    constexpr std::size_t kBlock = 4096;
+    for (const std::size_t size :
+         {std::size_t{0}, std::size_t{1}, kBlock - 1, kBlock, kBlock + 1, 3 * kBlock}) {
+        std::string data(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>(i * 7 + 1);
+        test::write_file(t / "in", data);
+        auto opened = InputFile::open((t / "in").c_str());
+        ASSERT_TRUE(opened.ok());
+        EXPECT_EQ(opened.value().reported_size(), size);
+        std::string got;
+        char buf[kBlock];
+        for (;;) {
+            const auto n = opened.value().read(buf, kBlock);
+            ASSERT_TRUE(n.ok());
+            got.append(buf, n.value());
+            if (n.value() < kBlock) break;  // only the end of the file gives a short block
+            ASSERT_LE(got.size(), size) << "a full block past the end of a file of " << size;
+        }
+        EXPECT_TRUE(got == data) << size;
+    }
+    EXPECT_EQ(InputFile::open((t / "missing").c_str()).error(), ReadStatus::open_failed);
+    EXPECT_EQ(InputFile::open(t.path().c_str()).error(), ReadStatus::open_failed);
+    EXPECT_EQ(InputFile::open("/dev/zero").error(), ReadStatus::length_failed);
 }
 
 }  // namespace

@@ -42,14 +42,18 @@ void write_noise_png(const std::string& path, int w, int h) {
     if (stbi_write_png(path.c_str(), w, h, 4, px.data(), w * 4) == 0) throw std::runtime_error(path);
 }
 
+const char* pixmint_binary() {
+    return PIXMINT_BIN;
+}
+
 lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,
                                      long long file_size_limit) {
-    args.insert(args.begin(), PIXMINT_BIN);
+    args.insert(args.begin(), pixmint_binary());
     return lvforge::test::run(args, {.cwd = cwd, .file_size_limit = file_size_limit});
 }
 
 pid_t start_pixmint(const std::string& cwd, std::vector<std::string> args) {
-    args.insert(args.begin(), PIXMINT_BIN);
+    args.insert(args.begin(), pixmint_binary());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

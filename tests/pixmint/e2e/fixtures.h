@@ -22,6 +22,9 @@ void write_bmp(const std::string& path, int w, int h);
 // (and previews) are about as large as their pixels.
 void write_noise_png(const std::string& path, int w, int h);
 
+// Path of the pixmint binary under test.
+const char* pixmint_binary();
+
 // Runs the pixmint binary under test with `args` in directory `cwd`, optionally under a file-size
 // limit in bytes (-1: none).
 lvforge::test::RunResult run_pixmint(const std::string& cwd, std::vector<std::string> args,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/pixmint/e2e/fixtures.h"
+#include "tests/pixmint/e2e/lvgl_decode.h"
 #include "tests/support/test_support.h"
 
 namespace pixmint::test {
@@ -46,74 +47,10 @@ void write_gradient(const std::string& path) {
     EXPECT_NE(stbi_write_png(path.c_str(), kW, kH, 4, px.data(), kW * 4), 0);
 }
 
-// What a generated lv_img_dsc_t holds once compiled.
-struct Compiled {
-    std::string header;  // "w h cf data_size"
-    Bytes data;          // the array, through .data
-};
-
-// Compiles `var`.c in `dir` at LVGL's `depth` and swap setting and dumps its descriptor and
-// array. For the one-block formats the dump fails unless data_size is the array's exact size.
-Compiled compile(const TempDir& dir, const std::string& var, int depth = 16, int swap = 0) {
-    lvforge::test::write_file(dir / "lvgl.h",
-                              read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/firmware/lvgl/lvgl.h"));
-    lvforge::test::write_file(dir / "lv_conf.h", "");
-    const std::string src = var + "_dump.c", exe = dir / (var + "_dump");
-    lvforge::test::write_file(dir / src, "#include <stdio.h>\n#include \"" + var +
-                                             ".c\"\nint main(void) {\n"
-                                             "    printf(\"%u %u %u %u\\n\", (unsigned)" +
-                                             var + ".header.w, (unsigned)" + var + ".header.h, (unsigned)" +
-                                             var + ".header.cf, (unsigned)" + var +
-                                             ".data_size);\n"
-                                             "    fwrite(" +
-                                             var + ".data, 1, sizeof " + var +
-                                             "_map, stdout);\n"
-                                             "    return " +
-                                             var + ".header.cf < LV_IMG_CF_TRUE_COLOR || " + var +
-                                             ".header.cf > LV_IMG_CF_TRUE_COLOR_CHROMA_KEYED ? " + var +
-                                             ".data_size != sizeof " + var + "_map : 0;\n}\n");
-    const auto cc = lvforge::test::run(
-        {"/bin/sh", "-c",
-         "cc -std=c99 -Wall -Wextra -Wpedantic -Werror -DLV_COLOR_DEPTH=" + std::to_string(depth) +
-             " -DLV_COLOR_16_SWAP=" + std::to_string(swap) + " -o " + exe + " " + src},
-        {.cwd = dir.path()});
-    EXPECT_EQ(cc.status, 0) << cc.out << cc.err;
-    const auto r = lvforge::test::run({exe});
-    EXPECT_EQ(r.status, 0) << "data_size is not the array's size";
-    const std::size_t eol = r.out.find('\n');
-    return {r.out.substr(0, eol), Bytes(r.out.begin() + static_cast<std::ptrdiff_t>(eol) + 1, r.out.end())};
-}
-
-// The value of pixel (x, y) in n-bit data starting at `ofs`, read as LVGL reads it: rows of
-// (w * n + 7) / 8 bytes, the first pixel of a byte in its highest bits.
-unsigned read_value(const Bytes& data, std::size_t ofs, int w, int bits, int x, int y) {
-    const std::size_t stride = (static_cast<std::size_t>(w) * static_cast<std::size_t>(bits) + 7) / 8;
-    const std::size_t bit = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits);
-    const std::uint8_t byte = data.at(ofs + stride * static_cast<std::size_t>(y) + bit / 8);
-    return (byte >> (8 - bits - static_cast<int>(bit % 8))) & ((1u << bits) - 1);
-}
-
-// RGBA pixels of indexed data, palette entries being lv_color32_t (blue, green, red, alpha).
-Bytes decode_indexed(const Bytes& data, int bits) {
-    Bytes px;
-    const std::size_t palette = (std::size_t{1} << bits) * 4;
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) {
-            const std::size_t e = read_value(data, palette, kW, bits, x, y) * 4u;
-            px.insert(px.end(), {data.at(e + 2), data.at(e + 1), data.at(e), data.at(e + 3)});
-        }
-    return px;
-}
-
 // The opacity LVGL draws for an n-bit alpha value (its opa tables: the value's bits repeated).
 std::uint8_t opa_of(unsigned v, int bits) {
     if (bits == 8) return static_cast<std::uint8_t>(v);
     return static_cast<std::uint8_t>(v * 255 / ((1u << bits) - 1));
-}
-
-std::string header_of(int w, int h, int cf, std::size_t size) {
-    return std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(cf) + " " +
-           std::to_string(size);
 }
 
 TEST(FormatsRoundTrip, FewColoursComeBackExactlyAndAlphaAsLvglDrawsIt) {
@@ -135,7 +72,7 @@ TEST(FormatsRoundTrip, FewColoursComeBackExactlyAndAlphaAsLvglDrawsIt) {
         const Compiled ix = compile(dir, "ix" + n, 8);
         EXPECT_EQ(ix.header, header_of(kW, kH, indexed_cf, (std::size_t{4} << bits) + rows));
         EXPECT_EQ(compile(dir, "ix" + n, 32).data, ix.data);
-        EXPECT_EQ(decode_indexed(ix.data, bits), src);
+        EXPECT_EQ(decode_indexed(ix.data, bits, kW, kH), src);
 
         const auto ga =
             run_pixmint(dir.path(), {"-p", "few" + n + ".png", "-f", "alpha-" + n, "-n", "al" + n});
@@ -163,7 +100,7 @@ TEST(FormatsRoundTrip, QuantizedIndicesMatchThePreviewAndRawKeepsTheFile) {
     ASSERT_NE(shown, nullptr);
     const Bytes preview(shown, shown + kW * kH * 4);
     stbi_image_free(shown);
-    EXPECT_EQ(decode_indexed(compile(dir, "grad").data, 4), preview);
+    EXPECT_EQ(decode_indexed(compile(dir, "grad").data, 4, kW, kH), preview);
 
     const std::string file = read_file(dir / "grad.png");
     const struct {

@@ -55,9 +55,12 @@ TEST(Memory, EveryLimitEndsInTheFileOrAMessageAndNoFile) {
                 }(),
                 {.cwd = dir.path(), .address_space_limit = mib << 20});
             // Below some limit the dynamic loader can't map the libraries (or the first thread's
-            // thread-local storage) and pixmint never starts.
+            // thread-local storage), or the OpenMP runtime can't set itself up before main, and
+            // pixmint never starts: where that limit falls moves with the size of the binary.
             if (r.status == 127 && (r.err.find("error while loading shared libraries") != std::string::npos ||
                                     r.err.find("cannot allocate TLS data structures") != std::string::npos))
+                continue;
+            if (r.status == 1 && r.out.empty() && r.err.find("libgomp: Out of memory") != std::string::npos)
                 continue;
             const std::string what = ::testing::PrintToString(c.args) + " at " + std::to_string(mib) + " MiB";
             ASSERT_TRUE(r.status == 0 || r.status == 1) << what << ": status " << r.status << "\n" << r.err;

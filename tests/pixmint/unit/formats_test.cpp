@@ -230,7 +230,7 @@ TEST(Preview, PngHoldsWhatTheDeviceShows) {
         EXPECT_EQ(preview_of(rows, {c.format, c.depth, 3, 1, {}}), c.expected) << static_cast<int>(c.format);
     }
     // An indexed image shows its palette colours as the depth shows them.
-    IndexedRows indexed({{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1);
+    IndexedRows indexed({{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, ColorFormat::indexed_1);
     EXPECT_EQ(preview_of(indexed, {ColorFormat::indexed_1, Depth::all, 3, 1, indexed.palette()}),
               (Bytes{0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}));
 }

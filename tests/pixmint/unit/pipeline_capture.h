@@ -39,13 +39,13 @@ inline std::string run_into(RowSource& rows, const MakeSink& make, bool dither =
     lvforge::test::TempDir dir;
     const std::string path = dir / "out";
     lvforge::SafeOutput out;
-    if (!out.open(path.c_str())) return "<failed>";
+    if (!out.open(path.c_str()).ok()) return "<failed>";
     {
         EncoderSet encoders;
         const std::unique_ptr<Sink> sink = make(out, encoders);
         if (!run_pipeline(rows, encoders, {sink.get()}, dither)) return "<failed>";
     }
-    if (out.commit() != lvforge::SafeOutput::Status::ok) return "<failed>";
+    if (!out.commit().ok()) return "<failed>";
     return lvforge::test::read_file(path);
 }
 

@@ -1,0 +1,40 @@
+// Room set aside so that running out of memory can always be reported: a
+// std::bad_alloc must itself be allocated when it is thrown, and where the
+// C++ runtime could not set aside its own emergency memory at start-up (a
+// process started under a tight memory limit) the throw would end the run in
+// std::terminate instead of in the tool's message.
+#pragma once
+
+#include <cstddef>
+#include <new>
+
+namespace lvforge {
+
+// Holds the reserve for its lifetime: the first allocation through operator new that fails
+// releases it and throws std::bad_alloc, so that the exception and what the run does to report it
+// (unwinding, removing its temporary files, printing) have memory to use. One at a time per
+// process, since it installs the process's new-handler.
+class MemoryReserve {
+   public:
+    // Sets the reserve aside; ok() is false when even that could not be had.
+    MemoryReserve();
+    MemoryReserve(const MemoryReserve&) = delete;
+    MemoryReserve& operator=(const MemoryReserve&) = delete;
+    // Releases the reserve if it is still held and restores the earlier new-handler.
+    ~MemoryReserve();
+
+    // True when the reserve is held: a failed allocation can then be reported.
+    bool ok() const { return ok_; }
+
+   private:
+    bool ok_ = false;
+    std::new_handler previous_ = nullptr;
+};
+
+// The allocation the quantizer and other C libraries are given: like operator new, it releases the
+// reserve and throws std::bad_alloc when memory has run out, and never returns null.
+void* allocate_or_throw(std::size_t size);
+// Releases what allocate_or_throw() returned.
+void release_allocation(void* p);
+
+}  // namespace lvforge

@@ -1,0 +1,1 @@
+/* an earlier, good output */
