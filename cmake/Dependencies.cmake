@@ -18,4 +18,6 @@ pkg_check_modules(CJSON REQUIRED IMPORTED_TARGET libcjson)
 pkg_check_modules(RSVG REQUIRED IMPORTED_TARGET librsvg-2.0)
 pkg_check_modules(IMAGEQUANT REQUIRED imagequant)
 pkg_check_modules(SPNG REQUIRED spng)
+# LZ4 block compression for v9's --compress lz4, linked as usual.
+pkg_check_modules(LZ4 REQUIRED IMPORTED_TARGET liblz4)
 find_package(Threads REQUIRED)

@@ -8,9 +8,16 @@
 #                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed|
 #                             indexed-1|indexed-2|indexed-4|indexed-8|indexed-auto|
 #                             alpha-1|alpha-2|alpha-4|alpha-8|
-#                             raw|raw-alpha|raw-chroma-keyed]
+#                             raw|raw-alpha|raw-chroma-keyed|
+#                             rgb565a8 (LVGL 8 and 9)|
+#                             l8|al88|i1|i2|i4|i8|a1|a2|a4|a8|rgb565|argb8565|
+#                             rgb888|xrgb8888|argb8888 (LVGL 9)]
 #                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY] [DITHER]
-#                     [KEEP_PALETTE])
+#                     [KEEP_PALETTE] [LVGL 7|8|9])
+#     LVGL defaults to LVFORGE_LVGL_VERSION, a variable the project may set
+#     before its calls, and to 7 when that is unset. LVGL 9 has no true-color
+#     nor *-chroma-keyed formats and no DEPTH; its PREMULTIPLY is v9's
+#     premultiplied colours (--premultiply) rather than the zintra GPU's (-v).
 #   lvforge_add_data(<target> <file> [NAME <name>])
 #   lvforge_add_conf(<target> <conf.json> [VERSION <v>] [MODE simulator|board])
 #
@@ -110,6 +117,24 @@ function(_lvforge_output function target input name out)
   set(${out} "${CMAKE_CURRENT_BINARY_DIR}/lvforge/${target}/${name}.c" PARENT_SCOPE)
 endfunction()
 
+# _lvforge_formats(<release> <out-var>): pixmint's -f words of LVGL <release>, as
+# its format table has them; all releases' words together for "all". (A
+# function, not variables: the functions are called from any directory.)
+function(_lvforge_formats release out)
+  set(v7 true-color true-color-alpha true-color-chroma-keyed
+      indexed-1 indexed-2 indexed-4 indexed-8 indexed-auto alpha-1 alpha-2 alpha-4 alpha-8
+      raw raw-alpha raw-chroma-keyed)
+  set(v8 ${v7} rgb565a8)
+  set(v9 l8 al88 i1 i2 i4 i8 indexed-1 indexed-2 indexed-4 indexed-8 indexed-auto
+      a1 a2 a4 a8 alpha-1 alpha-2 alpha-4 alpha-8 rgb565 rgb565a8 argb8565 rgb888 xrgb8888
+      argb8888 raw raw-alpha)
+  if(release STREQUAL "all")
+    set(${out} ${v7} ${v8} ${v9} PARENT_SCOPE)
+  else()
+    set(${out} ${v${release}} PARENT_SCOPE)
+  endif()
+endfunction()
+
 # _lvforge_one_of(<function> <keyword> <value> <allowed>...): "" or an allowed value.
 function(_lvforge_one_of function keyword value)
   if(NOT value STREQUAL "" AND NOT value IN_LIST ARGN)
@@ -162,25 +187,49 @@ endfunction()
 
 function(lvforge_add_image target image)
   set(fn lvforge_add_image)
-  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER;KEEP_PALETTE" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT" "")
+  cmake_parse_arguments(PARSE_ARGV 2 A "PREMULTIPLY;DITHER;KEEP_PALETTE" "NAME;FORMAT;DEPTH;WIDTH;HEIGHT;LVGL" "")
   _lvforge_check_call(${fn} "${target}" "${image}" A target input)
   # pixmint tells the kind of image by these extensions alone.
   if(NOT input MATCHES "\\.(png|PNG|bmp|BMP|jpg|JPG|gif|GIF|svg|SVG)$")
     _lvforge_fail(${fn} "'${input}' does not end in .png, .bmp, .jpg, .gif or .svg")
   endif()
-  _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" true-color true-color-alpha true-color-chroma-keyed
-                  indexed-1 indexed-2 indexed-4 indexed-8 indexed-auto alpha-1 alpha-2 alpha-4 alpha-8
-                  raw raw-alpha raw-chroma-keyed)
+  # The release: LVGL, else the project's LVFORGE_LVGL_VERSION, else 7.
+  if(DEFINED A_LVGL)
+    _lvforge_one_of(${fn} LVGL "${A_LVGL}" 7 8 9)
+    set(lvgl "${A_LVGL}")
+  elseif(DEFINED LVFORGE_LVGL_VERSION AND NOT LVFORGE_LVGL_VERSION STREQUAL "")
+    if(NOT LVFORGE_LVGL_VERSION MATCHES "^[789]$")
+      _lvforge_fail(${fn} "LVFORGE_LVGL_VERSION must be one of 7, 8, 9, not '${LVFORGE_LVGL_VERSION}'")
+    endif()
+    set(lvgl "${LVFORGE_LVGL_VERSION}")
+  else()
+    set(lvgl 7)
+  endif()
+  _lvforge_formats(${lvgl} formats)
+  _lvforge_formats(all any_release)
+  if(A_FORMAT IN_LIST any_release AND NOT A_FORMAT IN_LIST formats)
+    _lvforge_fail(${fn} "LVGL ${lvgl} has no FORMAT ${A_FORMAT}")
+  endif()
+  _lvforge_one_of(${fn} FORMAT "${A_FORMAT}" ${formats})
   # A raw image is the file as it is, and the premultiplying target draws true colour only.
   if(A_FORMAT MATCHES "^raw" AND (DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY))
     _lvforge_fail(${fn} "FORMAT ${A_FORMAT} keeps the file as it is, so WIDTH, HEIGHT and PREMULTIPLY do not apply")
   endif()
-  if(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha)")
+  if(lvgl STREQUAL "9")
+    # v9 images hold one colour format whatever the display's depth, and PREMULTIPLY means v9's own
+    # premultiplied colours, which only the formats with colour and alpha have.
+    if(DEFINED A_DEPTH)
+      _lvforge_fail(${fn} "DEPTH does not apply to LVGL 9")
+    endif()
+    if(A_PREMULTIPLY AND NOT A_FORMAT STREQUAL "" AND NOT A_FORMAT MATCHES "^(argb8888|argb8565|rgb565a8|i[1248]|indexed-.+)$")
+      _lvforge_fail(${fn} "PREMULTIPLY does not support FORMAT ${A_FORMAT} under LVGL 9")
+    endif()
+  elseif(A_PREMULTIPLY AND A_FORMAT MATCHES "^(indexed|alpha|rgb565a8)")
     _lvforge_fail(${fn} "PREMULTIPLY does not support FORMAT ${A_FORMAT}")
   endif()
   # A palette PNG's own palette and indices, which nothing may resample, realign or diffuse.
   if(A_KEEP_PALETTE)
-    if(NOT A_FORMAT MATCHES "^indexed-")
+    if(NOT A_FORMAT MATCHES "^(indexed-|i[1248]$)")
       _lvforge_fail(${fn} "KEEP_PALETTE needs FORMAT indexed-1, indexed-2, indexed-4, indexed-8 or indexed-auto")
     endif()
     if(DEFINED A_WIDTH OR DEFINED A_HEIGHT OR A_PREMULTIPLY OR A_DITHER)
@@ -192,11 +241,16 @@ function(lvforge_add_image target image)
     endif()
   endif()
   _lvforge_one_of(${fn} DEPTH "${A_DEPTH}" 8 16 24)
+  # The image header of v7 and v8 holds 11 bits of width and height; v9's holds 16, and pixmint's
+  # own limit of 2500 pixels applies.
+  set(largest 2047)
+  if(lvgl STREQUAL "9")
+    set(largest 2500)
+  endif()
   foreach(key WIDTH HEIGHT)
     if(DEFINED A_${key})
-      # LVGL v7's image header holds 11 bits of width and height.
-      if(NOT A_${key} MATCHES "^[1-9][0-9]?[0-9]?[0-9]?$" OR A_${key} GREATER 2047)
-        _lvforge_fail(${fn} "${key} must be a whole number from 1 to 2047, not '${A_${key}}'")
+      if(NOT A_${key} MATCHES "^[1-9][0-9]?[0-9]?[0-9]?$" OR A_${key} GREATER ${largest})
+        _lvforge_fail(${fn} "${key} must be a whole number from 1 to ${largest}, not '${A_${key}}'")
       endif()
     endif()
   endforeach()
@@ -228,7 +282,9 @@ function(lvforge_add_image target image)
   if(DEFINED A_HEIGHT)
     list(APPEND args -h "${A_HEIGHT}")
   endif()
-  if(A_PREMULTIPLY)
+  if(A_PREMULTIPLY AND lvgl STREQUAL "9")
+    list(APPEND args --premultiply)
+  elseif(A_PREMULTIPLY)
     list(APPEND args -v)
   endif()
   if(A_DITHER)
@@ -237,6 +293,7 @@ function(lvforge_add_image target image)
   if(A_KEEP_PALETTE)
     list(APPEND args --keep-palette)
   endif()
+  list(APPEND args --lvgl ${lvgl})
   _lvforge_step(pixmint ${target} "${output}" "${input}" "${name}.c" ARGS ${args})
 endfunction()
 

@@ -329,6 +329,9 @@ def argv_seeds():
     put(p, "unknown", args("-x", "-p", "a.svg"))
     put(p, "empty_name", args("-p", "a.png", "-n", "dir/"))
     put(p, "no_ext", args("-p", "noext", "-n", ""))
+    put(p, "v9", args("--lvgl", "9", "-p", "a.png", "-f", "rgb565a8", "--align", "64", "--compress", "rle",
+                      "--premultiply", "--bin"))
+    put(p, "v9_refused", args("-d", "16", "--align", "3", "--lvgl", "9", "-f", "true-color"))
     a = "animpack_options"
     put(a, "plain", args("-p", "anim/intro.json"))
     put(a, "name", args("-p", "x.json", "-n", "out\\sub\\9lives.x"))

@@ -168,7 +168,11 @@ lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options
     if (!declared.ok()) return declared.error();
     planned = plan_size(options, declared.value());
     if (!planned.ok()) return planned.error();
-    if (verdict != RasterVerdict::decodable) return fatal(FailureKind::image_load);
+    // With --keep-palette the palette reader, not the decoder, reads the indices, and names one past
+    // the palette in a message of its own.
+    const bool own_palette_reads_it =
+        options.keep_palette && verdict == RasterVerdict::png_index_outside_palette;
+    if (verdict != RasterVerdict::decodable && !own_palette_reads_it) return fatal(FailureKind::image_load);
     if (options.keep_palette) {
         auto palette_png = read_palette_png(bytes);
         if (!palette_png.ok()) return palette_png.error();

@@ -390,6 +390,18 @@ class JpegWalk {
             c.y = static_cast<int>(
                 (height_ * static_cast<std::uint32_t>(c.v) + static_cast<std::uint32_t>(v_max) - 1) /
                 static_cast<std::uint32_t>(v_max));
+        }
+        // Every block takes at least a bit of the scan that first codes it: a file with fewer bits
+        // can't code them all, and its walk needn't set up for blocks it can't hold.
+        std::uint64_t least_bits = 0;
+        for (int i = 0; i < count_; ++i) {
+            const Component& c = components_[static_cast<std::size_t>(i)];
+            least_bits += std::uint64_t{(static_cast<std::uint32_t>(c.x) + 7) / 8} *
+                          ((static_cast<std::uint32_t>(c.y) + 7) / 8);
+        }
+        if (least_bits > 8 * std::uint64_t{in_.size()}) return Step::made_up;
+        for (int i = 0; i < count_; ++i) {
+            Component& c = components_[static_cast<std::size_t>(i)];
             if (progressive_) {
                 c.coeff_w = mcu_x_ * c.h;
                 const std::size_t blocks =

@@ -7,12 +7,16 @@
 // must end within the data, which zlib tells by inflating it. A palette
 // image's pixels are then looked up in a 256-entry table of which only the
 // entries the PLTE chunk holds are set, so each index is checked against
-// them, on rows unfiltered as the decoder unfilters them.
+// them, on rows unfiltered as the decoder unfilters them. Where zlib refuses
+// data the decoder's own inflater takes, that inflater settles both.
+#include <stb_image.h>
 #include <zlib.h>
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include "pixmint/acquire/raster_checks.h"
@@ -48,6 +52,10 @@ constexpr std::array<Pass, 1> kWhole{{{0, 0, 1, 1}}};
 struct PassSize {
     std::uint64_t columns, rows, row_bytes;
 };
+
+// Bytes of the inflated rows of every pass, filter bytes included; saturated, as a header may
+// claim sizes no file holds.
+std::uint64_t rows_bytes(const Header& h);
 PassSize pass_size(const Header& h, const Pass& p) {
     const std::uint64_t columns = h.width > p.x0 ? (h.width - p.x0 + p.dx - 1) / p.dx : 0;
     const std::uint64_t rows = h.height > p.y0 ? (h.height - p.y0 + p.dy - 1) / p.dy : 0;
@@ -56,6 +64,18 @@ PassSize pass_size(const Header& h, const Pass& p) {
 
 std::span<const Pass> passes(const Header& h) {
     return h.interlaced ? std::span<const Pass>(kAdam7) : std::span<const Pass>(kWhole);
+}
+
+std::uint64_t rows_bytes(const Header& h) {
+    constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t total = 0;
+    for (const Pass& p : passes(h)) {
+        const PassSize size = pass_size(h, p);
+        if (size.columns == 0) continue;
+        if (size.rows > (kMost - total) / (1 + size.row_bytes)) return kMost;
+        total += size.rows * (1 + size.row_bytes);
+    }
+    return total;
 }
 
 // How a compressed stream ends.
@@ -92,6 +112,20 @@ StreamEnd inflate_stream(const std::vector<std::span<const std::uint8_t>>& piece
     return end;
 }
 
+// The decoder's own inflater on `stream`, the joined data chunks (their zlib header included
+// when `zlib_header`): its output, or nothing where it fails.
+std::optional<std::vector<std::uint8_t>> decoder_inflate(const std::vector<std::uint8_t>& stream,
+                                                         bool zlib_header) {
+    int length = 0;
+    char* out = stbi_zlib_decode_malloc_guesssize_headerflag(reinterpret_cast<const char*>(stream.data()),
+                                                             static_cast<int>(stream.size()), 1 << 14,
+                                                             &length, zlib_header ? 1 : 0);
+    if (out == nullptr) return std::nullopt;
+    std::vector<std::uint8_t> bytes(out, out + length);
+    stbi_image_free(out);
+    return bytes;
+}
+
 // The Paeth predictor of the PNG filters.
 int paeth(int a, int b, int c) {
     const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
@@ -101,6 +135,9 @@ int paeth(int a, int b, int c) {
 // Whether no pixel of the palette image whose inflated rows are `raw` names an entry past
 // `entries`. Rows the decoder would refuse (too few of them, an unknown filter) end the look.
 bool indices_within_palette(std::span<const std::uint8_t> raw, const Header& h, std::uint32_t entries) {
+    // Too few bytes for every row: the decoder refuses the image (and no row is as long as a
+    // header may claim).
+    if (rows_bytes(h) > raw.size()) return true;
     std::size_t at = 0;
     const auto mask = static_cast<std::uint32_t>((1 << h.depth) - 1);
     for (const Pass& p : passes(h)) {
@@ -108,7 +145,7 @@ bool indices_within_palette(std::span<const std::uint8_t> raw, const Header& h, 
         if (size.columns == 0 || size.rows == 0) continue;
         std::vector<std::uint8_t> prior(size.row_bytes, 0), row(size.row_bytes);
         for (std::uint64_t y = 0; y < size.rows; ++y, at += 1 + size.row_bytes) {
-            if (at + 1 + size.row_bytes > raw.size() || raw[at] > 4) return true;  // the decoder refuses it
+            if (raw[at] > 4) return true;  // an unknown filter: the decoder refuses it
             const int filter = raw[at];
             for (std::size_t i = 0; i < row.size(); ++i) {
                 // One byte a pixel at most: the previous byte is the pixel to the left.
@@ -148,6 +185,7 @@ RasterVerdict check_png(std::span<const std::uint8_t> file, PngReach reach) {
         if (type == kChunkEnd) {
             if (data.empty()) return RasterVerdict::decodable;  // it refuses an image without data
             if (reach == PngReach::chunks) return RasterVerdict::decodable;
+            const std::vector<std::span<const std::uint8_t>> chunks = data;
             // The decoder checks the two-byte zlib header itself; the stream starts after it.
             std::size_t skip = zlib_header ? 2 : 0;
             for (auto& piece : data) {
@@ -156,16 +194,27 @@ RasterVerdict check_png(std::span<const std::uint8_t> file, PngReach reach) {
                 skip -= cut;
             }
             // A palette image's inflated rows are kept, as many as the decoder reads.
-            std::size_t keep = 0;
-            if (header.color_type == kPaletteColour)
-                for (const Pass& p : passes(header)) {
-                    const PassSize size = pass_size(header, p);
-                    if (size.columns != 0) keep += static_cast<std::size_t>(size.rows * (1 + size.row_bytes));
-                }
+            const std::size_t keep =
+                header.color_type == kPaletteColour
+                    ? static_cast<std::size_t>(std::min<std::uint64_t>(rows_bytes(header), SIZE_MAX))
+                    : 0;
             std::vector<std::uint8_t> rows;
             const StreamEnd end = inflate_stream(data, keep, rows);
             if (end == StreamEnd::short_of_it) return RasterVerdict::png_data_short;
-            if (end == StreamEnd::within && keep != 0 && !indices_within_palette(rows, header, entries))
+            if (end == StreamEnd::undecided) {
+                // zlib refused the data, which the decoder's laxer inflater may still take: ask that
+                // one, then again with bytes of ones after the data. Output that changes with what
+                // follows the data was made from bits the file does not hold.
+                std::vector<std::uint8_t> stream;
+                for (const auto& chunk : chunks) stream.insert(stream.end(), chunk.begin(), chunk.end());
+                const auto plain = decoder_inflate(stream, zlib_header);
+                if (!plain) return RasterVerdict::decodable;  // it refuses the data too
+                stream.insert(stream.end(), 8, 0xff);
+                if (decoder_inflate(stream, zlib_header) != plain) return RasterVerdict::png_data_short;
+                rows.assign(plain->begin(),
+                            plain->begin() + static_cast<std::ptrdiff_t>(std::min(keep, plain->size())));
+            }
+            if (keep != 0 && !indices_within_palette(rows, header, entries))
                 return RasterVerdict::png_index_outside_palette;
             return RasterVerdict::decodable;
         }

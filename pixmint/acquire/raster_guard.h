@@ -23,8 +23,8 @@
 //   that yields too few bytes, but would decode a stream cut a byte or two
 //   short from zero bits), and every palette index a pixel uses names an
 //   entry of the PLTE chunk (the decoder would read the others from memory
-//   nothing set). Where zlib itself refuses the compressed data, which the
-//   decoder may still take, the decoder decides.
+//   nothing set). Where zlib refuses compressed data that the decoder's own
+//   inflater takes, that inflater is asked instead.
 // - JPEG: every scan's coded data gives each of its blocks before the scan's
 //   end (the decoder would go on with zero bits after a marker met too early),
 //   every restart marker is where the scan expects it, every component is

@@ -27,7 +27,9 @@ lvforge::Result<Size, Failure> plan_size(const Options& options, Size source) {
     if (w > kMaxImageSide || h > kMaxImageSide) return fatal(FailureKind::size_limit);
     const Size final_size{static_cast<std::uint32_t>(w), static_cast<std::uint32_t>(h)};
     // A size the header can't hold would be read back wrong on the device (2048 as 0).
-    if (!fits_lvgl_v7_header(final_size)) return fatal(FailureKind::lvgl_v7_size_limit);
+    // v8 keeps that header; v9's holds 16-bit sizes, which kMaxImageSide already keeps within.
+    if (options.lvgl != LvglVersion::v9 && !fits_lvgl_v7_header(final_size))
+        return fatal(FailureKind::lvgl_v7_size_limit);
     // The decoded source must fit in memory even when it is scaled down.
     if (source.width > kMaxSourceSide || source.height > kMaxSourceSide ||
         std::uint64_t{source.width} * source.height > kMaxSourcePixels) {

@@ -7,6 +7,7 @@
 
 #include "common/paths.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/limits.h"
 
 namespace pixmint {
 
@@ -45,10 +46,19 @@ bool zintra_supports(Depth depth, ColorFormat format) {
     return false;
 }
 
+// Whether `format` holds colour and alpha together, so that --premultiply has colours to scale.
+bool has_color_and_alpha(ColorFormat format) {
+    return family_of(format) == FormatFamily::indexed || format == ColorFormat::argb8888 ||
+           format == ColorFormat::argb8565 || format == ColorFormat::rgb565a8;
+}
+
 // The combinations of the new formats and options that can't be honoured, checked once every
 // option has been read.
 std::optional<Failure> refusal(const Options& o) {
     const FormatFamily family = family_of(o.format);
+    if (family == FormatFamily::raw && (o.align != 1 || o.compression != Compression::none || o.premultiply))
+        return fatal(FailureKind::raw_layout);
+    if (o.premultiply && !has_color_and_alpha(o.format)) return fatal(FailureKind::premultiply_needs_alpha);
     // The file's own indices are kept as they are: nothing may resample, realign or diffuse them.
     if (o.keep_palette && family != FormatFamily::indexed) return fatal(FailureKind::keep_palette_format);
     if (o.keep_palette && (o.width || o.height || o.zintra || o.dither))
@@ -61,7 +71,10 @@ std::optional<Failure> refusal(const Options& o) {
     if (o.binary && family == FormatFamily::true_color && o.depth == Depth::all) {
         return fatal(FailureKind::binary_needs_depth);
     }
-    if (o.swap && !(o.binary && family == FormatFamily::true_color && o.depth == Depth::bits16)) {
+    // rgb565a8 holds one byte order in the C file and the .bin alike; --swap chooses it.
+    const bool swappable = (o.binary && family == FormatFamily::true_color && o.depth == Depth::bits16) ||
+                           family == FormatFamily::alpha_plane;
+    if (o.swap && !swappable) {
         return fatal(FailureKind::swap_needs_16bit_binary);
     }
     return std::nullopt;
@@ -72,6 +85,51 @@ std::optional<LvglVersion> lvgl_version_of(const char* word) {
     if (std::strcmp(word, "7") == 0) return LvglVersion::v7;
     if (std::strcmp(word, "8") == 0) return LvglVersion::v8;
     if (std::strcmp(word, "9") == 0) return LvglVersion::v9;
+    return std::nullopt;
+}
+
+// The alignment --align names: a power of two from 1 to kMaxAlign, in plain decimal digits.
+std::optional<unsigned> align_of(const char* word) {
+    unsigned value = 0;
+    for (const char* c = word; *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9' || value > kMaxAlign) return std::nullopt;
+        value = value * 10 + static_cast<unsigned>(*c - '0');
+    }
+    if (value == 0 || value > kMaxAlign || (value & (value - 1)) != 0) return std::nullopt;
+    return value;
+}
+
+// The method --compress names: exactly "rle" or "lz4".
+std::optional<Compression> compression_of(const char* word) {
+    if (std::strcmp(word, "rle") == 0) return Compression::rle;
+    if (std::strcmp(word, "lz4") == 0) return Compression::lz4;
+    return std::nullopt;
+}
+
+// The first option given that the chosen release lacks, and the format word, settled against
+// the release once the whole command line has been read (--lvgl may come last).
+struct VersionChecks {
+    std::string format_word;           // the last non-empty -f
+    const char* not_in_v9 = nullptr;   // the first of -d, -v and --swap, as written
+    const char* only_in_v9 = nullptr;  // the first of --premultiply, --align and --compress
+};
+
+void note(const char*& first, const char* option) {
+    if (first == nullptr) first = option;
+}
+
+std::optional<Failure> version_refusal(const VersionChecks& checks, Options& options) {
+    const int lvgl = static_cast<int>(options.lvgl);
+    if (!checks.format_word.empty()) {
+        const auto format = format_of_word(checks.format_word.c_str(), options.lvgl);
+        if (!format) return not_in_version(FailureKind::format_not_in_version, checks.format_word, lvgl);
+        options.format = *format;
+    } else if (options.lvgl == LvglVersion::v9) {
+        // v9 has no format that follows LV_COLOR_DEPTH; every pixel kept as it is.
+        options.format = ColorFormat::argb8888;
+    }
+    const char* lacking = options.lvgl == LvglVersion::v9 ? checks.not_in_v9 : checks.only_in_v9;
+    if (lacking != nullptr) return not_in_version(FailureKind::option_not_in_version, lacking, lvgl);
     return std::nullopt;
 }
 
@@ -96,6 +154,7 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
     Options options;
     bool have_path = false;
     std::optional<std::string> name;  // the last -n with a usable last component
+    VersionChecks checks;
 
     opterr = 0;
     optind = 0;  // full re-initialisation, so that the parser can run more than once
@@ -108,9 +167,8 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 break;
             case 'f': {
                 if (optarg[0] == '\0') break;
-                const auto format = format_of_word(optarg);
-                if (!format) return fatal(FailureKind::unsupported_color_format);
-                options.format = *format;
+                if (!is_format_word(optarg)) return fatal(FailureKind::unsupported_color_format);
+                checks.format_word = optarg;
                 break;
             }
             case 'n':
@@ -128,15 +186,18 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 break;
             case 'd':
                 options.depth = depth_of(optarg);
+                note(checks.not_in_v9, "-d");
                 break;
             case 'v':
                 options.zintra = true;
+                note(checks.not_in_v9, "-v");
                 break;
             case kBin:
                 options.binary = true;
                 break;
             case kSwap:
                 options.swap = true;
+                note(checks.not_in_v9, "--swap");
                 break;
             case kDither:
                 options.dither = true;
@@ -154,6 +215,24 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
                 options.lvgl = *version;
                 break;
             }
+            case kPremultiply:
+                options.premultiply = true;
+                note(checks.only_in_v9, "--premultiply");
+                break;
+            case kAlign: {
+                const auto align = align_of(optarg);
+                if (!align) return fatal(FailureKind::unsupported_align);
+                options.align = *align;
+                note(checks.only_in_v9, "--align");
+                break;
+            }
+            case kCompress: {
+                const auto compression = compression_of(optarg);
+                if (!compression) return fatal(FailureKind::unsupported_compression);
+                options.compression = *compression;
+                note(checks.only_in_v9, "--compress");
+                break;
+            }
             case kHelp:
                 options.help = true;
                 return options;
@@ -162,6 +241,7 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
         }
     }
 
+    if (const auto refused = version_refusal(checks, options)) return *refused;
     if (!have_path) return fatal(FailureKind::no_image_path);
     const auto kind = image_kind_of(options.image_path);
     if (!kind) return fatal(FailureKind::unsupported_image_format);

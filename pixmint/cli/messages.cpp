@@ -35,16 +35,31 @@ std::string help_text() {
            "it\n"
            "\t\traw, raw-alpha, raw-chroma-keyed: the image file as it is, for a decoder registered at run "
            "time\n"
+           "\t\trgb565a8 (--lvgl 8 and 9): 16 bit colors, then an alpha byte per pixel; in v8 for "
+           "LV_COLOR_DEPTH 16\n"
            "More options:\n"
            "\t--bin\t\t\t Write <name>.bin for LVGL's file system instead of <name>.c; true-color formats "
            "need "
            "-d 8, 16 or 24\n"
-           "\t--swap\t\t\t With --bin and -d 16: the two color bytes swapped (LV_COLOR_16_SWAP)\n"
+           "\t--swap\t\t\t With --bin and -d 16, or rgb565a8: the two color bytes swapped "
+           "(LV_COLOR_16_SWAP)\n"
            "\t--dither\t\t Dither where colors are reduced: the 8 and 16 bit sections, the indexed formats\n"
            "\t--preview <file.png>\t Write a PNG of what the device will show at -d (16 when not given)\n"
-           "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given)\n"
            "\t--keep-palette\t\t With an indexed format and a palette PNG: its own palette, in its order, "
            "and its own indices\n"
+           "\t--lvgl <7|8|9>\t\t The LVGL version whose image layout to write (7 when not given):\n"
+           "\t\t7: lv_img_dsc_t, the formats above\n"
+           "\t\t8: the same files as 7, plus rgb565a8; --preview draws as v8 does\n"
+           "\t\t9: lv_image_dsc_t, v9's own layout and formats, below\n"
+           "With --lvgl 9 (one block in a v9 color format; -d, -v and --swap do not apply):\n"
+           "\t\tl8, al88, i1, i2, i4, i8, a1, a2, a4, a8, rgb565, rgb565a8, argb8565, rgb888, xrgb8888,\n"
+           "\t\targb8888 (the default), raw, raw-alpha; indexed-N and alpha-N mean iN and aN, indexed-auto "
+           "the\n"
+           "\t\tsmallest iN that holds every color exactly\n"
+           "\t--premultiply\t\t Multiply colors by alpha: argb8888, argb8565, rgb565a8 and the palettes\n"
+           "\t--align <bytes>\t\t Round each row up to a multiple of 1, 2, 4 ... 1024 bytes (1 when not "
+           "given)\n"
+           "\t--compress <rle|lz4>\t Compress the data with LVGL's RLE or with LZ4\n"
            "\t--help\t\t\t Print this help\n";
 }
 
@@ -93,6 +108,16 @@ std::string message(FailureKind kind) {
         case FailureKind::keep_palette_changes:
             return "Error: --keep-palette keeps the image's own indices; -w, -h, -v and --dither do not "
                    "apply.\n";
+        case FailureKind::unsupported_align:
+            return "Error: --align must be a power of two from 1 to " + std::to_string(kMaxAlign) + ".\n";
+        case FailureKind::unsupported_compression:
+            return "Error: --compress must be rle or lz4.\n";
+        case FailureKind::raw_layout:
+            return "Error: raw formats keep the file as it is; --align, --compress and --premultiply do not "
+                   "apply.\n";
+        case FailureKind::premultiply_needs_alpha:
+            return "Error: --premultiply needs a format with color and alpha: argb8888, argb8565, rgb565a8, "
+                   "i1, i2, i4 or i8.\n";
         case FailureKind::svg_open:
             return "Could not open SVG image.\n";
         case FailureKind::svg_rasterizer:
@@ -116,6 +141,8 @@ std::string message(FailureKind kind) {
                    " pixels wide and high.\n";
         case FailureKind::palette_failed:
             return "Error: Failed to build the palette.\n";
+        case FailureKind::compress_failed:
+            return "Error: Failed to compress the image.\n";
         // These name the image: message(const Failure&, ...) words them.
         case FailureKind::not_palette_png:
         case FailureKind::index_past_palette:

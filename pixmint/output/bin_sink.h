@@ -1,5 +1,7 @@
 // The .bin output as a sink of the pipeline: LVGL's header word, an indexed
-// format's palette, then the encoded rows as they come.
+// format's palette, then the encoded rows; rgb565a8's two planes (colours,
+// then alpha) each at its own offset, or in two passes where the file can
+// only be written in order.
 #pragma once
 
 #include <cstdint>
@@ -34,14 +36,22 @@ class BinSink final : public Sink {
     // The file of `spec` for `out`, asking `encoders` for the rows it holds.
     BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders);
 
+    int passes() const override;
     void begin_pass(int pass) override;
     void take(int pass, const EncodedChunk& chunk) override;
 
    private:
+    // One plane of rows: an encoder's, from `offset` on.
+    struct Plane {
+        std::size_t encoder;
+        std::size_t row_bytes;
+        std::uint64_t offset;
+    };
+
     lvforge::SafeOutput& out_;
+    bool positional_;
     std::vector<std::uint8_t> head_;  // header word and palette
-    std::optional<std::size_t> encoder_;
-    std::size_t row_bytes_ = 0;
+    std::vector<Plane> planes_;
 };
 
 }  // namespace pixmint

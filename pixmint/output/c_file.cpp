@@ -6,6 +6,7 @@
 #include "common/generated_file.h"
 #include "pixmint/output/hex_lines.h"
 #include "pixmint/output/section_comments.h"
+#include "pixmint/output/v9_descriptor.h"
 
 namespace pixmint {
 
@@ -15,6 +16,11 @@ constexpr const char* kBanner =
     "/*\n * Generated in %d by pixmint from an image file.\n * LVGL image data: one pixel section per "
     "LV_COLOR_DEPTH,\n * followed by its lv_img_dsc_t descriptor.\n * Do not edit by hand; regenerate it "
     "from the source image.\n */\n\n";
+
+constexpr const char* kBannerV9 =
+    "/*\n * Generated in %d by pixmint from an image file.\n * LVGL v9 image data in one color format,\n"
+    " * followed by its lv_image_dsc_t descriptor.\n * Do not edit by hand; regenerate it from the source "
+    "image.\n */\n\n";
 
 // printf into a string, for the few header lines.
 std::string textf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
@@ -85,9 +91,27 @@ std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear yea
            " uint8_t " + names.var_name + "_map[] = {\n";
 }
 
-std::string block_opening(ColorFormat format, const std::uint8_t* palette, std::size_t palette_bytes) {
+std::string block_opening(ColorFormat format, const std::uint8_t* palette, std::size_t palette_bytes,
+                          bool swapped) {
     const int bits = bits_of(format);
     switch (family_of(format)) {
+        case FormatFamily::alpha_plane: {
+            // LVGL v8 reads the colour plane as lv_color_t and finds the alpha plane after
+            // sizeof(lv_color_t) * w * h bytes: at any other depth it would read past the array, and
+            // with the other LV_COLOR_16_SWAP setting every colour comes out wrong. Refused at
+            // compile time instead.
+            const char* swap_value = swapped ? "1" : "0";
+            return textf("#if LV_COLOR_DEPTH != 16 || LV_COLOR_16_SWAP != %s\n", swap_value) +
+                   textf(
+                       "#error \"LV_IMG_CF_RGB565A8 data for LV_COLOR_DEPTH 16 and LV_COLOR_16_SWAP "
+                       "%s\"\n#endif\n",
+                       swap_value) +
+                   (swapped ? "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit BUT the 2 bytes are "
+                              "swapped*/\n"
+                            : "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit*/\n");
+        }
+        case FormatFamily::direct:
+            break;
         case FormatFamily::indexed: {
             std::string out =
                 textf("  /*Palette: %d colors of Blue, Green, Red, Alpha: 8 bit each*/\n", 1 << bits);
@@ -130,6 +154,13 @@ std::string tail_text(const lvforge::OutputNames& names, ColorFormat format, std
     out += textf("  .header.cf = %s,\n", cf_constant(format));
     out += textf("  .data = %s_map,\n};\n", var_name);
     return out;
+}
+
+void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
+                      const V9Image& image, lvforge::TextSink& out) {
+    lvforge::append_c_head(out, kBannerV9, "LV_ATTRIBUTE_IMG_", names.attr_name, year);
+    append_v9_map_array(names, encoding, image, out);
+    append_v9_descriptor(names.var_name, encoding, image, out);
 }
 
 }  // namespace pixmint

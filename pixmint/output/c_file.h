@@ -9,8 +9,11 @@
 
 #include "common/banner_year.h"
 #include "common/names.h"
+#include "common/text_sink.h"
 #include "pixmint/output/true_color_bytes.h"
+#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -36,12 +39,21 @@ std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear yea
 
 // The lines of a one-block map array before its data: a comment, and for an indexed format the
 // palette as one line per entry and a second comment. `palette` holds the palette's bytes (none
-// when the image has no pixels).
-std::string block_opening(ColorFormat format, const std::uint8_t* palette, std::size_t palette_bytes);
+// when the image has no pixels). For rgb565a8 (colours high byte first when `swapped`), the lines
+// before its colour plane.
+std::string block_opening(ColorFormat format, const std::uint8_t* palette, std::size_t palette_bytes,
+                          bool swapped = false);
+// The line between rgb565a8's colour plane and its alpha plane.
+inline constexpr const char* kAlphaPlaneOpening = "  /*Alpha 8 bit, one byte a pixel in the same order*/\n";
 
 // The array's closing line and the descriptor pointing at it. `block_bytes` is the exact byte count
 // of a one-block format's data, nullopt for the true-colour formats, whose size LVGL works out.
 std::string tail_text(const lvforge::OutputNames& names, ColorFormat format, std::uint32_t width,
                       std::uint32_t height, std::optional<std::size_t> block_bytes);
+
+// The LVGL v9 file of `image` (encoding.lvgl is 9), written whole by the v9 route: the same head
+// with its own banner, the map array, the lv_image_dsc_t.
+void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
+                      const V9Image& image, lvforge::TextSink& out);
 
 }  // namespace pixmint

@@ -48,6 +48,25 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encode
             }
             break;
         }
+        case FormatFamily::alpha_plane: {
+            // 16-bit colours, then the alpha plane: each a part of its own, filled row by row.
+            add_text(block_opening(spec.format, nullptr, 0, spec.swap));
+            block_bytes = 0;
+            if (spec.has_pixels) {
+                const Encoder colours{Encoder::Kind::true_color, {16, spec.swap, false, false}, 0};
+                add_rows(encoders.add(colours), encoded_row_bytes(colours, spec.width));
+            }
+            add_text(kAlphaPlaneOpening);
+            if (spec.has_pixels) {
+                const Encoder alpha{Encoder::Kind::alpha, {}, 8};
+                add_rows(encoders.add(alpha), encoded_row_bytes(alpha, spec.width));
+                *block_bytes = std::size_t{spec.width} * spec.height * 3;
+            }
+            break;
+        }
+        case FormatFamily::direct:
+            // v9's alone: written by the v9 route.
+            break;
         case FormatFamily::raw:
             add_text(block_opening(spec.format, nullptr, 0));
             parts_.push_back(Part{{}, spec.raw, std::nullopt, 0, size_});

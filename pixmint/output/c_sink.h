@@ -30,6 +30,7 @@ struct CFileSpec {
     ColorFormat format = ColorFormat::true_color;
     Depth depth = Depth::all;  // the sections of a true-colour format
     bool premultiply = false;  // -v: the 32-bit section premultiplied
+    bool swap = false;         // --swap: rgb565a8's colours high byte first
     lvforge::BannerYear year;
     std::uint32_t width = 0;
     std::uint32_t height = 0;

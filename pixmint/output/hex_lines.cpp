@@ -37,4 +37,24 @@ char* format_hex_rows(const std::uint8_t* bytes, std::size_t row_bytes, std::siz
     return out;
 }
 
+void append_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n,
+                      std::size_t per_line) {
+    if (per_line == 0) return;
+    // A few lines a reservation, or a piece of one long line: each well inside TextSink::kMaxReserve.
+    constexpr std::size_t kPieceBytes = 8192;
+    for (std::size_t start = 0; start < n; start += per_line) {
+        const std::size_t line_end = std::min(n, start + per_line);
+        out.append(" ");
+        for (std::size_t i = start; i < line_end;) {
+            const std::size_t m = std::min(line_end - i, kPieceBytes);
+            char* o = out.reserve(m * 6 + 8);
+            for (std::size_t k = 0; k < m; ++k)
+                o = lvforge::copy_hex_unit(o, lvforge::kPixelHex, bytes[i + k]);
+            out.advance(o);
+            i += m;
+        }
+        out.append(" \n");
+    }
+}
+
 }  // namespace pixmint

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/text_sink.h"
+
 namespace pixmint {
 
 // Characters of one line of `n` bytes.
@@ -24,5 +26,9 @@ char* format_hex_lines(const std::uint8_t* bytes, std::size_t n, std::size_t per
 // Writes `rows` rows of `row_bytes` bytes each, one line a row (a row of no bytes is a line of two
 // blanks), at `out` (exactly rows x hex_line_size(row_bytes) characters); returns the end of the text.
 char* format_hex_rows(const std::uint8_t* bytes, std::size_t row_bytes, std::size_t rows, char* out);
+
+// Appends `n` bytes as lines of `per_line` (the last may be shorter) to `out`, as format_hex_lines
+// writes them.
+void append_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n, std::size_t per_line);
 
 }  // namespace pixmint

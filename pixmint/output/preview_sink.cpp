@@ -45,13 +45,28 @@ int shown_depth(Depth depth) {
 }
 
 ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family_(family_of(spec.format)) {
-    const int depth = shown_depth(spec.depth);
+    // rgb565a8 holds 16-bit colours, whatever -d says.
+    const int depth = family_ == FormatFamily::alpha_plane ? 16 : shown_depth(spec.depth);
+    for (unsigned a = 0; a < 256; ++a) {
+        unsigned drawn = a;
+        if (spec.lvgl == LvglVersion::v8 && depth == 16) {
+            const unsigned mix = (a + 4) >> 3;  // lv_color_mix's 5-bit ratio, 0 to 32
+            drawn = (mix * 255 + 16) / 32;
+        } else if (spec.lvgl == LvglVersion::v8 && depth == 8) {
+            drawn = a > 128 ? 255 : 0;
+        }
+        opacity_[a] = static_cast<std::uint8_t>(drawn);
+    }
     switch (family_) {
         case FormatFamily::true_color:
             chroma_key_ = spec.format == ColorFormat::true_color_chroma_keyed;
             spec_ = {Encoder::Kind::true_color,
                      {depth, false, spec.format == ColorFormat::true_color_alpha, false},
                      0};
+            encoder_ = encoders.add(spec_);
+            break;
+        case FormatFamily::alpha_plane:
+            spec_ = {Encoder::Kind::true_color, {16, false, true, false}, 0};
             encoder_ = encoders.add(spec_);
             break;
         case FormatFamily::alpha:
@@ -71,29 +86,38 @@ ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family
             std::array<std::uint8_t, 256 * 4> bytes{};
             encode_true_color(colours.data(), 256, layout, bytes.data());
             decode_true_color(bytes.data(), 256, layout, palette_.data());
+            for (std::size_t i = 0; i < 256; ++i) {
+                std::uint8_t* p = &palette_[i * 4];
+                // LVGL v7 chroma keys indexed images as well: a colour shown as pure green is
+                // transparent there; v8 draws it.
+                if (spec.lvgl == LvglVersion::v7 && p[0] == 0 && p[1] == 255 && p[2] == 0) p[3] = 0;
+                p[3] = opacity_[p[3]];
+            }
             break;
         }
         case FormatFamily::raw:
+        case FormatFamily::direct:
             break;
     }
 }
 
 StageNeeds ShownPixels::needs() const {
     StageNeeds needs;
-    needs.rgba = family_ == FormatFamily::raw;
+    needs.rgba = family_ == FormatFamily::raw || family_ == FormatFamily::direct;
     return needs;
 }
 
 void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::size_t count,
                        std::uint8_t* out) const {
     switch (family_) {
-        case FormatFamily::true_color: {
+        case FormatFamily::true_color:
+        case FormatFamily::alpha_plane: {
             const std::size_t step = true_color_pixel_bytes(spec_.layout);
             decode_true_color(chunk.bytes(*encoder_) + first_pixel * step, count, spec_.layout, out);
-            if (chroma_key_) {
+            for (std::size_t i = 0; i < count * 4; i += 4) {
                 // LVGL's default LV_COLOR_TRANSP: pure green, as shown, is transparent.
-                for (std::size_t i = 0; i < count * 4; i += 4)
-                    out[i + 3] = out[i] == 0 && out[i + 1] == 255 && out[i + 2] == 0 ? 0 : 255;
+                if (chroma_key_) out[i + 3] = out[i] == 0 && out[i + 1] == 255 && out[i + 2] == 0 ? 0 : 255;
+                out[i + 3] = opacity_[out[i + 3]];
             }
             return;
         }
@@ -110,7 +134,7 @@ void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::
                     (packed[y * row_bytes + bit / 8] >> (8 - bits - static_cast<int>(bit % 8))) &
                     ((1u << bits) - 1);
                 out[0] = out[1] = out[2] = 0;  // LVGL's default recolour
-                out[3] = expand_bits(v, bits);
+                out[3] = opacity_[expand_bits(v, bits)];
             }
             return;
         }
@@ -119,6 +143,7 @@ void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::
                 std::memcpy(out, &palette_[std::size_t{chunk.rows.source[first_pixel + i]} * 4], 4);
             return;
         case FormatFamily::raw:
+        case FormatFamily::direct:
             std::memcpy(out, chunk.rows.rgba + first_pixel * 4, count * 4);
             return;
     }

@@ -25,7 +25,8 @@ struct PreviewSpec {
     Depth depth = Depth::all;  // shown at 16 bits when no single depth is given; 24 is 32 bits
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    std::vector<Color32> palette;  // an indexed format's palette
+    std::vector<Color32> palette;        // an indexed format's palette
+    LvglVersion lvgl = LvglVersion::v7;  // the release whose drawing the preview shows
 };
 
 // The colour depth the preview of -d `depth` shows: 8, 16 or 32.
@@ -33,9 +34,12 @@ int shown_depth(Depth depth);
 
 // What the device shows for `count` pixels of the rows `chunk` holds, from `first_pixel` on: a
 // true-colour format decoded back from its bytes at the shown depth (alpha as the format keeps
-// it: none opaque, its own, or chroma-keyed pure green transparent), an indexed format's palette
-// colours as the shown depth shows them, an alpha-only format black under its reduced alpha, a raw
-// format the decoded pixels.
+// it: none opaque, its own, or chroma-keyed pure green transparent), rgb565a8 its 16-bit colours
+// under its own alpha, an indexed format's palette colours as the shown depth shows them (LVGL v7
+// chroma keys those too), an alpha-only format black under its reduced alpha; each drawn with the
+// opacity the release's blender draws it with (v8 mixes 16-bit colours in 32 steps, and at depth 8
+// draws a pixel whole above alpha 128 and not at all otherwise). A raw format shows the decoded
+// pixels as they are.
 class ShownPixels {
    public:
     ShownPixels(const PreviewSpec& spec, EncoderSet& encoders);
@@ -50,6 +54,7 @@ class ShownPixels {
     std::optional<std::size_t> encoder_;
     Encoder spec_{};
     std::array<std::uint8_t, 256 * 4> palette_{};  // an indexed format's colours as shown
+    std::array<std::uint8_t, 256> opacity_{};      // the opacity each alpha is drawn with
 };
 
 class PreviewSink final : public Sink {

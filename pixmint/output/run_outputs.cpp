@@ -66,12 +66,12 @@ void add_sinks(const RunOutputs& where, const Encoding& e, const RunImage& image
                                rows.width(), rows.height(), has_pixels, palette};
         sinks.add(std::make_unique<BinSink>(main, spec, sinks.encoders), main);
     } else {
-        const CFileSpec spec{where.names,  e.format,      e.depth,    e.zintra, where.year,
+        const CFileSpec spec{where.names,  e.format,      e.depth,    e.zintra, e.swap,   where.year,
                              rows.width(), rows.height(), has_pixels, palette,  image.raw};
         sinks.add(std::make_unique<CSink>(main, spec, sinks.encoders), main);
     }
     if (shown != nullptr) {
-        const PreviewSpec spec{e.format, e.depth, rows.width(), rows.height(), image.palette};
+        const PreviewSpec spec{e.format, e.depth, rows.width(), rows.height(), image.palette, e.lvgl};
         auto preview = std::make_unique<PreviewSink>(*shown, spec, sinks.encoders);
         sinks.preview = preview.get();
         sinks.add(std::move(preview), *shown);

@@ -26,6 +26,10 @@ enum class FailureKind {
     option_not_in_version,     // an option the chosen LVGL release does not have (detail: the option)
     keep_palette_format,       // --keep-palette with a format that is not an indexed one
     keep_palette_changes,      // --keep-palette with -w, -h, -v or --dither, which change indices
+    unsupported_align,         // --align with anything but a power of two from 1 to kMaxAlign
+    unsupported_compression,   // --compress with anything but rle or lz4
+    raw_layout,                // a raw format with --align, --compress or --premultiply
+    premultiply_needs_alpha,   // --premultiply with a format that holds no colour with alpha
     // Acquisition.
     svg_open,             // SVG missing, unreadable or invalid
     svg_rasterizer,       // no SVG renderer
@@ -41,6 +45,7 @@ enum class FailureKind {
     index_past_palette,   // --keep-palette and a pixel whose index is past the end of the palette
     palette_too_large,    // --keep-palette and a palette with more entries than the format holds
     too_many_colors,      // indexed-auto and more colours than the largest indexed format holds
+    compress_failed,      // the compressor ran out of memory
 };
 
 // What the palette refusals name besides the image; the other failures leave it as it is.

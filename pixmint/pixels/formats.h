@@ -23,6 +23,15 @@ enum class ColorFormat {
     raw,
     raw_alpha,
     raw_chroma_keyed,
+    // Formats that v7 has no word for (rgb565a8 is v8's and v9's, the others v9's alone).
+    l8,        // 8-bit luminance
+    al88,      // luminance and alpha, a byte each
+    rgb565,    // 16-bit colour
+    rgb565a8,  // 16-bit colours, then a plane of alpha bytes
+    argb8565,  // 16-bit colour and an alpha byte
+    rgb888,    // blue, green, red
+    xrgb8888,  // blue, green, red and an unused byte (0xff)
+    argb8888,  // blue, green, red, alpha
 };
 
 // Colour depths selectable with -d; the value is the number printed in the depth line.
@@ -32,34 +41,49 @@ enum class Depth { all = 0, bits8 = 8, bits16 = 16, bits24 = 24 };
 // (v8 adds formats and draws indexed images and translucency its own way); v9 has its own.
 enum class LvglVersion { v7 = 7, v8 = 8, v9 = 9 };
 
+// How a v9 image's data block is compressed (the values are v9's lv_image_compress_t).
+enum class Compression { none = 0, rle = 1, lz4 = 2 };
+
 // Kinds of input, recognised from the image path.
 enum class ImageKind { png, bmp, jpg, gif, svg };
 
 // How a format stores its pixels.
 enum class FormatFamily {
-    true_color,  // one section per colour depth
-    indexed,     // a palette and n-bit indices
-    alpha,       // n-bit alpha only; LVGL recolours it at run time
-    raw,         // the input file's bytes, for a decoder registered at run time
+    true_color,   // one section per colour depth
+    indexed,      // a palette and n-bit indices
+    alpha,        // n-bit alpha only; LVGL recolours it at run time
+    raw,          // the input file's bytes, for a decoder registered at run time
+    alpha_plane,  // 16-bit RGB 5-6-5 colours, then one alpha byte a pixel in a plane of its own
+    direct,       // v9: every pixel in the format's own layout, one block
 };
 
-// The format -f `word` names (exact, case-sensitive), or nullopt.
-std::optional<ColorFormat> format_of_word(const char* word);
+// Whether -f `word` (exact, case-sensitive) names a format in any LVGL release.
+bool is_format_word(const char* word);
+// The format -f `word` names in LVGL release `version`, or nullopt when that release lacks it.
+std::optional<ColorFormat> format_of_word(const char* word, LvglVersion version);
+// The first -f word of `format` (the one v7 knows it by, when it does).
+const char* word_of(ColorFormat format);
+// Whether LVGL release `lvgl` has `format` under one of its words.
+bool in_release(ColorFormat format, LvglVersion lvgl);
 // The family of `format`.
 FormatFamily family_of(ColorFormat format);
-// Bits per pixel of an indexed or alpha format (1, 2, 4 or 8); 0 for the others and for a format
-// settled on the image.
+// Bits per pixel of a one-block format: 1, 2, 4 or 8 for indexed and alpha formats, 8 to 32 for
+// v9's direct formats (16 for rgb565a8, whose alpha plane follows); 0 for the others and for a
+// format settled on the image.
 int bits_of(ColorFormat format);
 // True for a format whose bits per pixel are settled on the image (indexed-auto): it must be
 // replaced by the format it settles on before anything is written.
 bool settled_on_image(ColorFormat format);
 // The format of `family` with `bits` bits per pixel (1, 2, 4 or 8), or nullopt.
 std::optional<ColorFormat> format_with_bits(FormatFamily family, int bits);
-// The -f word of `format`, as messages name it.
-const char* word_of(ColorFormat format);
-// LVGL's lv_img_cf_t value of `format` (LV_IMG_CF_RAW is 1 ... LV_IMG_CF_ALPHA_8BIT 14).
+// LVGL v7's (and v8's) lv_img_cf_t value of `format` (LV_IMG_CF_RAW is 1 ... LV_IMG_CF_ALPHA_8BIT
+// 14, LV_IMG_CF_RGB565A8 20); 0 when neither has it.
 unsigned cf_value(ColorFormat format);
-// LVGL's constant for `format`, as the descriptor names it.
+// LVGL v7's (and v8's) constant for `format`, as the descriptor names it; "" when neither has it.
 const char* cf_constant(ColorFormat format);
+// LVGL v9's constant for `format` (LV_COLOR_FORMAT_...), "" when v9 lacks it.
+const char* cf_constant_v9(ColorFormat format);
+// LVGL v9's lv_color_format_t value of `format`; 0 (LV_COLOR_FORMAT_UNKNOWN) when v9 lacks it.
+unsigned cf_value_v9(ColorFormat format);
 
 }  // namespace pixmint

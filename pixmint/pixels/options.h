@@ -21,15 +21,20 @@ struct Options {
     bool zintra = false;                      // -v: the target renders with the zintra GPU
     lvforge::OutputNames names;               // output path and C names, from -n or the image path
     bool binary = false;                      // --bin: <name>.bin instead of <name>.c
-    bool swap = false;                        // --swap: the LV_COLOR_16_SWAP byte order in a 16-bit .bin
+    bool swap = false;                        // --swap: LV_COLOR_16_SWAP byte order (16-bit .bin, rgb565a8)
     bool dither = false;                      // --dither: error diffusion wherever colours are reduced
     bool keep_palette = false;                // --keep-palette: a palette PNG's own palette and indices
     std::optional<std::string> preview_path;  // --preview: where to write the PNG of what the device shows
     LvglVersion lvgl = LvglVersion::v7;       // --lvgl: the LVGL release whose layout is written
-    bool help = false;                        // --help: print the help text and stop
+    bool premultiply = false;                 // --premultiply (v9): colours scaled by their alpha
+    unsigned align = 1;                       // --align (v9): each row's bytes rounded up to a multiple
+    Compression compression = Compression::none;  // --compress (v9): how the data block is compressed
+    bool help = false;                            // --help: print the help text and stop
 
     // The choices among these that shape the bytes written.
-    Encoding encoding() const { return {format, depth, dither, zintra, swap, lvgl}; }
+    Encoding encoding() const {
+        return {format, depth, dither, zintra, swap, lvgl, premultiply, align, compression};
+    }
 };
 
 }  // namespace pixmint

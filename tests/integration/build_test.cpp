@@ -220,7 +220,7 @@ TEST_P(SubdirectoryTarget, GetsItsGeneratedFilesBeforeItsSourcesCompile) {
     write_file(src + "/lvgl/CMakeLists.txt",
                "add_library(lvgl STATIC lv_core.c)\ntarget_include_directories(lvgl PUBLIC "
                "${CMAKE_CURRENT_SOURCE_DIR})\n");
-    fs::copy(kSource + "/examples/firmware/lvgl/lvgl.h", src + "/lvgl/lvgl.h");
+    fs::copy(lvforge::test::lvgl_stand_in(7), src + "/lvgl/lvgl.h");
     write_file(
         src + "/lvgl/lv_core.c",
         "#include \"lvgl.h\"\n#if LV_USE_KELDRAN_SIMULATOR != 1\n#error not the simulator header\n#endif\n"
@@ -304,7 +304,7 @@ TEST_P(BuildFailure, FailsAgainOnTheNextBuildUntilTheInputIsFixed) {
                            "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n") +
                    c.call + "\n");
     write_file(src + "/main.c", "int main(void) { return 0; }\n");
-    fs::copy(kSource + "/examples/firmware/lvgl/lvgl.h", src + "/lvgl.h");
+    fs::copy(lvforge::test::lvgl_stand_in(7), src + "/lvgl.h");
     write_file(src + "/lv_conf.h", "#define LV_COLOR_DEPTH 32\n");
     write_input(src + "/" + c.bad_input, c.bad_content, 2501);
     ASSERT_EQ(configure(src, dir / "build", prefix, c.generator).status, 0);
@@ -374,7 +374,11 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
                "PREMULTIPLY)\nlvforge_add_image(app my-logo.png NAME b)\nlvforge_add_data(app data.json)\n"
                "lvforge_add_image(app logo.png NAME c FORMAT indexed-4 DITHER)\n"
                "lvforge_add_image(app art.png NAME d FORMAT indexed-auto KEEP_PALETTE)\n"
-               "lvforge_add_conf(app conf.json VERSION 7.0.1 MODE board)\n");
+               "lvforge_add_conf(app conf.json VERSION 7.0.1 MODE board)\n"
+               "lvforge_add_image(app logo.png NAME d8 FORMAT rgb565a8 LVGL 8)\n"
+               "set(LVFORGE_LVGL_VERSION 8)\nlvforge_add_image(app logo.png NAME e FORMAT rgb565a8 DITHER)\n"
+               "lvforge_add_image(app logo.png NAME f LVGL 7 DEPTH 16)\n"
+               "lvforge_add_image(app logo.png NAME g FORMAT i4 LVGL 9 WIDTH 2500)\n");
     const Cmd ok = configure(src, dir / "build", prefix);
     ASSERT_EQ(ok.status, 0) << ok.text;
     // KEEP_PALETTE reaches pixmint: the twelve entries settle on 4 bits, the artist's first entry first.
@@ -387,10 +391,18 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
         << d;
 
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"lvforge_add_image(app logo.png FORMAT rgb565)",
+        {"lvforge_add_image(app logo.png FORMAT rgb666)",
          "lvforge_add_image: FORMAT must be one of true-color, true-color-alpha, true-color-chroma-keyed, "
          "indexed-1, indexed-2, indexed-4, indexed-8, indexed-auto, alpha-1, alpha-2, alpha-4, alpha-8, raw, "
-         "raw-alpha, raw-chroma-keyed, not 'rgb565'"},
+         "raw-alpha, raw-chroma-keyed, not 'rgb666'"},
+        {"lvforge_add_image(app logo.png FORMAT rgb565)", "lvforge_add_image: LVGL 7 has no FORMAT rgb565"},
+        {"lvforge_add_image(app logo.png FORMAT true-color LVGL 9)",
+         "lvforge_add_image: LVGL 9 has no FORMAT true-color"},
+        // v9 refuses -d, so DEPTH can't reach it.
+        {"lvforge_add_image(app logo.png LVGL 9 DEPTH 16)",
+         "lvforge_add_image: DEPTH does not apply to LVGL 9"},
+        {"set(LVFORGE_LVGL_VERSION 9)\nlvforge_add_image(app logo.png FORMAT rgb565 PREMULTIPLY)",
+         "lvforge_add_image: PREMULTIPLY does not support FORMAT rgb565 under LVGL 9"},
         {"lvforge_add_image(app art.png KEEP_PALETTE)",
          "lvforge_add_image: KEEP_PALETTE needs FORMAT indexed-1, indexed-2, indexed-4, indexed-8 or "
          "indexed-auto"},
@@ -409,12 +421,25 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
          "apply"},
         {"lvforge_add_image(app logo.png FORMAT alpha-2 PREMULTIPLY)",
          "lvforge_add_image: PREMULTIPLY does not support FORMAT alpha-2"},
+        {"lvforge_add_image(app logo.png LVGL 6)", "lvforge_add_image: LVGL must be one of 7, 8, 9, not '6'"},
+        {"lvforge_add_image(app logo.png LVGL)", "lvforge_add_image: LVGL needs a value"},
+        {"set(LVFORGE_LVGL_VERSION 10)\nlvforge_add_image(app logo.png)",
+         "lvforge_add_image: LVFORGE_LVGL_VERSION must be one of 7, 8, 9, not '10'"},
+        {"lvforge_add_image(app logo.png FORMAT rgb565a8)",
+         "lvforge_add_image: LVGL 7 has no FORMAT rgb565a8"},
+        // The call's own LVGL wins over the project's default.
+        {"set(LVFORGE_LVGL_VERSION 8)\nlvforge_add_image(app logo.png FORMAT rgb565a8 LVGL 7)",
+         "lvforge_add_image: LVGL 7 has no FORMAT rgb565a8"},
+        {"lvforge_add_image(app logo.png FORMAT rgb565a8 LVGL 8 PREMULTIPLY)",
+         "lvforge_add_image: PREMULTIPLY does not support FORMAT rgb565a8"},
         {"lvforge_add_image(app logo.png DEPTH 32)",
          "lvforge_add_image: DEPTH must be one of 8, 16, 24, not '32'"},
         {"lvforge_add_image(app logo.png WIDTH 0)",
          "lvforge_add_image: WIDTH must be a whole number from 1 to 2047, not '0'"},
         {"lvforge_add_image(app logo.png HEIGHT 2048)",
          "lvforge_add_image: HEIGHT must be a whole number from 1 to 2047, not '2048'"},
+        {"lvforge_add_image(app logo.png FORMAT i4 LVGL 9 HEIGHT 2501)",
+         "lvforge_add_image: HEIGHT must be a whole number from 1 to 2500, not '2501'"},
         {"lvforge_add_image(app logo.png SIZE 4)", "lvforge_add_image: unexpected arguments: SIZE 4"},
         {"lvforge_add_image(app logo.png NAME)", "lvforge_add_image: NAME needs a value"},
         {"lvforge_add_image(app missing.png)", "/src/missing.png' does not exist"},
@@ -450,6 +475,63 @@ TEST_F(Installed, BadFunctionArgumentsAreConfigureErrors) {
         }
         EXPECT_TRUE(contains(text, message)) << call << "\n" << c.text;
     }
+}
+
+// ---- the LVGL release ----
+
+TEST_F(Installed, TheLvglReleaseOfACallOrOfTheProjectReachesPixmint) {
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    // rgb565a8 exists in LVGL 8 (and 9, in v9's layout): each image builds only if pixmint was told 8.
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(v8 C)\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
+               "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n"
+               "lvforge_add_image(app logo.png NAME by_call FORMAT rgb565a8 LVGL 8)\n"
+               "set(LVFORGE_LVGL_VERSION 8)\n"
+               "lvforge_add_image(app logo.png NAME by_default FORMAT rgb565a8)\n");
+    fs::copy(lvforge::test::lvgl_stand_in(8), src + "/lvgl.h");
+    write_file(src + "/lv_conf.h", "#define LV_COLOR_DEPTH 16\n");
+    write_file(
+        src + "/main.c",
+        "#include \"lvgl.h\"\nextern const lv_img_dsc_t by_call, by_default;\n"
+        "int main(void) {\n"
+        "    return !(by_call.header.cf == LV_IMG_CF_RGB565A8 && by_call.data_size == 3 * 3 * 2 &&\n"
+        "             by_default.header.cf == LV_IMG_CF_RGB565A8 && by_default.data_size == 3 * 3 * 2);\n"
+        "}\n");
+    pixmint::test::write_png(src + "/logo.png", 3, 2, 4);
+    const Cmd c = configure(src, dir / "build", prefix);
+    ASSERT_EQ(c.status, 0) << c.text;
+    const Cmd b = build(dir / "build");
+    ASSERT_EQ(b.status, 0) << b.text;
+    EXPECT_EQ(sh({dir / "build/app"}).status, 0);
+}
+
+TEST_F(Installed, LvglNineWritesV9DescriptorsAndPremultipliesThroughPremultiply) {
+    const std::string src = dir / "src";
+    fs::create_directories(src);
+    write_file(src + "/CMakeLists.txt",
+               "cmake_minimum_required(VERSION 3.25)\nproject(v9 C)\n"
+               "find_package(lvforge CONFIG REQUIRED)\nadd_executable(app main.c)\n"
+               "target_include_directories(app PRIVATE ${CMAKE_SOURCE_DIR})\n"
+               "lvforge_add_image(app logo.png NAME by_call FORMAT i4 LVGL 9 PREMULTIPLY)\n"
+               "set(LVFORGE_LVGL_VERSION 9)\n"
+               "lvforge_add_image(app logo.png NAME by_default)\n");
+    fs::copy(lvforge::test::lvgl_stand_in(9), src + "/lvgl.h");
+    write_file(src + "/main.c",
+               "#include \"lvgl.h\"\nextern const lv_image_dsc_t by_call, by_default;\n"
+               "int main(void) {\n"
+               "    return !(by_call.header.cf == LV_COLOR_FORMAT_I4 &&\n"
+               "             by_call.header.flags == LV_IMAGE_FLAGS_PREMULTIPLIED &&\n"
+               "             by_default.header.cf == LV_COLOR_FORMAT_ARGB8888 && by_default.data_size == 3 * "
+               "2 * 4);\n"
+               "}\n");
+    pixmint::test::write_png(src + "/logo.png", 3, 2, 4);
+    const Cmd c = configure(src, dir / "build", prefix);
+    ASSERT_EQ(c.status, 0) << c.text;
+    const Cmd b = build(dir / "build");
+    ASSERT_EQ(b.status, 0) << b.text;
+    EXPECT_EQ(sh({dir / "build/app"}).status, 0);
 }
 
 // ---- lvforge built inside another project ----
@@ -508,7 +590,7 @@ TEST(DebianPackage, DeclaresItsLibrariesAndHoldsAUsableInstall) {
               "Package: lvforge\nVersion: " LVFORGE_VERSION "\nArchitecture: " + arch);
     const std::string depends = sh({"/usr/bin/env", "dpkg-deb", "--field", deb, "Depends"}).text;
     for (const char* lib : {"libc6 (>=", "libcjson1 (>=", "librsvg2-2 (>= 2.52)", "libimagequant0 (>= 2.17)",
-                            "libspng0 (>= 0.7)", "zlib1g (>="})
+                            "libspng0 (>= 0.7)", "zlib1g (>=", "liblz4-1 (>="})
         EXPECT_TRUE(contains(depends, lib)) << lib << " missing from " << depends;
     // Linked into the tools (the C++ runtime, stb) or loaded by the quantizer: never a dependency.
     for (const char* lib : {"libasan", "libstdc++6", "libgcc-s1", "libstb0", "libgomp1"})

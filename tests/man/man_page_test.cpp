@@ -44,7 +44,7 @@ const Page kPages[] = {
       "Error: --keep-palette keeps the image's own indices; -w, -h, -v and --dither do not apply.",
       "Error: image has a palette of N colors; format holds M.",
       "Error: image has a pixel of index I, past the end of its palette of N colors.",
-      "Error: image has N colors; indexed-8 holds 256."},
+      "Error: image has N colors; indexed-8 holds 256.", "Error: LVGL N has no color format word."},
      pixmint::kLongOptions},
     {"setwright",
      setwright::kOptionString,

@@ -131,4 +131,8 @@ int utc_year() {
     return utc.tm_year + 1900;
 }
 
+std::string lvgl_stand_in(int version) {
+    return std::string(LVFORGE_SOURCE_DIR) + "/tests/support/lvgl/v" + std::to_string(version) + "/lvgl.h";
+}
+
 }  // namespace lvforge::test

@@ -56,5 +56,8 @@ bool exists(const std::string& path);
 std::vector<std::string> list_dir(const std::string& path);
 // The current calendar year in UTC, as the generators print it in their banners.
 int utc_year();
+// Path of the stand-in lvgl.h of LVGL release `version` (tests/support/lvgl/v<version>/lvgl.h)
+// that generated C is compiled against.
+std::string lvgl_stand_in(int version);
 
 }  // namespace lvforge::test

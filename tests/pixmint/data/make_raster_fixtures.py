@@ -327,6 +327,10 @@ def refused():
         "png-stream-a-byte-short.png": (cut_stream, "png_data_short", "refuses"),
         "png-index-past-plte.png": (png(13, 7, 3, 4, entries=5, index_limit=16)[0], "png_index_outside_palette",
                                     "unsafe"),
+        # Found by fuzzing the guard: zlib refuses this compressed data, the decoder's inflater takes it.
+        "png-index-past-plte-zlib-refuses.png": (bytes.fromhex(
+            "89504e470d0a1a0a0000000d494844520000000d000000070403000000215eda290000000f504c54450d650750829e939f35d6bccc19d9634f07d3140000003a4944415478da"
+            "6360ce3cafdafdd08131b2a202f8eb99c22abaf69cfb20c03c4f68f396a3d75eb084ddbb770fc86798080613189f2b0181903c00e9eaf1f2f3f45ff50000000049454e44ae426082"), "png_index_outside_palette", "unsafe"),
         "png-index-past-plte-interlaced.png": (png(13, 7, 3, 8, interlaced=True, entries=60, index_limit=100)[0],
                                                "png_index_outside_palette", "unsafe"),
         "jpeg-scan-cut-end-marker-added.jpg": (baseline[:middle] + b"\xff\xd9", "jpeg_blocks_missing", "takes"),

@@ -8,8 +8,7 @@ using lvforge::test::read_file;
 using Bytes = std::vector<std::uint8_t>;
 
 Compiled compile(const lvforge::test::TempDir& dir, const std::string& var, int depth, int swap) {
-    lvforge::test::write_file(dir / "lvgl.h",
-                              read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/firmware/lvgl/lvgl.h"));
+    lvforge::test::write_file(dir / "lvgl.h", read_file(lvforge::test::lvgl_stand_in(7)));
     lvforge::test::write_file(dir / "lv_conf.h", "");
     const std::string src = var + "_dump.c", exe = dir / (var + "_dump");
     lvforge::test::write_file(dir / src, "#include <stdio.h>\n#include \"" + var +

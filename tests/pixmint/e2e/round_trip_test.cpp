@@ -43,9 +43,8 @@ TEST(RoundTrip, EveryDepthCompilesAndHoldsThePixels) {
     write_png(dir / "logo.png", w, h, 4);
     const auto gen = run_pixmint(dir.path(), {"-p", "logo.png", "-f", "true-color-alpha"});
     ASSERT_EQ(gen.status, 0) << gen.out;
-    // The example firmware's stand-in lvgl.h; the compiler flags below take the place of its lv_conf.h.
-    lvforge::test::write_file(dir / "lvgl.h",
-                              read_file(std::string(LVFORGE_SOURCE_DIR) + "/examples/firmware/lvgl/lvgl.h"));
+    // LVGL v7's stand-in lvgl.h; the compiler flags below take the place of its lv_conf.h.
+    lvforge::test::write_file(dir / "lvgl.h", read_file(lvforge::test::lvgl_stand_in(7)));
     lvforge::test::write_file(dir / "lv_conf.h", "");
     lvforge::test::write_file(
         dir / "dump.c",

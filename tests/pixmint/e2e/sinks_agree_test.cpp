@@ -106,6 +106,16 @@ Bytes decode(const Bytes& data, const std::string& format, int depth) {
         }
         return px;
     }
+    if (format == "rgb565a8") {
+        // LVGL v8: the 16-bit colour plane, then the alpha plane; v8 mixes 16-bit colours in 32 steps.
+        for (std::size_t i = 0; i < n; ++i) {
+            const unsigned v = data.at(i * 2) | unsigned{data.at(i * 2 + 1)} << 8;
+            std::uint8_t* o = &px[i * 4];
+            o[0] = widen(v >> 11, 5), o[1] = widen(v >> 5 & 63, 6), o[2] = widen(v & 31, 5);
+            o[3] = static_cast<std::uint8_t>((((data.at(n * 2 + i) + 4u) >> 3) * 255 + 16) / 32);
+        }
+        return px;
+    }
     const int bits = format.back() - '0';
     const std::size_t stride = (std::size_t{kW} * static_cast<std::size_t>(bits) + 7) / 8;
     const std::size_t palette = format.starts_with("indexed") ? (std::size_t{4} << bits) : 0;
@@ -120,7 +130,8 @@ Bytes decode(const Bytes& data, const std::string& format, int depth) {
         } else {
             const std::uint8_t* e = &data.at(v * 4);  // blue, green, red, alpha
             show_colour(e[2], e[1], e[0], depth, o);
-            o[3] = e[3];
+            // LVGL v7 chroma keys indexed images too: a colour shown as pure green is transparent.
+            o[3] = o[0] == 0 && o[1] == 255 && o[2] == 0 ? 0 : e[3];
         }
     }
     return px;
@@ -152,6 +163,7 @@ TEST(SinksAgree, TheBinTheArrayAndThePreviewHoldTheSameImage) {
         {"indexed-4", "16", {"--dither"}, ""},
         {"indexed-8", "8", {}, ""},
         {"alpha-2", "16", {}, ""},
+        {"rgb565a8", "16", {"--lvgl", "8", "--dither"}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format + " -d " + c.depth);

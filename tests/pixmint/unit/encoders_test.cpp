@@ -39,9 +39,17 @@ Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTr
 std::string c_file(const Job& job, const Bytes* pixels) {
     ImageRows rows(test::image_of(job.width, job.height, job.channels, pixels));
     return test::run_into(rows, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
-        const CFileSpec spec{
-            {"x.c", "x", "X"}, job.cf, Depth::all, job.premultiply, std::nullopt, job.width, job.height,
-            pixels != nullptr, {},     {}};
+        const CFileSpec spec{{"x.c", "x", "X"},
+                             job.cf,
+                             Depth::all,
+                             job.premultiply,
+                             false,
+                             std::nullopt,
+                             job.width,
+                             job.height,
+                             pixels != nullptr,
+                             {},
+                             {}};
         return std::make_unique<CSink>(out, spec, encoders);
     });
 }

@@ -1,5 +1,7 @@
 // The building blocks of the indexed, alpha-only and binary formats:
 // bit packing, alpha rounding, palettes, error diffusion and the preview PNG.
+#include "pixmint/pixels/formats.h"
+
 #include <gtest/gtest.h>
 #include <stb_image.h>
 
@@ -205,6 +207,113 @@ Bytes preview_of(RowSource& rows, const PreviewSpec& spec, bool dither = false) 
     EXPECT_EQ(w, static_cast<int>(spec.width));
     EXPECT_EQ(h, static_cast<int>(spec.height));
     return out;
+}
+
+TEST(FormatTable, EveryWordNamesItsFormatAndV8KeepsEveryV7Format) {
+    for (int i = 0; i <= static_cast<int>(ColorFormat::argb8888); ++i) {
+        const auto format = static_cast<ColorFormat>(i);
+        SCOPED_TRACE(word_of(format));
+        const LvglVersion first = in_release(format, LvglVersion::v7)   ? LvglVersion::v7
+                                  : in_release(format, LvglVersion::v8) ? LvglVersion::v8
+                                                                        : LvglVersion::v9;
+        EXPECT_EQ(format_of_word(word_of(format), first), format);
+        EXPECT_TRUE(!in_release(format, LvglVersion::v7) || in_release(format, LvglVersion::v8));
+    }
+}
+
+TEST(FormatTable, EachReleaseReadsItsOwnWords) {
+    using V = LvglVersion;
+    using F = ColorFormat;
+    struct Case {
+        const char* word;
+        V lvgl;
+        std::optional<F> format;
+    };
+    const Case cases[] = {
+        {"true-color", V::v7, F::true_color},
+        {"true-color", V::v9, std::nullopt},
+        {"raw-chroma-keyed", V::v8, F::raw_chroma_keyed},
+        {"raw-chroma-keyed", V::v9, std::nullopt},
+        {"rgb565a8", V::v7, std::nullopt},
+        {"rgb565a8", V::v8, F::rgb565a8},
+        {"rgb565a8", V::v9, F::rgb565a8},
+        {"indexed-auto", V::v7, F::indexed_auto},
+        {"indexed-auto", V::v9, F::indexed_auto},
+        {"indexed-4", V::v9, F::indexed_4},
+        {"i4", V::v9, F::indexed_4},
+        {"i4", V::v8, std::nullopt},
+        {"alpha-2", V::v9, F::alpha_2},
+        {"a2", V::v7, std::nullopt},
+        {"argb8888", V::v9, F::argb8888},
+        {"argb8888", V::v8, std::nullopt},
+        {"raw-alpha", V::v9, F::raw_alpha},
+        {"RGB565", V::v9, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.word) + " under " + std::to_string(static_cast<int>(c.lvgl)));
+        EXPECT_EQ(format_of_word(c.word, c.lvgl), c.format);
+    }
+}
+
+TEST(FormatTable, EachLayoutNamesAFormatByItsOwnConstant) {
+    using F = ColorFormat;
+    struct Case {
+        F format;
+        unsigned cf;
+        const char* constant;
+        unsigned cf9;
+        const char* constant9;
+    };
+    const Case cases[] = {
+        {F::true_color_alpha, 5, "LV_IMG_CF_TRUE_COLOR_ALPHA", 0, ""},
+        {F::indexed_2, 8, "LV_IMG_CF_INDEXED_2BIT", 0x08, "LV_COLOR_FORMAT_I2"},
+        {F::alpha_8, 14, "LV_IMG_CF_ALPHA_8BIT", 0x0E, "LV_COLOR_FORMAT_A8"},
+        {F::raw_alpha, 2, "LV_IMG_CF_RAW_ALPHA", 0x02, "LV_COLOR_FORMAT_RAW_ALPHA"},
+        {F::rgb565a8, 20, "LV_IMG_CF_RGB565A8", 0x14, "LV_COLOR_FORMAT_RGB565A8"},
+        {F::al88, 0, "", 0x15, "LV_COLOR_FORMAT_AL88"},
+        {F::xrgb8888, 0, "", 0x11, "LV_COLOR_FORMAT_XRGB8888"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(word_of(c.format));
+        EXPECT_EQ(cf_value(c.format), c.cf);
+        EXPECT_STREQ(cf_constant(c.format), c.constant);
+        EXPECT_EQ(cf_value_v9(c.format), c.cf9);
+        EXPECT_STREQ(cf_constant_v9(c.format), c.constant9);
+    }
+    // indexed-auto settles on the indexed format of the bits it needs, under every release.
+    EXPECT_TRUE(settled_on_image(F::indexed_auto));
+    EXPECT_EQ(format_with_bits(FormatFamily::indexed, 2), F::indexed_2);
+}
+
+TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
+    struct Case {
+        LvglVersion lvgl;
+        Depth depth;
+        std::uint8_t alpha, shown;
+    };
+    const Case cases[] = {
+        // v8 at 16 bits: lv_color_mix's ratio (alpha + 4) >> 3 of 32; 1 to 3 draw nothing, 252 up all.
+        {LvglVersion::v8, Depth::bits16, 3, 0},
+        {LvglVersion::v8, Depth::bits16, 4, 8},
+        {LvglVersion::v8, Depth::bits16, 128, 128},
+        {LvglVersion::v8, Depth::bits16, 251, 247},
+        {LvglVersion::v8, Depth::bits16, 252, 255},
+        // v8 at 8 bits, anti-aliasing off: the mask rounded at 128.
+        {LvglVersion::v8, Depth::bits8, 128, 0},
+        {LvglVersion::v8, Depth::bits8, 129, 255},
+        {LvglVersion::v8, Depth::bits24, 77, 77},
+        {LvglVersion::v7, Depth::bits16, 3, 3},
+        {LvglVersion::v7, Depth::bits8, 128, 128},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("v" + std::to_string(static_cast<int>(c.lvgl)) + " depth " +
+                     std::to_string(static_cast<int>(c.depth)) + " alpha " + std::to_string(c.alpha));
+        const Bytes px{10, 20, 30, c.alpha};
+        ImageRows rows(test::image_of(1, 1, 4, &px));
+        const Bytes shown = preview_of(rows, {ColorFormat::true_color_alpha, c.depth, 1, 1, {}, c.lvgl});
+        ASSERT_EQ(shown.size(), 4u);
+        EXPECT_EQ(shown[3], c.shown);
+    }
 }
 
 TEST(Preview, PngHoldsWhatTheDeviceShows) {
