@@ -61,16 +61,8 @@ bool DeflateEnd::step() {
     zs_.next_out = out_.data();
     zs_.avail_out = static_cast<uInt>(out_.size());
     const int r = inflate(&zs_, Z_NO_FLUSH);
-    decoded_ += out_.size() - zs_.avail_out;
     if (r == Z_STREAM_END) ended_ = true;
     return r == Z_OK || r == Z_STREAM_END || r == Z_BUF_ERROR;
-}
-
-bool DeflateEnd::reach(std::uint64_t decoded) {
-    if (!ready_) return false;
-    while (decoded_ < decoded && !ended_)
-        if (!step()) return false;
-    return decoded_ >= decoded;
 }
 
 bool DeflateEnd::ends_properly() {

@@ -2,7 +2,7 @@
 // decoder needs it: the streaming decoder stops reading once it has every
 // row, but the reference decoder refuses a stream that breaks off after its
 // last row and before its final block is complete. So the data is inflated
-// once more alongside the rows, its output thrown away, up to the stream's
+// once more beside the rows, its output thrown away, up to the stream's
 // proper end.
 #pragma once
 
@@ -27,9 +27,6 @@ class DeflateEnd {
     DeflateEnd(const DeflateEnd&) = delete;
     DeflateEnd& operator=(const DeflateEnd&) = delete;
 
-    // Inflates until at least `decoded` bytes have come out in all; false when the data is corrupt
-    // or ends first.
-    bool reach(std::uint64_t decoded);
     // Inflates the rest; true when the stream's final block ends within the data and at least two
     // bytes follow it (the checksum's, normally). The reference decoder refuses to decode a code
     // with fewer than 16 bits of data left after its start: a stream whose checksum is cut off may
@@ -52,7 +49,6 @@ class DeflateEnd {
     bool ended_ = false;
     std::size_t span_ = 0;         // the data span being read
     std::uint64_t span_read_ = 0;  // bytes of it fed so far
-    std::uint64_t decoded_ = 0;
     std::vector<std::uint8_t> in_, out_;
 };
 

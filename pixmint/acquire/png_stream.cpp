@@ -61,6 +61,13 @@ PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, cons
 
 bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
     if (failed_ || count > layout_.height - next_row_) return false;
+    // The second inflate, that finds where the compressed data ends, runs beside the decoding on a
+    // thread of its own; without one it runs after the last row.
+    if (!checked_ && !end_check_ && next_row_ == 0) {
+        end_check_ =
+            std::make_unique<Worker>([this] { data_ends_properly_ = deflate_end_->ends_properly(); });
+        if (!end_check_->started()) end_check_.reset();
+    }
     const std::size_t stored = convert_.stored_row_bytes();
     const std::size_t row_bytes = std::size_t{layout_.width} * static_cast<std::size_t>(layout_.channels);
     for (std::uint32_t i = 0; i < count && !failed_; ++i, ++next_row_) {
@@ -71,17 +78,18 @@ bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
         failed_ = !(r == 0 || (r == SPNG_EOI && last)) || !convert_.convert(in, out);
     }
     if (failed_) return false;
-    // The second inflate keeps pace with the rows (each row is its filter byte and its samples), and
-    // after the last one the stream must end where it should. Once is enough: a later pass over
-    // the same bytes decodes them the same way.
-    if (checked_) return true;
-    const std::uint64_t decoded = std::uint64_t{next_row_} * (stored + 1);
-    failed_ =
-        !deflate_end_->reach(decoded) || (next_row_ == layout_.height && !deflate_end_->ends_properly());
-    if (!failed_ && next_row_ == layout_.height) {
-        checked_ = true;
-        deflate_end_.reset();
+    // Once the last row is decoded, the stream must end where it should. Once is enough: a later
+    // pass over the same bytes decodes them the same way.
+    if (checked_ || next_row_ != layout_.height) return true;
+    if (end_check_) {
+        end_check_->join();
+    } else {
+        data_ends_properly_ = deflate_end_->ends_properly();
     }
+    failed_ = !data_ends_properly_;
+    checked_ = !failed_;
+    end_check_.reset();
+    deflate_end_.reset();
     return !failed_;
 }
 

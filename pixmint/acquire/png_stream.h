@@ -17,6 +17,7 @@
 #include "pixmint/acquire/png_rows.h"
 #include "pixmint/pixels/row_source.h"
 #include "pixmint/pixels/spng_library.h"
+#include "pixmint/pixels/worker.h"
 
 namespace pixmint {
 
@@ -60,6 +61,8 @@ class PngStream final : public RowSource {
     PngLayout layout_;
     PngRowConverter convert_;
     std::unique_ptr<DeflateEnd> deflate_end_;
+    std::unique_ptr<Worker> end_check_;  // inflating the data to its end, beside the decoding
+    bool data_ends_properly_ = false;    // what end_check_ found
     Context ctx_;
     std::vector<std::uint8_t> stored_;  // one row as stored, when it needs converting
     std::uint32_t next_row_ = 0;

@@ -9,7 +9,7 @@ namespace pixmint {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = std::size_t{256} << 10;
+constexpr std::size_t kChunkBytes = std::size_t{64} << 10;
 // Chunks decoded ahead of the encoders: enough to ride out an uneven chunk on either side.
 constexpr std::size_t kChunksAhead = 4;
 
