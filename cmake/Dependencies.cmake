@@ -20,3 +20,4 @@ pkg_check_modules(IMAGEQUANT REQUIRED imagequant)
 pkg_check_modules(SPNG REQUIRED spng)
 # LZ4 block compression for v9's --compress lz4, linked as usual.
 pkg_check_modules(LZ4 REQUIRED IMPORTED_TARGET liblz4)
+find_package(Threads REQUIRED)

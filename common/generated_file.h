@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "common/banner_year.h"
@@ -24,5 +25,8 @@ std::optional<OutputFailure> write_generated_file(std::string_view out_path,
 // there is no year (the time could not be turned into a UTC date).
 void append_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix,
                    std::string_view attr_name, BannerYear year);
+// The text append_c_head() appends, for writers that lay their file out before writing it.
+std::string c_head_text(const char* banner_fmt, const char* guard_prefix, std::string_view attr_name,
+                        BannerYear year);
 
 }  // namespace lvforge

@@ -30,6 +30,12 @@ Result<void, OutputFailure> OutputSet::add(std::string_view path, Body body) {
     return {};
 }
 
+Result<SafeOutput*, OutputFailure> OutputSet::open(std::string_view path) {
+    auto added = add(path, Body());
+    if (!added.ok()) return added.error();
+    return staged_.back().file.get();
+}
+
 Result<void, OutputFailure> OutputSet::commit() {
     if (failure_) return fail(*failure_);
     for (const bool in_place : {false, true}) {
@@ -47,8 +53,8 @@ Result<void, OutputFailure> OutputSet::commit() {
 }
 
 std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
-    bool body_ok;
-    {
+    bool body_ok = true;
+    if (staged.body) {
         TextSink sink(*staged.file);
         if (sink.ok()) staged.body(sink);
         body_ok = sink.flush();

@@ -36,6 +36,12 @@ class OutputSet {
     // then lands nothing.
     Result<void, OutputFailure> add(std::string_view path, Body body);
 
+    // Opens `path` as add() does, for the caller to write itself before commit(), which then only
+    // closes it and renames it into place with the others. The file stays the set's; the pointer
+    // is good until commit() or the set's end. Should the caller write to a device or FIFO, it
+    // writes it after the temporary files, as commit() would.
+    Result<SafeOutput*, OutputFailure> open(std::string_view path);
+
     // Writes and closes every output, those on temporary files first and devices or FIFOs last
     // (what they were sent can't be taken back), then renames every temporary file into place.
     // Stops at the first failure and returns it; then nothing is renamed and every temporary
@@ -47,7 +53,7 @@ class OutputSet {
     struct Staged {
         std::string path;                  // as given, for the messages
         std::unique_ptr<SafeOutput> file;  // open, nothing written yet
-        Body body;
+        Body body;                         // empty for a file the caller writes
     };
 
     // Writes `staged`'s body and closes its file; why not when that failed.

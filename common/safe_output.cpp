@@ -120,6 +120,27 @@ bool SafeOutput::write(const void* data, std::size_t n) {
     return true;
 }
 
+bool SafeOutput::write_at(std::uint64_t offset, const void* data, std::size_t n) {
+    if (!positional() || failed_) return false;
+    const char* p = static_cast<const char*>(data);
+    while (n > 0) {
+        const ssize_t w = ::pwrite(fd_.get(), p, n, static_cast<off_t>(offset));
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            failed_ = true;
+            return false;
+        }
+        p += w;
+        n -= static_cast<std::size_t>(w);
+        offset += static_cast<std::uint64_t>(w);
+    }
+    return true;
+}
+
+void SafeOutput::reserve(std::uint64_t size) {
+    if (positional() && size > 0) ::fallocate(fd_.get(), 0, 0, static_cast<off_t>(size));
+}
+
 Result<void, SafeOutput::Failure> SafeOutput::finish() {
     if (fd_.valid()) {
         if (!fd_.close()) failed_ = true;
@@ -156,6 +177,11 @@ void SafeOutput::remove_temp() {
     ::unlink(temp_path_.c_str());
     forget_temp_file(temp_path_);
     temp_path_.clear();
+}
+
+bool is_written_in_place(const char* path) {
+    struct stat st {};
+    return ::stat(path, &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
 }
 
 void ignore_file_size_signal() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "common/result.h"
@@ -32,6 +33,18 @@ class SafeOutput {
     Result<void, Failure> open(const char* path);
     // Writes all `n` bytes; false once any write has failed (failures are sticky).
     bool write(const void* data, std::size_t n);
+    // True once a write has failed.
+    bool failed() const { return failed_; }
+    // True when the output is an open temporary file, which write_at() may fill in any order.
+    bool positional() const { return fd_.valid() && !in_place_; }
+    // Writes all `n` bytes at `offset` of a positional() output, leaving the position write()
+    // continues from alone; false once any write has failed (failures are sticky, shared with
+    // write()). One thread at a time may write.
+    bool write_at(std::uint64_t offset, const void* data, std::size_t n);
+    // Sets aside the blocks of a positional() output's first `size` bytes before they are written
+    // out of order, which costs the file system less than finding them one write at a time. The
+    // file is then `size` bytes long. Where the file system can't do that, nothing happens.
+    void reserve(std::uint64_t size);
     // Closes the file, the close checked; a temporary file stays where it is until commit() or
     // discard(). On failure removes it. Repeating it returns the first result.
     Result<void, Failure> finish();
@@ -56,6 +69,10 @@ class SafeOutput {
     std::string path_;
     std::string temp_path_;
 };
+
+// True when an output at `path` would be written in place rather than replaced: an existing
+// device or FIFO, also behind a link (see SafeOutput::open).
+bool is_written_in_place(const char* path);
 
 // Makes an exceeded file-size limit a failed write (EFBIG) instead of a
 // signal that would kill the process with a temporary file left behind.

@@ -14,10 +14,13 @@
 #include "pixmint/cli/command_line.h"
 #include "pixmint/cli/messages.h"
 #include "pixmint/output/bin_file.h"
-#include "pixmint/output/bin_layout.h"
+#include "pixmint/output/bin_sink.h"
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/preview_file.h"
-#include "pixmint/pixels/block_image.h"
+#include "pixmint/output/run_outputs.h"
+#include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/image_rows.h"
+#include "pixmint/pixels/indexed_rows.h"
 #include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
@@ -28,14 +31,16 @@ void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-// The LVGL v9 layout of `image`: its data block encoded once, then the C file (or the .bin) and
-// the preview, landing together. `failed`: a failure already reported, the files written all the
+// The LVGL v9 layout of the image: its data block encoded once, whole, then the C file (or the
+// .bin) and the preview, landing together. `failed`: a failure already reported, the files written all the
 // same.
 int convert_v9(const Options& options, const std::string& out_path, lvforge::BannerYear year,
                const Acquired& acquired, bool failed) {
-    const Image& image = acquired.image;
+    // The image in memory (the caller decoded it whole), or none after a failed resize.
+    auto& rows = static_cast<ImageRows&>(*acquired.rows);
+    const Image& image = rows.image();
     Encoding encoding = options.encoding();
-    auto encoded = encode_v9_image(encoding, options.image_path, image,
+    auto encoded = encode_v9_image(encoding, acquired.file.span(), image,
                                    acquired.own_palette ? &*acquired.own_palette : nullptr);
     if (!encoded.ok()) {
         print(message(encoded.error(), options.image_path));
@@ -104,42 +109,46 @@ int convert(int argc, char** argv) {
         if (!acquired.failure->output_still_written) return 1;
         failed = true;
     }
-    const Image& image = acquired.image;
-    // v9's layout of the image: its own header, its own formats.
-    if (options.lvgl == LvglVersion::v9) return convert_v9(options, out_path, year.value(), acquired, failed);
+    // v9's layout of the image: its own header, its own formats, encoded whole.
+    if (options.lvgl == LvglVersion::v9) {
+        acquired.rows = whole_image(std::move(acquired.rows));
+        if (acquired.rows == nullptr) {
+            print(message(fatal(FailureKind::image_load), options.image_path));
+            return 1;
+        }
+        return convert_v9(options, out_path, year.value(), acquired, failed);
+    }
     Encoding encoding = options.encoding();
-    auto block = pack_image(encoding, options.image_path, image,
-                            acquired.own_palette ? &*acquired.own_palette : nullptr);
-    if (!block.ok()) {
-        print(message(block.error(), options.image_path));
+    RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
+    if (family_of(encoding.format) == FormatFamily::indexed) {
+        if (image.rows->has_pixels()) {
+            // A palette needs every pixel before any index can be written.
+            auto indexed = index_image(encoding.format, std::move(image.rows),
+                                       std::move(acquired.own_palette), encoding.dither);
+            if (!indexed.ok()) {
+                print(message(indexed.error(), options.image_path));
+                return 1;
+            }
+            image.palette = indexed.value()->palette();
+            encoding.format = indexed.value()->format();
+            image.rows = std::move(indexed.value());
+        } else if (settled_on_image(encoding.format)) {
+            // Nothing to settle indexed-auto on (a failed resize, already reported): the largest.
+            encoding.format = ColorFormat::indexed_8;
+        }
+    }
+    // From here on the format is the one the image is indexed in: indexed-auto has settled on it.
+
+    // Every output of the run lands together or not at all, the image streaming into them.
+    const RunOutputs where{options.names, options.binary, options.preview_path, year.value()};
+    const OutputsReport report = write_outputs(where, encoding, std::move(image));
+    if (report.failure) {
+        print(message(*report.failure, options.image_path));
         return 1;
     }
-    const BlockImage* packed = block.value() ? &*block.value() : nullptr;
-    // From here on the format is the one the block holds: indexed-auto has settled on the image.
-    if (packed != nullptr) encoding.format = packed->format;
-
-    // Every output of the run lands together or not at all: all are opened, then written, and
-    // renamed into place only when each one succeeded.
-    lvforge::OutputSet outputs;
-    lvforge::Result<void, lvforge::OutputFailure> landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
-        if (options.binary) {
-            append_bin_file(encoding, image, packed, out);
-        } else {
-            append_c_file(options.names, encoding, year.value(), image, packed, out);
-        }
-    });
-    if (landed.ok()) {
-        print(depth_line(options.depth));
-        // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-        if (options.preview_path && image.pixels != nullptr) {
-            landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
-                append_preview_file(encoding, image, packed, out);
-            });
-        }
-    }
-    if (landed.ok()) landed = outputs.commit();
-    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
-    return (failed || !landed.ok()) ? 1 : 0;
+    if (report.opened) print(depth_line(options.depth));
+    if (report.output) print(lvforge::output_failure_message(*report.output));
+    return (failed || report.output) ? 1 : 0;
 }
 
 }  // namespace

@@ -14,10 +14,15 @@
 #include <optional>
 #include <span>
 
+#include "pixmint/acquire/png_layout.h"
 #include "pixmint/acquire/png_palette.h"
+#include "pixmint/acquire/png_stream.h"
 #include "pixmint/acquire/raster_guard.h"
 #include "pixmint/acquire/size_plan.h"
+#include "pixmint/acquire/stb_decode.h"
 #include "pixmint/acquire/svg_document.h"
+#include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/image_rows.h"
 
 namespace pixmint {
 
@@ -66,8 +71,12 @@ constexpr std::size_t kHeadBytes = std::size_t{4} << 20;
 // stored without compression takes. A longer file is no image the decoder would read to its end.
 constexpr std::uint64_t kMaxBytesPerPixel = 16;
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 using Bytes = std::unique_ptr<std::uint8_t[]>;
+
+// Decoded pixels (as RGBA) from which a PNG is streamed: below them, one chunk of rows or a few
+// hold the whole image, and the reference decoder alone is done sooner than two threads are set
+// up and libspng loaded.
+constexpr std::uint64_t kStreamFromBytes = std::uint64_t{512} << 10;
 
 // `n` bytes read from `f` into a new buffer; null when there is no memory or fewer arrive.
 Bytes read_bytes(std::FILE* f, std::size_t n) {
@@ -107,15 +116,20 @@ lvforge::Result<Image, Failure> palette_colors(const PalettePng& png) {
 
 // Decodes a raster file of one of pixmint's formats, whatever its extension claims; any other
 // content is refused before its header is read. The size declared in the file's head decides
-// before the file is read whole; the raster guard then sees all of its bytes before the decoder
-// does. The decoder reads the same open file again rather than a copy in memory, so the
-// file's bytes and the decoder's own buffers are never held at once. With --keep-palette the
-// file's bytes are read as a palette PNG instead, into `own`.
-lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& final_size,
-                                              std::optional<IndexedImage>& own) {
+// before the file is read whole; the raster guard then sees all of its bytes before a decoder
+// does. A plain PNG large enough becomes a stream of rows decoded later, as they are written: the
+// guard walks its chunks now and its decoding checks its data as it goes (a guard that inflated
+// it first would decode it twice). Anything else is decoded here by the reference decoder. Either
+// reads the same open file again rather than a copy in memory, so the file's bytes and the
+// decoder's buffers are never held at once, except for a raw format, whose bytes are kept (in
+// `keep`) as its data and decoded from memory. With --keep-palette the file's bytes are read as a
+// palette PNG instead, into `own`.
+lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options& options, Size& final_size,
+                                                                   std::optional<IndexedImage>& own,
+                                                                   FileBytes& keep) {
     const std::string& path = options.image_path;
     if (!is_regular_file(path)) return fatal(FailureKind::image_load);
-    File f(std::fopen(path.c_str(), "rb"), std::fclose);
+    FileHandle f(std::fopen(path.c_str(), "rb"));
     struct stat st {};
     if (f == nullptr || ::fstat(::fileno(f.get()), &st) != 0 || st.st_size < 0 || st.st_size > INT_MAX) {
         return fatal(FailureKind::image_load);
@@ -143,8 +157,13 @@ lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& fina
         return fatal(FailureKind::image_load);
     }
     const std::span<const std::uint8_t> bytes(whole.get(), length);
+    std::optional<PngLayout> png;
+    if (!options.keep_palette) {
+        png = plain_png_layout(bytes);
+        if (png && std::uint64_t{png->width} * png->height * 4 < kStreamFromBytes) png.reset();
+    }
     // A declared size too large to decode is a better reason than missing data, though.
-    const RasterVerdict verdict = check_raster(bytes);
+    const RasterVerdict verdict = png ? check_raster_chunks(bytes) : check_raster(bytes);
     declared = declared_size(bytes);
     if (!declared.ok()) return declared.error();
     planned = plan_size(options, declared.value());
@@ -155,31 +174,38 @@ lvforge::Result<Image, Failure> decode_raster(const Options& options, Size& fina
         options.keep_palette && verdict == RasterVerdict::png_index_outside_palette;
     if (verdict != RasterVerdict::decodable && !own_palette_reads_it) return fatal(FailureKind::image_load);
     if (options.keep_palette) {
-        auto png = read_palette_png(bytes);
-        if (!png.ok()) return png.error();
-        planned = plan_size(options, {png.value().width, png.value().height});
+        auto palette_png = read_palette_png(bytes);
+        if (!palette_png.ok()) return palette_png.error();
+        planned = plan_size(options, {palette_png.value().width, palette_png.value().height});
         if (!planned.ok()) return planned.error();
         final_size = planned.value();
-        auto image = palette_colors(png.value());
-        if (image.ok()) own = std::move(png.value().indexed);
-        return image;
+        auto image = palette_colors(palette_png.value());
+        if (!image.ok()) return image.error();
+        own = std::move(palette_png.value().indexed);
+        return std::unique_ptr<RowSource>(std::make_unique<ImageRows>(std::move(image.value())));
+    }
+    const bool raw = family_of(options.format) == FormatFamily::raw;
+    if (raw) {
+        keep.data = std::move(whole);
+        keep.size = length;
+    }
+    if (png) {
+        if (auto stream = PngStream::open(f, keep.span(), *png)) {
+            final_size = planned.value();
+            return std::unique_ptr<RowSource>(std::move(stream));
+        }
+        // libspng refused the file's head: the reference decoder decides, after the whole guard.
+        if (check_raster(bytes) != RasterVerdict::decodable) return fatal(FailureKind::image_load);
     }
     whole.reset();
-
-    int w = 0, h = 0, comp = 0;
-    Image image;
-    std::rewind(f.get());
-    image.pixels = PixelBuffer(stbi_load_from_file(f.get(), &w, &h, &comp, 0), PixelRelease{stbi_image_free});
-    if (image.pixels == nullptr || w < 0 || h < 0 || comp < 1 || comp > 4)
-        return fatal(FailureKind::image_load);
-    image.width = static_cast<std::uint32_t>(w);
-    image.height = static_cast<std::uint32_t>(h);
-    image.channels = comp;
+    auto decoded = stb_decode(f.get(), keep.span());
+    if (!decoded.ok()) return decoded.error();
+    Image& image = decoded.value();
     // The pixels decide should they disagree with the header.
     planned = plan_size(options, {image.width, image.height});
     if (!planned.ok()) return planned.error();
     final_size = planned.value();
-    return image;
+    return std::unique_ptr<RowSource>(std::make_unique<ImageRows>(std::move(image)));
 }
 
 // The component the resampler treats as alpha: the last one of grey + alpha and of RGBA, so that
@@ -232,17 +258,23 @@ Image resample(const Image& source, std::uint32_t width, std::uint32_t height) {
     return out;
 }
 
+// A resampled image, and why it has no pixels when it has none.
+struct Resized {
+    Image image;
+    std::optional<Failure> failure;
+};
+
 // Resamples `source` to `size` (planned, so within the size limit), in as many passes as keep the
 // resampler's working memory bounded. A failed resampling is a pending failure: the result then
 // has the target size but no pixels.
-Acquired resize(Image source, Size size) {
+Resized resize(Image source, Size size) {
     Image current = std::move(source);
     do {
         const std::uint32_t height =
             next_pass_height(current.height, size.height, size.width, current.channels);
         current = resample(current, size.width, height);
     } while (current.pixels != nullptr && current.height != size.height);
-    Acquired out;
+    Resized out;
     if (current.pixels == nullptr) {
         current.height = size.height;
         out.failure = pending(FailureKind::resize_alloc);
@@ -254,13 +286,37 @@ Acquired resize(Image source, Size size) {
 }  // namespace
 
 Acquired acquire_image(const Options& options) {
+    Acquired out;
     Size size;
-    std::optional<IndexedImage> own;
-    auto decoded =
-        options.kind == ImageKind::svg ? decode_svg(options, size) : decode_raster(options, size, own);
-    if (!decoded.ok()) return {Image{}, decoded.error(), std::nullopt};
-    if (wants_resize(options)) return resize(std::move(decoded.value()), size);
-    return {std::move(decoded.value()), std::nullopt, std::move(own)};
+    if (options.kind == ImageKind::svg) {
+        auto rendered = decode_svg(options, size);
+        if (!rendered.ok()) {
+            out.failure = rendered.error();
+            return out;
+        }
+        out.rows = std::make_unique<ImageRows>(std::move(rendered.value()));
+    } else {
+        auto decoded = decode_raster(options, size, out.own_palette, out.file);
+        if (!decoded.ok()) {
+            out.failure = decoded.error();
+            return out;
+        }
+        out.rows = std::move(decoded.value());
+    }
+    if (!wants_resize(options)) return out;
+    // The resampler takes the image whole: a stream is decoded into memory first. A palette does
+    // not survive resampling.
+    out.own_palette.reset();
+    out.rows = whole_image(std::move(out.rows));
+    if (out.rows == nullptr) {
+        out.failure = fatal(FailureKind::image_load);
+        return out;
+    }
+    auto* whole = static_cast<ImageRows*>(out.rows.get());
+    Resized resized = resize(whole->take(), size);
+    out.rows = std::make_unique<ImageRows>(std::move(resized.image));
+    out.failure = resized.failure;
+    return out;
 }
 
 }  // namespace pixmint

@@ -172,7 +172,7 @@ bool indices_within_palette(std::span<const std::uint8_t> raw, const Header& h, 
 
 }  // namespace
 
-RasterVerdict check_png(std::span<const std::uint8_t> file) {
+RasterVerdict check_png(std::span<const std::uint8_t> file, PngReach reach) {
     RasterReader in(file);
     in.skip(8);  // signature
     std::vector<std::span<const std::uint8_t>> data;
@@ -184,6 +184,7 @@ RasterVerdict check_png(std::span<const std::uint8_t> file) {
         const std::uint32_t type = in.u32be();
         if (type == kChunkEnd) {
             if (data.empty()) return RasterVerdict::decodable;  // it refuses an image without data
+            if (reach == PngReach::chunks) return RasterVerdict::decodable;
             const std::vector<std::span<const std::uint8_t>> chunks = data;
             // The decoder checks the two-byte zlib header itself; the stream starts after it.
             std::size_t skip = zlib_header ? 2 : 0;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "pixmint/acquire/spng_library.h"
+#include "pixmint/pixels/spng_library.h"
 
 namespace pixmint {
 

@@ -16,9 +16,15 @@ RasterVerdict check_bmp(std::span<const std::uint8_t> file);
 // its table, and the background colour the rest of the screen takes in the global table.
 RasterVerdict check_gif(std::span<const std::uint8_t> file);
 
-// A PNG: its chunks within the file, its compressed image data ending within them, its palette
-// indices within its palette.
-RasterVerdict check_png(std::span<const std::uint8_t> file);
+// How far a PNG walk goes.
+enum class PngReach {
+    chunks,  // the chunks within the file
+    data,    // besides, the compressed image data ending within them, the palette indices within the palette
+};
+
+// A PNG: its chunks within the file, and with `reach` data its compressed image data ending within
+// them and its palette indices within its palette.
+RasterVerdict check_png(std::span<const std::uint8_t> file, PngReach reach);
 
 // How far a JPEG walk goes.
 enum class JpegReach {

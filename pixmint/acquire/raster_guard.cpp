@@ -48,7 +48,7 @@ RasterVerdict check_raster(std::span<const std::uint8_t> file) {
     if (!format) return RasterVerdict::unknown_format;
     switch (*format) {
         case RasterFormat::png:
-            return check_png(file);
+            return check_png(file, PngReach::data);
         case RasterFormat::bmp:
             return check_bmp(file);
         case RasterFormat::gif:
@@ -57,6 +57,11 @@ RasterVerdict check_raster(std::span<const std::uint8_t> file) {
             return check_jpeg(file, JpegReach::whole_image);
     }
     return RasterVerdict::unknown_format;
+}
+
+RasterVerdict check_raster_chunks(std::span<const std::uint8_t> file) {
+    if (raster_format(file) == RasterFormat::png) return check_png(file, PngReach::chunks);
+    return check_raster(file);
 }
 
 }  // namespace pixmint

@@ -81,4 +81,9 @@ RasterVerdict check_raster_header(std::span<const std::uint8_t> head);
 // Reads nothing outside `file`.
 RasterVerdict check_raster(std::span<const std::uint8_t> file);
 
+// check_raster without what a PNG's compressed data holds (where it ends, which palette entries
+// its pixels name): for a PNG decoded as it is streamed, whose decoding checks both as it goes and
+// leaves the file to check_raster and the decoder should either fail.
+RasterVerdict check_raster_chunks(std::span<const std::uint8_t> file);
+
 }  // namespace pixmint

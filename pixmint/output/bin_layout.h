@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "pixmint/pixels/limits.h"
-#include "pixmint/pixels/rgba_image.h"
 
 namespace pixmint {
 
@@ -16,17 +15,5 @@ std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height)
 
 // The whole file: the header word, little-endian, then `body`.
 std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body);
-
-// How true-colour pixels are laid out at one depth.
-struct TrueColorLayout {
-    int depth = 16;            // 8, 16 or 32
-    bool swap = false;         // 16 only: the two colour bytes swapped (LV_COLOR_16_SWAP)
-    bool alpha = false;        // an alpha byte follows the colour bytes (true-color-alpha)
-    bool premultiply = false;  // 32 only: colour scaled by alpha / 256 for the zintra GPU
-};
-
-// The pixels as LVGL stores them for `layout`: the same bytes the map array's section of that
-// depth holds. At 32 bits the fourth byte is the alpha, or 255 without `alpha`.
-std::vector<std::uint8_t> true_color_bytes(const RgbaImage& img, const TrueColorLayout& layout);
 
 }  // namespace pixmint

@@ -1,16 +1,17 @@
 #include "pixmint/output/c_file.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 #include "common/generated_file.h"
-#include "pixmint/output/block_map.h"
-#include "pixmint/output/true_color_sections.h"
+#include "pixmint/output/hex_lines.h"
+#include "pixmint/output/section_comments.h"
 #include "pixmint/output/v9_descriptor.h"
-#include "pixmint/pixels/depth_reduction.h"
-#include "pixmint/pixels/formats.h"
-#include "pixmint/pixels/rgba_image.h"
 
 namespace pixmint {
 
 namespace {
+
 constexpr const char* kBanner =
     "/*\n * Generated in %d by pixmint from an image file.\n * LVGL image data: one pixel section per "
     "LV_COLOR_DEPTH,\n * followed by its lv_img_dsc_t descriptor.\n * Do not edit by hand; regenerate it "
@@ -21,20 +22,138 @@ constexpr const char* kBannerV9 =
     " * followed by its lv_image_dsc_t descriptor.\n * Do not edit by hand; regenerate it from the source "
     "image.\n */\n\n";
 
-// The pixels the section of `depth` (8 or 16) encodes: with --dither, the image diffused for
-// that depth and held in `keep`; otherwise the image itself.
-PixelView section_pixels(bool dither, const PixelView& px, int depth, RgbaImage& keep) {
-    if (!dither || px.data == nullptr) return px;
-    keep = reduce_depth(to_rgba(px.data, px.width, px.height, px.channels), depth, true);
-    return {keep.px.data(), keep.width, keep.height, 4};
+// printf into a string, for the few header lines.
+std::string textf(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string textf(const char* fmt, ...) {
+    va_list ap;
+    va_start(ap, fmt);
+    va_list again;
+    va_copy(again, ap);
+    const int n = std::vsnprintf(nullptr, 0, fmt, ap);
+    va_end(ap);
+    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    std::vsnprintf(out.data(), out.size() + 1, fmt, again);
+    va_end(again);
+    return out;
 }
+
 }  // namespace
 
-void append_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
-                   const Image& image, const BlockImage* packed, lvforge::TextSink& out) {
-    append_head(names.attr_name, year, out);
-    append_map_array(names, encoding, image, packed, out);
-    append_descriptor(names.var_name, encoding.format, image, packed, out);
+bool selects(Depth depth, Section section) {
+    switch (section) {
+        case Section::bits8:
+            return depth == Depth::bits8 || depth == Depth::all;
+        case Section::bits16:
+        case Section::bits16_swap:
+            return depth == Depth::bits16 || depth == Depth::all;
+        case Section::bits32:
+            // 24 on the command line selects the 32-bit section.
+            return depth == Depth::bits24 || depth == Depth::all;
+    }
+    return false;
+}
+
+TrueColorLayout section_layout(Section section, ColorFormat format, bool premultiply) {
+    const bool alpha = format == ColorFormat::true_color_alpha;
+    switch (section) {
+        case Section::bits8:
+            return {8, false, alpha, false};
+        case Section::bits16:
+            return {16, false, alpha, false};
+        case Section::bits16_swap:
+            return {16, true, alpha, false};
+        case Section::bits32:
+            break;
+    }
+    return {32, false, alpha, premultiply};
+}
+
+std::string section_opening(Section section, ColorFormat format) {
+    const SectionComments& info = section_comments(format);
+    switch (section) {
+        case Section::bits8:
+            return std::string("#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n") + info.comment_8bit + "\n";
+        case Section::bits16:
+            return std::string("#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n") + info.comment_16bit +
+                   "\n";
+        case Section::bits16_swap:
+            return std::string("#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n") +
+                   info.comment_16bit_swap + "\n";
+        case Section::bits32:
+            break;
+    }
+    return std::string("#if LV_COLOR_DEPTH == 32\n") + info.comment_32bit + "\n";
+}
+
+std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear year) {
+    return lvforge::c_head_text(kBanner, "LV_ATTRIBUTE_IMG_", names.attr_name, year) +
+           "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_" + names.attr_name +
+           " uint8_t " + names.var_name + "_map[] = {\n";
+}
+
+std::string block_opening(ColorFormat format, const std::uint8_t* palette, std::size_t palette_bytes,
+                          bool swapped) {
+    const int bits = bits_of(format);
+    switch (family_of(format)) {
+        case FormatFamily::alpha_plane: {
+            // LVGL v8 reads the colour plane as lv_color_t and finds the alpha plane after
+            // sizeof(lv_color_t) * w * h bytes: at any other depth it would read past the array, and
+            // with the other LV_COLOR_16_SWAP setting every colour comes out wrong. Refused at
+            // compile time instead.
+            const char* swap_value = swapped ? "1" : "0";
+            return textf("#if LV_COLOR_DEPTH != 16 || LV_COLOR_16_SWAP != %s\n", swap_value) +
+                   textf(
+                       "#error \"LV_IMG_CF_RGB565A8 data for LV_COLOR_DEPTH 16 and LV_COLOR_16_SWAP "
+                       "%s\"\n#endif\n",
+                       swap_value) +
+                   (swapped ? "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit BUT the 2 bytes are "
+                              "swapped*/\n"
+                            : "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit*/\n");
+        }
+        case FormatFamily::direct:
+            break;
+        case FormatFamily::indexed: {
+            std::string out =
+                textf("  /*Palette: %d colors of Blue, Green, Red, Alpha: 8 bit each*/\n", 1 << bits);
+            out.resize(out.size() + hex_lines_size(palette_bytes, 4));
+            format_hex_lines(palette, palette_bytes, 4,
+                             out.data() + out.size() - hex_lines_size(palette_bytes, 4));
+            return out +
+                   textf("  /*Pixel format: Index %d bit, every row starting on a byte boundary*/\n", bits);
+        }
+        case FormatFamily::alpha:
+            return textf("  /*Pixel format: Alpha %d bit, every row starting on a byte boundary*/\n", bits);
+        case FormatFamily::raw:
+            return "  /*The image file as it is*/\n";
+        case FormatFamily::true_color:
+            break;
+    }
+    return {};
+}
+
+std::string tail_text(const lvforge::OutputNames& names, ColorFormat format, std::uint32_t width,
+                      std::uint32_t height, std::optional<std::size_t> block_bytes) {
+    const char* var_name = names.var_name.c_str();
+    std::string out = "};\n\n";
+    out += textf("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t %s = {\n", var_name);
+    // header.always_zero is always 0 for an image held in memory.
+    out += "  .header.always_zero = 0,\n";
+    out += textf("  .header.w = %u,\n", width);
+    out += textf("  .header.h = %u,\n", height);
+    // A true-color-alpha pixel carries an alpha byte after its colour: LVGL sizes such images by
+    // LV_IMG_PX_SIZE_ALPHA_BYTE, and whatever copies or caches by data_size needs all of it. The
+    // one-block formats hold exactly their bytes.
+    const long long pixels = static_cast<long long>(width) * height;
+    if (block_bytes) {
+        out += textf("  .data_size = %zu,\n", *block_bytes);
+    } else if (format == ColorFormat::true_color_alpha) {
+        out += textf("  .data_size = %lld * LV_IMG_PX_SIZE_ALPHA_BYTE,\n", pixels);
+    } else {
+        out += textf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", pixels);
+    }
+    out += textf("  .header.cf = %s,\n", cf_constant(format));
+    out += textf("  .data = %s_map,\n};\n", var_name);
+    return out;
 }
 
 void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
@@ -42,63 +161,6 @@ void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encodin
     lvforge::append_c_head(out, kBannerV9, "LV_ATTRIBUTE_IMG_", names.attr_name, year);
     append_v9_map_array(names, encoding, image, out);
     append_v9_descriptor(names.var_name, encoding, image, out);
-}
-
-void append_head(std::string_view attr_name, lvforge::BannerYear year, lvforge::TextSink& out) {
-    lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_IMG_", attr_name, year);
-}
-
-void append_map_array(const lvforge::OutputNames& names, const Encoding& encoding, const Image& image,
-                      const BlockImage* packed, lvforge::TextSink& out) {
-    out.appendf(
-        "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_%s uint8_t %s_map[] = {\n",
-        names.attr_name.c_str(), names.var_name.c_str());
-    if (packed != nullptr) {
-        append_block_map(encoding.format, *packed, out);
-        out.append("};\n\n");
-        return;
-    }
-    const PixelView px = image.view();
-    const Depth d = encoding.depth;
-    const ColorFormat format = encoding.format;
-    RgbaImage keep;
-    if (d == Depth::bits8 || d == Depth::all) {
-        append_8bit_section(section_pixels(encoding.dither, px, 8, keep), format, encoding.zintra, out);
-    }
-    if (d == Depth::bits16 || d == Depth::all) {
-        const PixelView px16 = section_pixels(encoding.dither, px, 16, keep);
-        append_16bit_section(px16, format, encoding.zintra, out);
-        append_16bit_swap_section(px16, format, encoding.zintra, out);
-    }
-    // 24 on the command line selects the 32-bit section.
-    if (d == Depth::bits24 || d == Depth::all) append_32bit_section(px, format, encoding.zintra, out);
-    out.append("};\n\n");
-}
-
-void append_descriptor(std::string_view var_name, ColorFormat format, const Image& image,
-                       const BlockImage* packed, lvforge::TextSink& out) {
-    out.append("const LV_ATTRIBUTE_LARGE_CONST lv_img_dsc_t ");
-    out.append(var_name);
-    out.append(" = {\n");
-    // header.always_zero is always 0 for an image held in memory.
-    out.append("  .header.always_zero = 0,\n");
-    out.appendf("  .header.w = %u,\n", image.width);
-    out.appendf("  .header.h = %u,\n", image.height);
-    // A true-color-alpha pixel carries an alpha byte after its colour: LVGL sizes such images by
-    // LV_IMG_PX_SIZE_ALPHA_BYTE, and whatever copies or caches by data_size needs all of it. The
-    // one-block formats hold exactly their bytes.
-    const long long pixels = static_cast<long long>(image.width) * image.height;
-    if (packed != nullptr) {
-        out.appendf("  .data_size = %zu,\n", packed->bytes.size());
-    } else if (format == ColorFormat::true_color_alpha) {
-        out.appendf("  .data_size = %lld * LV_IMG_PX_SIZE_ALPHA_BYTE,\n", pixels);
-    } else {
-        out.appendf("  .data_size = %lld * LV_COLOR_SIZE / 8,\n", pixels);
-    }
-    out.appendf("  .header.cf = %s,\n", cf_constant(format));
-    out.append("  .data = ");
-    out.append(var_name);
-    out.append("_map,\n};\n");
 }
 
 }  // namespace pixmint

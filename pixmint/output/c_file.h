@@ -1,39 +1,59 @@
-// The image source file: head, map array with one section per colour depth,
-// and the lv_img_dsc_t descriptor.
+// The texts of the image source file around its pixel rows: head, the map
+// array's opening line, each section's guard and comment, the descriptor.
 #pragma once
 
-#include <string_view>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 #include "common/banner_year.h"
 #include "common/names.h"
 #include "common/text_sink.h"
-#include "pixmint/pixels/block_image.h"
+#include "pixmint/output/true_color_bytes.h"
 #include "pixmint/pixels/encoding.h"
-#include "pixmint/pixels/image.h"
+#include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
-// The whole file: head, map array and descriptor, named by `names`, its banner dated `year`. An
-// image without pixels gives a map array without sections. `packed` holds the block of an
-// indexed, alpha-only or raw format, null for the true-colour formats.
-void append_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
-                   const Image& image, const BlockImage* packed, lvforge::TextSink& out);
+// The four sections of a true-colour map array, in the order they appear.
+enum class Section { bits8, bits16, bits16_swap, bits32 };
 
-// The LVGL v9 file of `image` (encoding.lvgl is 9): the same head with its own banner, the map
-// array, the lv_image_dsc_t.
+// Whether -d `depth` selects `section`: 0 all four, 8 the 8-bit one, 16 both 16-bit ones, 24 the
+// 32-bit one.
+bool selects(Depth depth, Section section);
+
+// How `section` lays out the pixels of the true-colour `format`; only the 32-bit section is
+// premultiplied under -v.
+TrueColorLayout section_layout(Section section, ColorFormat format, bool premultiply);
+
+// The section's opening lines: its guard, then the comment for `format` and a line feed.
+std::string section_opening(Section section, ColorFormat format);
+// The line that closes every section.
+inline constexpr const char* kSectionEnd = "#endif\n";
+
+// Banner dated `year`, include and attribute guards (nothing at all when there is no year), then
+// the map array's opening line.
+std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear year);
+
+// The lines of a one-block map array before its data: a comment, and for an indexed format the
+// palette as one line per entry and a second comment. `palette` holds the palette's bytes (none
+// when the image has no pixels). For rgb565a8 (colours high byte first when `swapped`), the lines
+// before its colour plane.
+std::string block_opening(ColorFormat format, const std::uint8_t* palette, std::size_t palette_bytes,
+                          bool swapped = false);
+// The line between rgb565a8's colour plane and its alpha plane.
+inline constexpr const char* kAlphaPlaneOpening = "  /*Alpha 8 bit, one byte a pixel in the same order*/\n";
+
+// The array's closing line and the descriptor pointing at it. `block_bytes` is the exact byte count
+// of a one-block format's data, nullopt for the true-colour formats, whose size LVGL works out.
+std::string tail_text(const lvforge::OutputNames& names, ColorFormat format, std::uint32_t width,
+                      std::uint32_t height, std::optional<std::size_t> block_bytes);
+
+// The LVGL v9 file of `image` (encoding.lvgl is 9), written whole by the v9 route: the same head
+// with its own banner, the map array, the lv_image_dsc_t.
 void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
                       const V9Image& image, lvforge::TextSink& out);
-
-// Banner with `year`, include and attribute guards for `attr_name` (nothing at all when there is
-// no year).
-void append_head(std::string_view attr_name, lvforge::BannerYear year, lvforge::TextSink& out);
-// The map array: the sections that encoding.depth selects, or the one block of `packed` when not
-// null.
-void append_map_array(const lvforge::OutputNames& names, const Encoding& encoding, const Image& image,
-                      const BlockImage* packed, lvforge::TextSink& out);
-// The descriptor `var_name` pointing at the map array; a block's data size is its exact byte count.
-void append_descriptor(std::string_view var_name, ColorFormat format, const Image& image,
-                       const BlockImage* packed, lvforge::TextSink& out);
 
 }  // namespace pixmint

@@ -6,19 +6,47 @@
 
 namespace pixmint {
 
-namespace {
-// Bytes formatted per reservation: 6 characters each keeps a block well inside kMaxReserve.
-constexpr std::size_t kBlockBytes = 8192;
-}  // namespace
+std::size_t hex_lines_size(std::size_t n, std::size_t per_line) {
+    if (per_line == 0) return 0;
+    const std::size_t rest = n % per_line;
+    return n / per_line * hex_line_size(per_line) + (rest == 0 ? 0 : hex_line_size(rest));
+}
+
+char* format_hex_lines(const std::uint8_t* bytes, std::size_t n, std::size_t per_line, char* out) {
+    if (per_line == 0) return out;
+    for (std::size_t start = 0; start < n; start += per_line) {
+        const std::size_t end = std::min(n, start + per_line);
+        *out++ = ' ';
+        for (std::size_t i = start; i < end; ++i)
+            out = lvforge::copy_hex_unit(out, lvforge::kPixelHex, bytes[i]);
+        *out++ = ' ';
+        *out++ = '\n';
+    }
+    return out;
+}
+
+char* format_hex_rows(const std::uint8_t* bytes, std::size_t row_bytes, std::size_t rows, char* out) {
+    for (std::size_t y = 0; y < rows; ++y) {
+        *out++ = ' ';
+        for (std::size_t i = 0; i < row_bytes; ++i)
+            out = lvforge::copy_hex_unit(out, lvforge::kPixelHex, bytes[i]);
+        bytes += row_bytes;
+        *out++ = ' ';
+        *out++ = '\n';
+    }
+    return out;
+}
 
 void append_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n,
                       std::size_t per_line) {
     if (per_line == 0) return;
+    // A few lines a reservation, or a piece of one long line: each well inside TextSink::kMaxReserve.
+    constexpr std::size_t kPieceBytes = 8192;
     for (std::size_t start = 0; start < n; start += per_line) {
         const std::size_t line_end = std::min(n, start + per_line);
         out.append(" ");
         for (std::size_t i = start; i < line_end;) {
-            const std::size_t m = std::min(line_end - i, kBlockBytes);
+            const std::size_t m = std::min(line_end - i, kPieceBytes);
             char* o = out.reserve(m * 6 + 8);
             for (std::size_t k = 0; k < m; ++k)
                 o = lvforge::copy_hex_unit(o, lvforge::kPixelHex, bytes[i + k]);

@@ -1,7 +1,7 @@
 #include "pixmint/pixels/depth_reduction.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 
 namespace pixmint {
 
@@ -17,68 +17,67 @@ std::uint8_t expand_bits(unsigned code, int bits) {
     return static_cast<std::uint8_t>(v & 0xFF);
 }
 
-namespace {
-
-// Bits kept and the shown value of every code, per colour component.
-struct Levels {
-    std::array<int, 3> bits;
-    std::array<std::array<std::uint8_t, 256>, 3> shown{};
-
-    explicit Levels(const ChannelBits& cb) : bits{cb.r, cb.g, cb.b} {
-        for (std::size_t c = 0; c < 3; ++c)
-            for (unsigned code = 0; code < (1u << bits[c]); ++code)
-                shown[c][code] = expand_bits(code, bits[c]);
-    }
-};
-
-// Serpentine Floyd-Steinberg over the three colour components. Errors are
-// kept in sixteenths so that the whole walk stays in integers.
-void diffuse(RgbaImage& img, const Levels& lv) {
-    const std::size_t w = img.width;
-    // Error owed to the current and the next row, per pixel and component, with
-    // one spare pixel on each side so that the edges need no tests.
-    std::vector<int> cur((w + 2) * 3), next((w + 2) * 3);
-    for (std::size_t y = 0; y < img.height; ++y) {
-        const bool forward = y % 2 == 0;
-        const std::ptrdiff_t ahead = forward ? 3 : -3;
-        for (std::size_t i = 0; i < w; ++i) {
-            const std::size_t x = forward ? i : w - 1 - i;
-            std::uint8_t* p = &img.px[(y * w + x) * 4];
-            int* e = &cur[(x + 1) * 3];
-            int* n = &next[(x + 1) * 3];
-            for (std::size_t c = 0; c < 3; ++c) {
-                const int want = std::clamp(p[c] + (e[c] + 8) / 16, 0, 255);
-                const int top = (1 << lv.bits[c]) - 1;
-                p[c] = lv.shown[c][static_cast<std::size_t>((want * top + 127) / 255)];
-                const int err = want - p[c];
-                const auto k = static_cast<std::ptrdiff_t>(c);
-                e[ahead + k] += err * 7;
-                n[-ahead + k] += err * 3;
-                n[k] += err * 5;
-                n[ahead + k] += err;
-            }
-        }
-        std::swap(cur, next);
-        std::fill(next.begin(), next.end(), 0);
+DepthReducer::DepthReducer(std::uint32_t width, int depth, bool dither) : width_(width), dither_(dither) {
+    const ChannelBits cb = channel_bits(depth);
+    copy_ = cb.r == 8;
+    bits_ = {cb.r, cb.g, cb.b};
+    for (std::size_t c = 0; c < 3; ++c)
+        for (unsigned code = 0; code < (1u << bits_[c]); ++code)
+            shown_[c][code] = expand_bits(code, bits_[c]);
+    if (dither_ && !copy_) {
+        cur_.assign((std::size_t{width} + 2) * 3, 0);
+        next_.assign(cur_.size(), 0);
     }
 }
 
-}  // namespace
+void DepthReducer::restart() {
+    row_ = 0;
+    std::fill(cur_.begin(), cur_.end(), 0);
+    std::fill(next_.begin(), next_.end(), 0);
+}
+
+void DepthReducer::reduce(const std::uint8_t* in, std::uint8_t* out) {
+    const std::size_t w = width_;
+    if (in != out) std::memcpy(out, in, w * 4);
+    if (copy_) return;
+    if (!dither_) {
+        for (std::size_t i = 0; i < w * 4; i += 4)
+            for (std::size_t c = 0; c < 3; ++c)
+                out[i + c] = shown_[c][static_cast<std::size_t>(out[i + c] >> (8 - bits_[c]))];
+        return;
+    }
+    // Serpentine Floyd-Steinberg over the three colour components, kept in integers.
+    const bool forward = row_ % 2 == 0;
+    const std::ptrdiff_t ahead = forward ? 3 : -3;
+    for (std::size_t i = 0; i < w; ++i) {
+        const std::size_t x = forward ? i : w - 1 - i;
+        std::uint8_t* p = out + x * 4;
+        int* e = &cur_[(x + 1) * 3];
+        int* n = &next_[(x + 1) * 3];
+        for (std::size_t c = 0; c < 3; ++c) {
+            const int want = std::clamp(p[c] + (e[c] + 8) / 16, 0, 255);
+            const int top = (1 << bits_[c]) - 1;
+            p[c] = shown_[c][static_cast<std::size_t>((want * top + 127) / 255)];
+            const int err = want - p[c];
+            const auto k = static_cast<std::ptrdiff_t>(c);
+            e[ahead + k] += err * 7;
+            n[-ahead + k] += err * 3;
+            n[k] += err * 5;
+            n[ahead + k] += err;
+        }
+    }
+    std::swap(cur_, next_);
+    std::fill(next_.begin(), next_.end(), 0);
+    ++row_;
+}
 
 RgbaImage reduce_depth(const RgbaImage& img, int depth, bool dither) {
-    const ChannelBits cb = channel_bits(depth);
     RgbaImage out = img;
-    if (cb.r == 8) return out;
-    const Levels lv(cb);
-    if (dither) {
-        diffuse(out, lv);
-        return out;
+    DepthReducer reducer(img.width, depth, dither);
+    for (std::size_t y = 0; y < img.height; ++y) {
+        std::uint8_t* row = out.px.data() + y * img.width * 4;
+        reducer.reduce(row, row);
     }
-    for (std::size_t i = 0; i < out.px.size(); i += 4)
-        for (std::size_t c = 0; c < 3; ++c) {
-            std::uint8_t& v = out.px[i + c];
-            v = lv.shown[c][static_cast<unsigned>(v >> (8 - lv.bits[c]))];
-        }
     return out;
 }
 

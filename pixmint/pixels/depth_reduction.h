@@ -2,7 +2,9 @@
 // (RGB 5-6-5) can show, optionally with Floyd-Steinberg error diffusion.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "pixmint/pixels/rgba_image.h"
 
@@ -20,10 +22,33 @@ ChannelBits channel_bits(int depth);
 // the low bits of the result gives `code` back.
 std::uint8_t expand_bits(unsigned code, int bits);
 
-// Every colour component reduced to the bits of `depth` (8 or 16) and shown as expand_bits
-// does; alpha untouched. Without `dither` the low bits are dropped, exactly as the encoders
-// drop them; with it, each pixel takes the nearest level and passes its error on to its
-// neighbours (Floyd-Steinberg, serpentine rows). Any other depth returns the image unchanged.
+// Rows of RGBA pixels reduced to the colours of `depth` (8 or 16), one after another from the
+// top, each colour component shown as expand_bits does and alpha untouched. Without dithering
+// the low bits are dropped, exactly as the encoders drop them; with it, each pixel takes the
+// nearest level and passes its error on to its neighbours (Floyd-Steinberg, serpentine rows),
+// the error owed to the next row carried from one call to the next. Any other depth copies.
+class DepthReducer {
+   public:
+    DepthReducer(std::uint32_t width, int depth, bool dither);
+
+    // Reduces the next row of `width` RGBA pixels from `in` into `out` (which may be `in`).
+    void reduce(const std::uint8_t* in, std::uint8_t* out);
+    // Starts again at the top row, no error owed.
+    void restart();
+
+   private:
+    std::uint32_t width_;
+    bool dither_;
+    bool copy_;
+    std::array<int, 3> bits_{};
+    std::array<std::array<std::uint8_t, 256>, 3> shown_{};
+    std::uint32_t row_ = 0;
+    // Error owed to the current and the next row, in sixteenths, per pixel and component, with
+    // one spare pixel on each side so that the edges need no tests.
+    std::vector<int> cur_, next_;
+};
+
+// A whole image reduced as DepthReducer reduces its rows.
 RgbaImage reduce_depth(const RgbaImage& img, int depth, bool dither);
 
 }  // namespace pixmint

@@ -28,7 +28,7 @@ lvforge::Result<ChosenIndexed, Failure> keep_own_palette(ColorFormat format, Ind
     return ChosenIndexed{format, std::move(own)};
 }
 
-lvforge::Result<ChosenIndexed, Failure> index_colors(ColorFormat format, const RgbaImage& img, bool dither) {
+lvforge::Result<ChosenIndexed, Failure> index_colors(ColorFormat format, RgbaRows& img, bool dither) {
     if (settled_on_image(format)) {
         auto exact = exact_indexed(img, std::size_t{1} << kMostBits);
         if (!exact) {

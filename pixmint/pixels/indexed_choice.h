@@ -6,7 +6,7 @@
 #include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/palette.h"
-#include "pixmint/pixels/rgba_image.h"
+#include "pixmint/pixels/rgba_rows.h"
 
 namespace pixmint {
 
@@ -21,11 +21,11 @@ struct ChosenIndexed {
 // fewer entries than the palette has.
 lvforge::Result<ChosenIndexed, Failure> keep_own_palette(ColorFormat format, IndexedImage own);
 
-// The palette and indices of `img` in `format`: build_palette at its bits, or for indexed-auto
-// the image's exact colours in the fewest bits that hold them all. Fails with too_many_colors
-// (counting every distinct colour) when indexed-auto finds more than 256, and with
+// The palette and indices of the image `rows` in `format`: build_palette at its bits, or for
+// indexed-auto the image's exact colours in the fewest bits that hold them all. Fails with
+// too_many_colors (counting every distinct colour) when indexed-auto finds more than 256, and with
 // palette_failed when the quantizer does.
-lvforge::Result<ChosenIndexed, Failure> index_colors(ColorFormat format, const RgbaImage& img, bool dither);
+lvforge::Result<ChosenIndexed, Failure> index_colors(ColorFormat format, RgbaRows& rows, bool dither);
 
 // The fewest bits of an indexed format (1, 2, 4 or 8) whose palette holds `colors` entries;
 // 0 when none does.

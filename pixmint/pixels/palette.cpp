@@ -1,6 +1,7 @@
 #include "pixmint/pixels/palette.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 
@@ -33,16 +34,24 @@ struct ResultDeleter {
 };
 
 // Palette and indices of an image with exactly the colours of `palette`.
-IndexedImage index_exactly(const RgbaImage& img, std::vector<Color32> palette) {
+IndexedImage index_exactly(RgbaRows& rows, std::vector<Color32> palette) {
     std::unordered_map<std::uint32_t, std::uint8_t> slot;
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const Color32& c = palette[i];
         const std::uint8_t bytes[4] = {c.r, c.g, c.b, c.a};
         slot.emplace(key_of(bytes), static_cast<std::uint8_t>(i));
     }
-    IndexedImage out{std::move(palette), std::vector<std::uint8_t>(img.size())};
-    const std::uint8_t* p = img.px.data();
-    for (std::size_t i = 0; i < out.index.size(); ++i, p += 4) out.index[i] = slot.at(key_of(p));
+    const std::size_t w = rows.width();
+    IndexedImage out{std::move(palette), std::vector<std::uint8_t>(w * rows.height())};
+    for (std::uint32_t y = 0; y < rows.height(); ++y) {
+        const std::uint8_t* p = rows.row(y);
+        std::uint8_t* index = &out.index[y * w];
+        // A colour missing from the palette can only come of rows that failed to decode.
+        for (std::size_t x = 0; x < w; ++x, p += 4) {
+            const auto it = slot.find(key_of(p));
+            index[x] = it == slot.end() ? 0 : it->second;
+        }
+    }
     return out;
 }
 
@@ -50,27 +59,40 @@ IndexedImage index_exactly(const RgbaImage& img, std::vector<Color32> palette) {
 // share an entry with some opacity, and then draw a haze over whatever lies behind the image.
 constexpr Color32 kClear{0, 0, 0, 0};
 
-bool has_clear_pixel(const RgbaImage& img) {
-    for (std::size_t i = 3; i < img.px.size(); i += 4)
-        if (img.px[i] == 0) return true;
+bool has_clear_pixel(RgbaRows& rows) {
+    for (std::uint32_t y = 0; y < rows.height(); ++y) {
+        const std::uint8_t* p = rows.row(y);
+        for (std::size_t i = 3; i < std::size_t{rows.width()} * 4; i += 4)
+            if (p[i] == 0) return true;
+    }
     return false;
 }
 
 // Points every fully transparent pixel at the kClear entry. The quantizer maps them there itself
 // (it weighs colour by alpha); this makes it certain whatever its error diffusion does, and adds
 // the entry should the quantizer ever drop it and there be room.
-void keep_clear(const RgbaImage& img, std::size_t max_colors, IndexedImage& out) {
+void keep_clear(RgbaRows& rows, std::size_t max_colors, IndexedImage& out) {
     auto entry = std::find(out.palette.begin(), out.palette.end(), kClear);
     if (entry == out.palette.end()) {
         if (out.palette.size() == max_colors) return;
         entry = out.palette.insert(out.palette.end(), kClear);
     }
     const auto clear = static_cast<std::uint8_t>(entry - out.palette.begin());
-    for (std::size_t i = 0; i < out.index.size(); ++i)
-        if (img.px[i * 4 + 3] == 0) out.index[i] = clear;
+    const std::size_t w = rows.width();
+    for (std::uint32_t y = 0; y < rows.height(); ++y) {
+        const std::uint8_t* p = rows.row(y);
+        for (std::size_t x = 0; x < w; ++x)
+            if (p[x * 4 + 3] == 0) out.index[y * w + x] = clear;
+    }
 }
 
-std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither) {
+// Hands the quantizer the rows it asks for.
+extern "C" void feed_row(liq_color row_out[], int row, int width, void* user) {
+    auto* rows = static_cast<RgbaRows*>(user);
+    std::memcpy(row_out, rows->row(static_cast<std::uint32_t>(row)), static_cast<std::size_t>(width) * 4);
+}
+
+std::optional<IndexedImage> quantize(RgbaRows& rows, int bits, bool dither) {
     // Loaded here, on the one route that needs it; without it there is no palette to build.
     const QuantizerLibrary* lib = quantizer_library();
     if (lib == nullptr) return std::nullopt;
@@ -87,12 +109,14 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
     // Speed 7 of 10 takes a third of the time of the default 4 for a fraction of a dB, which keeps
     // a 2500 x 2500 image well within seconds.
     if (lib->set_speed(attr.get(), kQuantizerSpeed) != LIQ_OK) return std::nullopt;
+    // The quantizer asks for rows as it goes (a few passes, each from the top), so that the image
+    // need not be held whole beside its own tables; the result is the same as from pixels in memory.
     std::unique_ptr<liq_image, ImageDeleter> image(
-        lib->image_create_rgba(attr.get(), img.px.data(), static_cast<int>(img.width),
-                               static_cast<int>(img.height), 0),
+        lib->image_create_custom(attr.get(), feed_row, &rows, static_cast<int>(rows.width()),
+                                 static_cast<int>(rows.height()), 0),
         ImageDeleter{lib});
     if (!image) return std::nullopt;
-    const bool clear = has_clear_pixel(img);
+    const bool clear = has_clear_pixel(rows);
     if (clear &&
         lib->image_add_fixed_color(image.get(), liq_color{kClear.r, kClear.g, kClear.b, kClear.a}) != LIQ_OK)
         return std::nullopt;
@@ -102,49 +126,65 @@ std::optional<IndexedImage> quantize(const RgbaImage& img, int bits, bool dither
     // Dithering is on by default in the quantizer; here it is asked for.
     if (lib->set_dithering_level(result.get(), dither ? 1.0f : 0.0f) != LIQ_OK) return std::nullopt;
     IndexedImage out;
-    out.index.resize(img.size());
+    out.index.resize(std::size_t{rows.width()} * rows.height());
     if (lib->write_remapped_image(result.get(), image.get(), out.index.data(), out.index.size()) != LIQ_OK)
         return std::nullopt;
     // The palette is complete only once the image has been remapped.
     const liq_palette* pal = lib->get_palette(result.get());
     for (unsigned i = 0; i < pal->count; ++i)
         out.palette.push_back({pal->entries[i].r, pal->entries[i].g, pal->entries[i].b, pal->entries[i].a});
-    if (clear) keep_clear(img, std::size_t{1} << bits, out);
+    if (clear) keep_clear(rows, std::size_t{1} << bits, out);
     return out;
 }
 
 }  // namespace
 
-std::optional<std::vector<Color32>> exact_palette(const RgbaImage& img, std::size_t max_colors) {
+std::optional<std::vector<Color32>> exact_palette(RgbaRows& rows, std::size_t max_colors) {
     std::vector<Color32> palette;
     std::unordered_map<std::uint32_t, std::uint8_t> seen;
-    const std::uint8_t* p = img.px.data();
-    for (std::size_t i = 0; i < img.size(); ++i, p += 4) {
-        if (!seen.emplace(key_of(p), 0).second) continue;
-        if (palette.size() == max_colors) return std::nullopt;
-        palette.push_back({p[0], p[1], p[2], p[3]});
+    for (std::uint32_t y = 0; y < rows.height(); ++y) {
+        const std::uint8_t* p = rows.row(y);
+        for (std::size_t x = 0; x < rows.width(); ++x, p += 4) {
+            if (!seen.emplace(key_of(p), 0).second) continue;
+            if (palette.size() == max_colors) return std::nullopt;
+            palette.push_back({p[0], p[1], p[2], p[3]});
+        }
     }
     return palette;
 }
 
-std::optional<IndexedImage> exact_indexed(const RgbaImage& img, std::size_t max_colors) {
-    auto exact = exact_palette(img, max_colors);
-    if (!exact) return std::nullopt;
-    return index_exactly(img, std::move(*exact));
+std::optional<std::vector<Color32>> exact_palette(RgbaView img, std::size_t max_colors) {
+    ViewRows rows(img);
+    return exact_palette(rows, max_colors);
 }
 
-std::size_t count_colors(const RgbaImage& img) {
+std::optional<IndexedImage> exact_indexed(RgbaRows& rows, std::size_t max_colors) {
+    auto exact = exact_palette(rows, max_colors);
+    if (!exact) return std::nullopt;
+    return index_exactly(rows, std::move(*exact));
+}
+
+std::size_t count_colors(RgbaRows& rows) {
     // Sorting keeps the memory at four bytes a pixel, where a hash set of millions of colours
     // would take ten times that.
-    std::vector<std::uint32_t> keys(img.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = key_of(&img.px[i * 4]);
+    std::vector<std::uint32_t> keys;
+    keys.reserve(std::size_t{rows.width()} * rows.height());
+    for (std::uint32_t y = 0; y < rows.height(); ++y) {
+        const std::uint8_t* p = rows.row(y);
+        for (std::size_t x = 0; x < rows.width(); ++x) keys.push_back(key_of(p + x * 4));
+    }
     std::sort(keys.begin(), keys.end());
     return static_cast<std::size_t>(std::unique(keys.begin(), keys.end()) - keys.begin());
 }
 
-std::optional<IndexedImage> build_palette(const RgbaImage& img, int bits, bool dither) {
-    if (auto exact = exact_indexed(img, std::size_t{1} << bits)) return exact;
-    return quantize(img, bits, dither);
+std::optional<IndexedImage> build_palette(RgbaRows& rows, int bits, bool dither) {
+    if (auto exact = exact_indexed(rows, std::size_t{1} << bits)) return exact;
+    return quantize(rows, bits, dither);
+}
+
+std::optional<IndexedImage> build_palette(RgbaView img, int bits, bool dither) {
+    ViewRows rows(img);
+    return build_palette(rows, bits, dither);
 }
 
 RgbaImage expand_palette(const IndexedImage& img, std::uint32_t width, std::uint32_t height) {

@@ -26,7 +26,7 @@ bool load(QuantizerLibrary& l) {
            resolve(lib, "liq_attr_destroy", l.attr_destroy) &&
            resolve(lib, "liq_set_max_colors", l.set_max_colors) &&
            resolve(lib, "liq_set_speed", l.set_speed) &&
-           resolve(lib, "liq_image_create_rgba", l.image_create_rgba) &&
+           resolve(lib, "liq_image_create_custom", l.image_create_custom) &&
            resolve(lib, "liq_image_destroy", l.image_destroy) &&
            resolve(lib, "liq_image_add_fixed_color", l.image_add_fixed_color) &&
            resolve(lib, "liq_image_quantize", l.image_quantize) &&

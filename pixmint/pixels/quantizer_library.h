@@ -15,7 +15,7 @@ struct QuantizerLibrary {
     decltype(&::liq_attr_destroy) attr_destroy;
     decltype(&::liq_set_max_colors) set_max_colors;
     decltype(&::liq_set_speed) set_speed;
-    decltype(&::liq_image_create_rgba) image_create_rgba;
+    decltype(&::liq_image_create_custom) image_create_custom;
     decltype(&::liq_image_destroy) image_destroy;
     decltype(&::liq_image_add_fixed_color) image_add_fixed_color;
     decltype(&::liq_image_quantize) image_quantize;

@@ -1,9 +1,9 @@
 #include "pixmint/pixels/v9_image.h"
 
-#include "pixmint/pixels/block_image.h"
 #include "pixmint/pixels/compressed_block.h"
 #include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/indexed_choice.h"
+#include "pixmint/pixels/rgba_rows.h"
 #include "pixmint/pixels/stride.h"
 
 namespace pixmint {
@@ -17,16 +17,14 @@ bool has_16bit_color(ColorFormat format) {
 }
 
 // The data block of `image`; `format` becomes the format it holds (indexed-auto settles here).
-lvforge::Result<V9Block, Failure> pixel_block(const Encoding& encoding, const std::string& image_path,
+lvforge::Result<V9Block, Failure> pixel_block(const Encoding& encoding, std::span<const std::uint8_t> raw,
                                               const Image& image, const IndexedImage* own,
                                               ColorFormat& format) {
     const FormatFamily family = family_of(encoding.format);
     format = encoding.format;
     if (family == FormatFamily::raw) {
-        auto raw = pack_image(encoding, image_path, image, nullptr);
-        if (!raw.ok()) return raw.error();
         V9Block out;
-        if (raw.value()) out.bytes = std::move(raw.value()->bytes);
+        out.bytes.assign(raw.begin(), raw.end());
         return out;
     }
     if (image.pixels == nullptr) {
@@ -40,8 +38,9 @@ lvforge::Result<V9Block, Failure> pixel_block(const Encoding& encoding, const st
     if (family == FormatFamily::indexed) {
         // The same palette as v7's and v8's (the file's own, the exact one of indexed-auto, or the
         // quantizer's); only the layout around it is v9's.
+        ViewRows rows(rgba);
         auto chosen = own != nullptr ? keep_own_palette(encoding.format, *own)
-                                     : index_colors(encoding.format, rgba, encoding.dither);
+                                     : index_colors(encoding.format, rows, encoding.dither);
         if (!chosen.ok()) return chosen.error();
         format = chosen.value().format;
         return v9_indexed_block(chosen.value().indexed, image.width, image.height, bits_of(format),
@@ -53,10 +52,10 @@ lvforge::Result<V9Block, Failure> pixel_block(const Encoding& encoding, const st
 
 }  // namespace
 
-lvforge::Result<V9Image, Failure> encode_v9_image(const Encoding& encoding, const std::string& image_path,
+lvforge::Result<V9Image, Failure> encode_v9_image(const Encoding& encoding, std::span<const std::uint8_t> raw,
                                                   const Image& image, const IndexedImage* own) {
     V9Image out;
-    auto block = pixel_block(encoding, image_path, image, own, out.format);
+    auto block = pixel_block(encoding, raw, image, own, out.format);
     if (!block.ok()) return block.error();
     out.width = image.width;
     out.height = image.height;

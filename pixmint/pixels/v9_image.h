@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,10 @@ struct V9Image {
 
 // The image in encoding.format at encoding.align, premultiplied and compressed as asked, colours
 // reduced with error diffusion under --dither (the 16-bit formats and the palettes). The raw
-// formats read the file `image_path` again. An indexed format keeps `own` (--keep-palette) when
+// formats hold `raw`, the input file's bytes. An indexed format keeps `own` (--keep-palette) when
 // not null, and indexed-auto settles on the smallest exact one, as for v7. An image without
 // pixels gives an empty block (indexed-auto then in indexed-8).
-lvforge::Result<V9Image, Failure> encode_v9_image(const Encoding& encoding, const std::string& image_path,
+lvforge::Result<V9Image, Failure> encode_v9_image(const Encoding& encoding, std::span<const std::uint8_t> raw,
                                                   const Image& image, const IndexedImage* own);
 
 }  // namespace pixmint

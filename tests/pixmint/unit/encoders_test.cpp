@@ -1,6 +1,7 @@
-// The pixel encoders: the documented pixel values, the row layout, grey
-// input, and a cross-check of every section against a plain snprintf
-// formatter on random pixels of every channel count.
+// The true-colour sections of the C file, made by the real pipeline and C
+// sink: the documented pixel values, the row layout, grey input, and a
+// cross-check of every section against a plain snprintf formatter on random
+// pixels of every channel count.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "pixmint/output/true_color_sections.h"
-#include "tests/pixmint/unit/sink_capture.h"
+#include "pixmint/output/c_file.h"
+#include "pixmint/output/c_sink.h"
+#include "tests/pixmint/unit/pipeline_capture.h"
 
 namespace pixmint {
 namespace {
@@ -33,9 +35,37 @@ Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTr
     return {w, h, channels, cf, premultiply};
 }
 
-std::string section(Encoder enc, const Job& job, const Bytes* pixels) {
-    const PixelView view{pixels ? pixels->data() : nullptr, job.width, job.height, job.channels};
-    return test::capture([&](lvforge::TextSink& s) { enc(view, job.cf, job.premultiply, s); });
+// The C file of `pixels` with every section, without a banner.
+std::string c_file(const Job& job, const Bytes* pixels) {
+    ImageRows rows(test::image_of(job.width, job.height, job.channels, pixels));
+    return test::run_into(rows, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
+        const CFileSpec spec{{"x.c", "x", "X"},
+                             job.cf,
+                             Depth::all,
+                             job.premultiply,
+                             false,
+                             std::nullopt,
+                             job.width,
+                             job.height,
+                             pixels != nullptr,
+                             {},
+                             {}};
+        return std::make_unique<CSink>(out, spec, encoders);
+    });
+}
+
+// The section `which` of `file`, a C file of format `cf`: from its guard to its end; "" when absent.
+std::string section_of(const std::string& file, Section which, ColorFormat cf) {
+    const std::string opening = section_opening(which, cf);
+    const std::string guard = opening.substr(0, opening.find('\n') + 1);
+    const auto at = file.find(guard);
+    if (at == std::string::npos) return "";
+    return file.substr(at, file.find(kSectionEnd, at) + std::string(kSectionEnd).size() - at);
+}
+
+// The section `which` of the C file of `pixels`.
+std::string section(Section which, const Job& job, const Bytes* pixels) {
+    return section_of(c_file(job, pixels), which, job.cf);
 }
 
 // The row lines of a section (everything between its comment line and "#endif").
@@ -46,7 +76,7 @@ std::string rows_of(const std::string& sec) {
 }
 
 // Row text of a single pixel.
-std::string one_pixel(Encoder enc, Bytes px, ColorFormat cf = kTrueColor, bool premultiply = false) {
+std::string one_pixel(Section enc, Bytes px, ColorFormat cf = kTrueColor, bool premultiply = false) {
     const int channels = static_cast<int>(px.size());
     return rows_of(section(enc, job_for(1, 1, channels, cf, premultiply), &px));
 }
@@ -65,66 +95,65 @@ TEST(PixelValues, PrimaryColoursInEverySection) {
         {{0, 0, 255}, "  0x03, \n", "  0x1f, 0x00, \n", "  0x00, 0x1f, \n", "  0xff, 0x00, 0x00, 0xff, \n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(one_pixel(append_8bit_section, c.px), c.v8);
-        EXPECT_EQ(one_pixel(append_16bit_section, c.px), c.v16);
-        EXPECT_EQ(one_pixel(append_16bit_swap_section, c.px), c.v16swap);
-        EXPECT_EQ(one_pixel(append_32bit_section, c.px), c.v32);
+        EXPECT_EQ(one_pixel(Section::bits8, c.px), c.v8);
+        EXPECT_EQ(one_pixel(Section::bits16, c.px), c.v16);
+        EXPECT_EQ(one_pixel(Section::bits16_swap, c.px), c.v16swap);
+        EXPECT_EQ(one_pixel(Section::bits32, c.px), c.v32);
     }
 }
 
 TEST(PixelValues, LowBitsAreDroppedNotRounded) {
     // 0xdf would round up to the next step in every format; it must not.
-    EXPECT_EQ(one_pixel(append_8bit_section, {0xdf, 0xdf, 0xbf}), "  0xda, \n");
-    EXPECT_EQ(one_pixel(append_16bit_section, {0xdf, 0xdf, 0xdf}), "  0xfb, 0xde, \n");
+    EXPECT_EQ(one_pixel(Section::bits8, {0xdf, 0xdf, 0xbf}), "  0xda, \n");
+    EXPECT_EQ(one_pixel(Section::bits16, {0xdf, 0xdf, 0xdf}), "  0xfb, 0xde, \n");
 }
 
 TEST(PixelValues, AlphaByteOnlyForTrueColorAlpha) {
     const Bytes px = {255, 0, 0, 0x40};
-    EXPECT_EQ(one_pixel(append_8bit_section, px, kTrueColorAlpha), "  0xe0, 0x40, \n");
-    EXPECT_EQ(one_pixel(append_16bit_section, px, kTrueColorAlpha), "  0x00, 0xf8, 0x40, \n");
-    EXPECT_EQ(one_pixel(append_16bit_swap_section, px, kTrueColorAlpha), "  0xf8, 0x00, 0x40, \n");
-    EXPECT_EQ(one_pixel(append_32bit_section, px, kTrueColorAlpha), "  0x00, 0x00, 0xff, 0x40, \n");
+    EXPECT_EQ(one_pixel(Section::bits8, px, kTrueColorAlpha), "  0xe0, 0x40, \n");
+    EXPECT_EQ(one_pixel(Section::bits16, px, kTrueColorAlpha), "  0x00, 0xf8, 0x40, \n");
+    EXPECT_EQ(one_pixel(Section::bits16_swap, px, kTrueColorAlpha), "  0xf8, 0x00, 0x40, \n");
+    EXPECT_EQ(one_pixel(Section::bits32, px, kTrueColorAlpha), "  0x00, 0x00, 0xff, 0x40, \n");
     // Chroma keyed and plain true colour ignore the alpha byte entirely.
     for (ColorFormat cf : {kTrueColor, kTrueColorChromaKeyed}) {
-        EXPECT_EQ(one_pixel(append_8bit_section, px, cf), "  0xe0, \n");
-        EXPECT_EQ(one_pixel(append_32bit_section, px, cf), "  0x00, 0x00, 0xff, 0xff, \n");
+        EXPECT_EQ(one_pixel(Section::bits8, px, cf), "  0xe0, \n");
+        EXPECT_EQ(one_pixel(Section::bits32, px, cf), "  0x00, 0x00, 0xff, 0xff, \n");
     }
     // Three-byte pixels with cf 1 get an opaque alpha.
-    EXPECT_EQ(one_pixel(append_8bit_section, {1, 2, 3}, kTrueColorAlpha), "  0x00, 0xff, \n");
-    EXPECT_EQ(one_pixel(append_32bit_section, {1, 2, 3}, kTrueColorAlpha), "  0x03, 0x02, 0x01, 0xff, \n");
+    EXPECT_EQ(one_pixel(Section::bits8, {1, 2, 3}, kTrueColorAlpha), "  0x00, 0xff, \n");
+    EXPECT_EQ(one_pixel(Section::bits32, {1, 2, 3}, kTrueColorAlpha), "  0x03, 0x02, 0x01, 0xff, \n");
 }
 
 TEST(PixelValues, PremultiplyTouchesOnlyThe32BitSection) {
     const Bytes px = {200, 100, 50, 128};
-    EXPECT_EQ(one_pixel(append_32bit_section, px, kTrueColorAlpha, true), "  0x19, 0x32, 0x64, 0x80, \n");
-    EXPECT_EQ(one_pixel(append_8bit_section, px, kTrueColorAlpha, true),
-              one_pixel(append_8bit_section, px, kTrueColorAlpha));
-    EXPECT_EQ(one_pixel(append_16bit_section, px, kTrueColorAlpha, true),
-              one_pixel(append_16bit_section, px, kTrueColorAlpha));
+    EXPECT_EQ(one_pixel(Section::bits32, px, kTrueColorAlpha, true), "  0x19, 0x32, 0x64, 0x80, \n");
+    EXPECT_EQ(one_pixel(Section::bits8, px, kTrueColorAlpha, true),
+              one_pixel(Section::bits8, px, kTrueColorAlpha));
+    EXPECT_EQ(one_pixel(Section::bits16, px, kTrueColorAlpha, true),
+              one_pixel(Section::bits16, px, kTrueColorAlpha));
     // Opaque pixels lose one step: the divisor is 256.
-    EXPECT_EQ(one_pixel(append_32bit_section, {255, 128, 1}, kTrueColor, true),
-              "  0x00, 0x7f, 0xfe, 0xff, \n");
+    EXPECT_EQ(one_pixel(Section::bits32, {255, 128, 1}, kTrueColor, true), "  0x00, 0x7f, 0xfe, 0xff, \n");
 }
 
 TEST(PixelValues, GreyPixelsActAsEqualRedGreenBlue) {
     // One component: grey only, opaque.
-    EXPECT_EQ(one_pixel(append_32bit_section, {0x80}, kTrueColorAlpha), "  0x80, 0x80, 0x80, 0xff, \n");
-    EXPECT_EQ(one_pixel(append_16bit_section, {0xff}), "  0xff, 0xff, \n");
+    EXPECT_EQ(one_pixel(Section::bits32, {0x80}, kTrueColorAlpha), "  0x80, 0x80, 0x80, 0xff, \n");
+    EXPECT_EQ(one_pixel(Section::bits16, {0xff}), "  0xff, 0xff, \n");
     // Two components: grey and alpha, the alpha used wherever alpha is written.
-    EXPECT_EQ(one_pixel(append_8bit_section, {0xff, 0x10}, kTrueColorAlpha), "  0xff, 0x10, \n");
-    EXPECT_EQ(one_pixel(append_32bit_section, {0x40, 0x10}, kTrueColorAlpha), "  0x40, 0x40, 0x40, 0x10, \n");
-    EXPECT_EQ(one_pixel(append_32bit_section, {0x40, 0x10}, kTrueColor), "  0x40, 0x40, 0x40, 0xff, \n");
+    EXPECT_EQ(one_pixel(Section::bits8, {0xff, 0x10}, kTrueColorAlpha), "  0xff, 0x10, \n");
+    EXPECT_EQ(one_pixel(Section::bits32, {0x40, 0x10}, kTrueColorAlpha), "  0x40, 0x40, 0x40, 0x10, \n");
+    EXPECT_EQ(one_pixel(Section::bits32, {0x40, 0x10}, kTrueColor), "  0x40, 0x40, 0x40, 0xff, \n");
 }
 
 TEST(SectionLayout, GuardCommentRowsEndif) {
     const Bytes px = {255, 0, 0, 0, 255, 0};
-    EXPECT_EQ(section(append_8bit_section, job_for(2, 1, 3), &px),
+    EXPECT_EQ(section(Section::bits8, job_for(2, 1, 3), &px),
               "#if LV_COLOR_DEPTH == 1 || LV_COLOR_DEPTH == 8\n"
               "  /*Pixel format: Red: 3 bit, Green: 3 bit, Blue: 2 bit*/\n"
               "  0xe0, 0x1c, \n"
               "#endif\n");
     EXPECT_EQ(
-        section(append_16bit_swap_section, job_for(1, 2, 3, kTrueColorAlpha), &px),
+        section(Section::bits16_swap, job_for(1, 2, 3, kTrueColorAlpha), &px),
         "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP != 0\n"
         "  /*Pixel format: Alpha 8 bit, Red: 5 bit, Green: 6 bit, Blue: 5 bit  BUT the 2  color bytes are "
         "swapped*/\n"
@@ -135,18 +164,17 @@ TEST(SectionLayout, GuardCommentRowsEndif) {
 
 TEST(SectionLayout, EmptyDimensionsAndMissingBuffer) {
     const Bytes none(1);  // a real, if empty, image: data() must not be null
-    EXPECT_EQ(rows_of(section(append_32bit_section, job_for(0, 3, 4), &none)), "  \n  \n  \n");
-    EXPECT_EQ(section(append_16bit_section, job_for(5, 0, 4), &none),
+    EXPECT_EQ(rows_of(section(Section::bits32, job_for(0, 3, 4), &none)), "  \n  \n  \n");
+    EXPECT_EQ(section(Section::bits16, job_for(5, 0, 4), &none),
               "#if LV_COLOR_DEPTH == 16 && LV_COLOR_16_SWAP == 0\n"
               "  /*Pixel format: Red: 5 bit, Green: 6 bit, Blue: 5 bit*/\n#endif\n");
-    for (Encoder enc :
-         {append_8bit_section, append_16bit_section, append_16bit_swap_section, append_32bit_section}) {
+    for (Section enc : {Section::bits8, Section::bits16, Section::bits16_swap, Section::bits32}) {
         EXPECT_EQ(section(enc, job_for(4, 4, 4), nullptr), "");
     }
 }
 
 // Straightforward reference: one snprintf per byte, no tables.
-std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
+std::string reference_rows(Section enc, const Job& job, const Bytes& px) {
     std::string out;
     char buf[8];
     auto hex = [&](unsigned v) {
@@ -161,10 +189,10 @@ std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
             const bool grey = job.channels < 3;
             const unsigned r = px[i], g = grey ? px[i] : px[i + 1], b = grey ? px[i] : px[i + 2];
             const unsigned a = job.channels == 4 ? px[i + 3] : job.channels == 2 ? px[i + 1] : 255;
-            if (enc == append_8bit_section) {
+            if (enc == Section::bits8) {
                 hex((r >> 5) << 5 | (g >> 5) << 2 | (b >> 6));
                 if (alpha_cf) hex(a);
-            } else if (enc == append_32bit_section) {
+            } else if (enc == Section::bits32) {
                 const unsigned a32 = alpha_cf ? a : 255;
                 const unsigned m = job.premultiply ? a32 : 256;
                 hex(b * m >> 8);
@@ -173,7 +201,7 @@ std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
                 hex(a32);
             } else {
                 const unsigned v = (r >> 3) << 11 | (g >> 2) << 5 | (b >> 3);
-                if (enc == append_16bit_section) {
+                if (enc == Section::bits16) {
                     hex(v);
                     hex(v >> 8);
                 } else {
@@ -190,17 +218,17 @@ std::string reference_rows(Encoder enc, const Job& job, const Bytes& px) {
 
 TEST(SectionLayout, MatchesReferenceFormatterForEveryCombination) {
     std::mt19937 rng(7);
-    // Wide rows cross the encoders' internal block boundaries.
-    const std::uint32_t w = 2049 * 2 + 3, h = 3;
+    // Wide rows cross the encoders' internal block boundaries, and the rows span two chunks.
+    const std::uint32_t w = 2049 * 2 + 3, h = 3 + chunk_rows(w);
     for (int channels = 1; channels <= 4; ++channels) {
         Bytes px(std::size_t{w} * h * static_cast<std::size_t>(channels));
         for (auto& b : px) b = static_cast<std::uint8_t>(rng());
         for (ColorFormat cf : {kTrueColor, kTrueColorAlpha, kTrueColorChromaKeyed}) {
             for (bool premultiply : {false, true}) {
                 const Job job = job_for(w, h, channels, cf, premultiply);
-                for (Encoder enc : {append_8bit_section, append_16bit_section, append_16bit_swap_section,
-                                    append_32bit_section}) {
-                    ASSERT_EQ(rows_of(section(enc, job, &px)), reference_rows(enc, job, px))
+                const std::string file = c_file(job, &px);
+                for (Section enc : {Section::bits8, Section::bits16, Section::bits16_swap, Section::bits32}) {
+                    ASSERT_EQ(rows_of(section_of(file, enc, cf)), reference_rows(enc, job, px))
                         << "channels " << channels << " cf " << static_cast<int>(cf) << " premultiply "
                         << premultiply;
                 }

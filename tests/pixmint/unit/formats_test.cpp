@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "pixmint/output/bin_layout.h"
+#include "pixmint/output/preview_sink.h"
+#include "pixmint/output/true_color_bytes.h"
 #include "pixmint/pixels/bit_packing.h"
 #include "pixmint/pixels/depth_reduction.h"
+#include "pixmint/pixels/indexed_rows.h"
 #include "pixmint/pixels/palette.h"
-#include "pixmint/pixels/preview_pixels.h"
+#include "tests/pixmint/unit/pipeline_capture.h"
 
 namespace pixmint {
 namespace {
@@ -187,6 +190,25 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
             << c.layout.depth << (c.layout.swap ? " swapped" : "");
 }
 
+// The preview PNG the preview sink writes of `rows`, decoded to RGBA.
+Bytes preview_of(RowSource& rows, const PreviewSpec& spec, bool dither = false) {
+    const std::string png = test::run_into(
+        rows,
+        [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
+            return std::make_unique<PreviewSink>(out, spec, encoders);
+        },
+        dither);
+    int w = 0, h = 0, n = 0;
+    stbi_uc* back = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(png.data()),
+                                          static_cast<int>(png.size()), &w, &h, &n, 4);
+    if (back == nullptr) return {};
+    Bytes out(back, back + w * h * 4);
+    stbi_image_free(back);
+    EXPECT_EQ(w, static_cast<int>(spec.width));
+    EXPECT_EQ(h, static_cast<int>(spec.height));
+    return out;
+}
+
 TEST(FormatTable, EveryWordNamesItsFormatAndV8KeepsEveryV7Format) {
     for (int i = 0; i <= static_cast<int>(ColorFormat::argb8888); ++i) {
         const auto format = static_cast<ColorFormat>(i);
@@ -266,59 +288,60 @@ TEST(FormatTable, EachLayoutNamesAFormatByItsOwnConstant) {
 TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
     struct Case {
         LvglVersion lvgl;
-        int depth;
+        Depth depth;
         std::uint8_t alpha, shown;
     };
     const Case cases[] = {
         // v8 at 16 bits: lv_color_mix's ratio (alpha + 4) >> 3 of 32; 1 to 3 draw nothing, 252 up all.
-        {LvglVersion::v8, 16, 3, 0},
-        {LvglVersion::v8, 16, 4, 8},
-        {LvglVersion::v8, 16, 128, 128},
-        {LvglVersion::v8, 16, 251, 247},
-        {LvglVersion::v8, 16, 252, 255},
+        {LvglVersion::v8, Depth::bits16, 3, 0},
+        {LvglVersion::v8, Depth::bits16, 4, 8},
+        {LvglVersion::v8, Depth::bits16, 128, 128},
+        {LvglVersion::v8, Depth::bits16, 251, 247},
+        {LvglVersion::v8, Depth::bits16, 252, 255},
         // v8 at 8 bits, anti-aliasing off: the mask rounded at 128.
-        {LvglVersion::v8, 8, 128, 0},
-        {LvglVersion::v8, 8, 129, 255},
-        {LvglVersion::v8, 32, 77, 77},
-        {LvglVersion::v7, 16, 3, 3},
-        {LvglVersion::v7, 8, 128, 128},
+        {LvglVersion::v8, Depth::bits8, 128, 0},
+        {LvglVersion::v8, Depth::bits8, 129, 255},
+        {LvglVersion::v8, Depth::bits24, 77, 77},
+        {LvglVersion::v7, Depth::bits16, 3, 3},
+        {LvglVersion::v7, Depth::bits8, 128, 128},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE("v" + std::to_string(static_cast<int>(c.lvgl)) + " depth " + std::to_string(c.depth) +
-                     " alpha " + std::to_string(c.alpha));
-        const RgbaImage shown = drawn_opacity(image(1, 1, {10, 20, 30, c.alpha}), c.depth, c.lvgl);
-        EXPECT_EQ(shown.px, (Bytes{10, 20, 30, c.shown}));
+        SCOPED_TRACE("v" + std::to_string(static_cast<int>(c.lvgl)) + " depth " +
+                     std::to_string(static_cast<int>(c.depth)) + " alpha " + std::to_string(c.alpha));
+        const Bytes px{10, 20, 30, c.alpha};
+        ImageRows rows(test::image_of(1, 1, 4, &px));
+        const Bytes shown = preview_of(rows, {ColorFormat::true_color_alpha, c.depth, 1, 1, {}, c.lvgl});
+        ASSERT_EQ(shown.size(), 4u);
+        EXPECT_EQ(shown[3], c.shown);
     }
 }
 
 TEST(Preview, PngHoldsWhatTheDeviceShows) {
-    const RgbaImage src = image(3, 1, {255, 255, 255, 10, 0, 255, 0, 200, 0x47, 0x47, 0x47, 255});
+    const Bytes src = {255, 255, 255, 10, 0, 255, 0, 200, 0x47, 0x47, 0x47, 255};
     struct Case {
-        RgbaImage shown;
+        ColorFormat format;
+        Depth depth;
         Bytes expected;
     };
     const Case cases[] = {
-        {true_color_preview(src, TrueColorAlpha::own, 16, false),
+        {ColorFormat::true_color_alpha,
+         Depth::all,
          {255, 255, 255, 10, 0, 255, 0, 200, 0x42, 0x45, 0x42, 255}},
-        {true_color_preview(src, TrueColorAlpha::chroma_key, 8, false),
+        {ColorFormat::true_color_chroma_keyed,
+         Depth::bits8,
          {255, 255, 255, 255, 0, 255, 0, 0, 0x49, 0x49, 0x55, 255}},
-        {true_color_preview(src, TrueColorAlpha::none, 32, false),
-         {255, 255, 255, 255, 0, 255, 0, 255, 0x47, 0x47, 0x47, 255}},
-        {alpha_preview(src, 2), {0, 0, 0, 0, 0, 0, 0, 170, 0, 0, 0, 255}},
-        {indexed_preview(IndexedImage{{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, 16, LvglVersion::v7),
-         {0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}},
+        {ColorFormat::true_color, Depth::bits24, {255, 255, 255, 255, 0, 255, 0, 255, 0x47, 0x47, 0x47, 255}},
+        {ColorFormat::alpha_2, Depth::all, {0, 0, 0, 0, 0, 0, 0, 170, 0, 0, 0, 255}},
+        {ColorFormat::raw, Depth::all, src},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(c.shown.px, c.expected);
-        const auto png = encode_png(c.shown);
-        ASSERT_TRUE(png);
-        int w = 0, h = 0, n = 0;
-        stbi_uc* back = stbi_load_from_memory(png->data(), static_cast<int>(png->size()), &w, &h, &n, 4);
-        ASSERT_NE(back, nullptr);
-        EXPECT_EQ(Bytes(back, back + w * h * 4), c.expected);
-        stbi_image_free(back);
+        ImageRows rows(test::image_of(3, 1, 4, &src));
+        EXPECT_EQ(preview_of(rows, {c.format, c.depth, 3, 1, {}}), c.expected) << static_cast<int>(c.format);
     }
-    EXPECT_FALSE(encode_png(RgbaImage{}));
+    // An indexed image shows its palette colours as the depth shows them.
+    IndexedRows indexed({{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, ColorFormat::indexed_1);
+    EXPECT_EQ(preview_of(indexed, {ColorFormat::indexed_1, Depth::all, 3, 1, indexed.palette()}),
+              (Bytes{0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/acquire/raster_guard.h"
+#include "pixmint/pixels/image_rows.h"
 #include "tests/support/test_support.h"
 
 namespace pixmint::test {
@@ -62,10 +63,16 @@ TEST(RasterLayouts, EveryLayoutDecodesToWhatWasWritten) {
         // Through acquisition, as a run reads it.
         Options options;
         options.image_path = path.string();
-        const Acquired got = acquire_image(options);
+        Acquired got = acquire_image(options);
         ASSERT_FALSE(got.failure) << name;
-        const Image& image = got.image;
-        const auto* px = image.pixels.get();
+        // Decoded whole, whether it came as a stream of rows or not.
+        const auto rows = whole_image(std::move(got.rows));
+        ASSERT_NE(rows, nullptr) << name;
+        const struct {
+            std::uint32_t width, height;
+            int channels;
+        } image{rows->width(), rows->height(), rows->channels()};
+        const auto* px = rows->pixels();
         const Bytes pixels(px, px + image.width * image.height * static_cast<std::uint32_t>(image.channels));
         if (name.ends_with("-progressive.jpg")) {
             // The very coefficients of its baseline twin.

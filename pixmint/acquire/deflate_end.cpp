@@ -1,0 +1,82 @@
+#include "pixmint/acquire/deflate_end.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace pixmint {
+
+namespace {
+constexpr std::size_t kPiece = std::size_t{64} << 10;
+}  // namespace
+
+DeflateEnd::DeflateEnd(const PngLayout& layout, std::span<const std::uint8_t> memory, std::FILE* file)
+    : layout_(layout),
+      memory_(memory),
+      fd_(file != nullptr ? ::fileno(file) : -1),
+      in_(kPiece),
+      out_(kPiece) {
+    // The two-byte zlib header, checked as the reference decoder checks it; the rest is raw deflate,
+    // its checksum never looked at (the reference decoder ignores it, and it may be missing).
+    std::uint8_t head[2] = {0, 0};
+    for (std::uint8_t& b : head) {
+        if (!feed()) return;
+        b = *zs_.next_in++;
+        --zs_.avail_in;
+    }
+    const unsigned cmf = head[0], flg = head[1];
+    if ((cmf * 256 + flg) % 31 != 0 || (flg & 32) != 0 || (cmf & 15) != 8) return;
+    ready_ = inflateInit2(&zs_, -15) == Z_OK;
+}
+
+DeflateEnd::~DeflateEnd() {
+    if (ready_) inflateEnd(&zs_);
+}
+
+bool DeflateEnd::feed() {
+    if (zs_.avail_in > 0) return true;
+    while (span_ < layout_.data.size() && span_read_ == layout_.data[span_].length) {
+        ++span_;
+        span_read_ = 0;
+    }
+    if (span_ == layout_.data.size()) return false;
+    const FileSpan& s = layout_.data[span_];
+    const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(kPiece, s.length - span_read_));
+    const std::uint64_t at = s.offset + span_read_;
+    if (!memory_.empty()) {
+        if (at + n > memory_.size()) return false;
+        std::memcpy(in_.data(), memory_.data() + at, n);
+    } else if (fd_ < 0 || ::pread(fd_, in_.data(), n, static_cast<off_t>(at)) != static_cast<ssize_t>(n)) {
+        return false;
+    }
+    span_read_ += n;
+    zs_.next_in = in_.data();
+    zs_.avail_in = static_cast<uInt>(n);
+    return true;
+}
+
+bool DeflateEnd::step() {
+    if (!feed()) return false;
+    zs_.next_out = out_.data();
+    zs_.avail_out = static_cast<uInt>(out_.size());
+    const int r = inflate(&zs_, Z_NO_FLUSH);
+    if (r == Z_STREAM_END) ended_ = true;
+    return r == Z_OK || r == Z_STREAM_END || r == Z_BUF_ERROR;
+}
+
+bool DeflateEnd::ends_properly() {
+    if (!ready_) return false;
+    while (!ended_)
+        if (!step()) return false;
+    return bytes_left() >= 2;
+}
+
+std::uint64_t DeflateEnd::bytes_left() const {
+    std::uint64_t left = zs_.avail_in;
+    for (std::size_t i = span_; i < layout_.data.size(); ++i)
+        left += layout_.data[i].length - (i == span_ ? span_read_ : 0);
+    return left;
+}
+
+}  // namespace pixmint

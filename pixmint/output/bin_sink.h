@@ -1,0 +1,57 @@
+// The .bin output as a sink of the pipeline: LVGL's header word, an indexed
+// format's palette, then the encoded rows; rgb565a8's two planes (colours,
+// then alpha) each at its own offset, or in two passes where the file can
+// only be written in order.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/safe_output.h"
+#include "pixmint/output/encoder.h"
+#include "pixmint/output/sink.h"
+#include "pixmint/pixels/formats.h"
+
+namespace pixmint {
+
+// The .bin path for a C file path: its ".c" replaced by ".bin".
+std::string bin_path_of(const std::string& out_path);
+
+// What the .bin file holds, settled before any row is decoded.
+struct BinFileSpec {
+    ColorFormat format = ColorFormat::true_color;
+    Depth depth = Depth::bits16;  // a true-colour format's one depth (24: the 32-bit layout)
+    bool swap = false;            // --swap: 16-bit colour bytes swapped
+    bool premultiply = false;     // -v: 32-bit colour premultiplied
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    bool has_pixels = true;             // false after a failed resize: the header alone
+    std::vector<std::uint8_t> palette;  // an indexed format's palette bytes (none without pixels)
+};
+
+class BinSink final : public Sink {
+   public:
+    // The file of `spec` for `out`, asking `encoders` for the rows it holds.
+    BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders);
+
+    int passes() const override;
+    void begin_pass(int pass) override;
+    void take(int pass, const EncodedChunk& chunk) override;
+
+   private:
+    // One plane of rows: an encoder's, from `offset` on.
+    struct Plane {
+        std::size_t encoder;
+        std::size_t row_bytes;
+        std::uint64_t offset;
+    };
+
+    lvforge::SafeOutput& out_;
+    bool positional_;
+    std::vector<std::uint8_t> head_;  // header word and palette
+    std::vector<Plane> planes_;
+};
+
+}  // namespace pixmint

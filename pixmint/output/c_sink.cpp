@@ -1,0 +1,213 @@
+#include "pixmint/output/c_sink.h"
+
+#include <algorithm>
+
+#include "pixmint/output/c_file.h"
+#include "pixmint/output/hex_lines.h"
+#include "pixmint/output/pipeline.h"
+#include "pixmint/pixels/bit_packing.h"
+
+namespace pixmint {
+
+namespace {
+
+// A raw file is written sixteen bytes a line.
+constexpr std::size_t kRawLineBytes = 16;
+// Chunks of text formatted ahead of the writer.
+constexpr std::size_t kTextsAhead = 4;
+
+}  // namespace
+
+CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
+    : out_(out), height_(spec.height), chunk_rows_(chunk_rows(spec.width)), positional_(out.positional()) {
+    add_text(head_text(spec.names, spec.year));
+    std::optional<std::size_t> block_bytes;
+    switch (family_of(spec.format)) {
+        case FormatFamily::true_color:
+            if (!spec.has_pixels) break;
+            for (const Section s : {Section::bits8, Section::bits16, Section::bits16_swap, Section::bits32}) {
+                if (!selects(spec.depth, s)) continue;
+                const Encoder e{Encoder::Kind::true_color, section_layout(s, spec.format, spec.premultiply),
+                                0};
+                add_text(section_opening(s, spec.format));
+                add_rows(encoders.add(e), encoded_row_bytes(e, spec.width));
+                add_text(kSectionEnd);
+            }
+            break;
+        case FormatFamily::indexed:
+        case FormatFamily::alpha: {
+            const bool indexed = family_of(spec.format) == FormatFamily::indexed;
+            const int bits = bits_of(spec.format);
+            add_text(block_opening(spec.format, spec.palette.data(), spec.palette.size()));
+            const std::size_t row_bytes = packed_row_bytes(spec.width, bits);
+            block_bytes = spec.palette.size();
+            if (spec.has_pixels) {
+                const Encoder e{indexed ? Encoder::Kind::indexed : Encoder::Kind::alpha, {}, bits};
+                add_rows(encoders.add(e), row_bytes);
+                *block_bytes += row_bytes * spec.height;
+            }
+            break;
+        }
+        case FormatFamily::alpha_plane: {
+            // 16-bit colours, then the alpha plane: each a part of its own, filled row by row.
+            add_text(block_opening(spec.format, nullptr, 0, spec.swap));
+            block_bytes = 0;
+            if (spec.has_pixels) {
+                const Encoder colours{Encoder::Kind::true_color, {16, spec.swap, false, false}, 0};
+                add_rows(encoders.add(colours), encoded_row_bytes(colours, spec.width));
+            }
+            add_text(kAlphaPlaneOpening);
+            if (spec.has_pixels) {
+                const Encoder alpha{Encoder::Kind::alpha, {}, 8};
+                add_rows(encoders.add(alpha), encoded_row_bytes(alpha, spec.width));
+                *block_bytes = std::size_t{spec.width} * spec.height * 3;
+            }
+            break;
+        }
+        case FormatFamily::direct:
+            // v9's alone: written by the v9 route.
+            break;
+        case FormatFamily::raw:
+            add_text(block_opening(spec.format, nullptr, 0));
+            parts_.push_back(Part{{}, spec.raw, std::nullopt, 0, size_});
+            size_ += hex_lines_size(spec.raw.size(), kRawLineBytes);
+            block_bytes = spec.raw.size();
+            break;
+    }
+    add_text(tail_text(spec.names, spec.format, spec.width, spec.height, block_bytes));
+}
+
+void CSink::add_text(std::string text) {
+    if (!parts_.empty() && !parts_.back().encoder && parts_.back().raw.empty()) {
+        size_ += text.size();
+        parts_.back().text += text;
+        return;
+    }
+    const std::uint64_t offset = size_;
+    size_ += text.size();
+    parts_.push_back(Part{std::move(text), {}, std::nullopt, 0, offset});
+}
+
+void CSink::add_rows(std::size_t encoder, std::size_t row_bytes) {
+    parts_.push_back(Part{{}, {}, encoder, row_bytes, size_});
+    size_ += std::uint64_t{height_} * hex_line_size(row_bytes);
+}
+
+std::vector<std::size_t> CSink::row_parts() const {
+    std::vector<std::size_t> out;
+    for (std::size_t i = 0; i < parts_.size(); ++i)
+        if (parts_[i].encoder) out.push_back(i);
+    return out;
+}
+
+int CSink::passes() const {
+    if (positional_) return 1;
+    return std::max<int>(1, static_cast<int>(row_parts().size()));
+}
+
+void CSink::put(std::uint64_t offset, const char* data, std::size_t n) {
+    if (positional_) {
+        out_.write_at(offset, data, n);
+    } else {
+        out_.write(data, n);
+    }
+}
+
+void CSink::put_fixed(const Part& part) {
+    if (part.raw.empty()) {
+        put(part.offset, part.text.data(), part.text.size());
+        return;
+    }
+    // The raw file in pieces of whole lines, so that its text is never held whole.
+    constexpr std::size_t kPiece = kRawLineBytes * 4096;
+    std::vector<char> text(hex_lines_size(kPiece, kRawLineBytes));
+    std::uint64_t offset = part.offset;
+    for (std::size_t at = 0; at < part.raw.size(); at += kPiece) {
+        const std::size_t n = std::min(kPiece, part.raw.size() - at);
+        const char* end = format_hex_lines(part.raw.data() + at, n, kRawLineBytes, text.data());
+        const auto len = static_cast<std::size_t>(end - text.data());
+        put(offset, text.data(), len);
+        offset += len;
+    }
+}
+
+CSink::~CSink() {
+    // A pipeline that stopped part way: the writer is told no more text comes.
+    if (writer_ && texts_) texts_->finish(false);
+}
+
+void CSink::begin_pass(int pass) {
+    if (positional_) {
+        // Every fixed part goes to its place at once; the rows fill the gaps between them.
+        out_.reserve(size_);
+        for (const Part& part : parts_)
+            if (!part.encoder) put_fixed(part);
+        // The largest text of one chunk of one part.
+        std::size_t most = 0;
+        for (const Part& part : parts_)
+            if (part.encoder) most = std::max(most, hex_line_size(part.row_bytes) * chunk_rows_);
+        if (most == 0) return;
+        texts_ = std::make_unique<HandOff>(kTextsAhead, most);
+        writer_ = std::make_unique<Worker>([this] { write_behind(); });
+        if (!writer_->started()) {
+            writer_.reset();
+            texts_.reset();
+        }
+        return;
+    }
+    // In order: what precedes this pass's rows.
+    const std::vector<std::size_t> rows = row_parts();
+    const std::size_t until =
+        static_cast<std::size_t>(pass) < rows.size() ? rows[static_cast<std::size_t>(pass)] : parts_.size();
+    for (; written_parts_ < until; ++written_parts_) put_fixed(parts_[written_parts_]);
+}
+
+void CSink::take(int pass, const EncodedChunk& chunk) {
+    const std::vector<std::size_t> rows = row_parts();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (!positional_ && r != static_cast<std::size_t>(pass)) continue;
+        const Part& part = parts_[rows[r]];
+        const std::size_t line = hex_line_size(part.row_bytes);
+        const std::size_t size = line * chunk.rows.count;
+        const std::uint64_t offset = part.offset + std::uint64_t{chunk.rows.first} * line;
+        char* text = nullptr;
+        if (writer_) {
+            text = reinterpret_cast<char*>(texts_->free_buffer());
+            if (text == nullptr) return;  // the writer stopped
+        } else {
+            text_.resize(std::max(text_.size(), size));
+            text = text_.data();
+        }
+        format_hex_rows(chunk.bytes(*part.encoder), part.row_bytes, chunk.rows.count, text);
+        if (writer_) {
+            texts_->publish(size, offset);
+        } else {
+            put(offset, text, size);
+        }
+    }
+}
+
+void CSink::write_behind() {
+    for (HandOff::Chunk c = texts_->next(); c.data != nullptr; c = texts_->next()) {
+        out_.write_at(c.tag, c.data, c.size);
+        texts_->release();
+    }
+}
+
+void CSink::end_pass(int pass) {
+    if (positional_) {
+        if (writer_) {
+            texts_->finish(true);
+            writer_->join();
+        }
+        return;
+    }
+    const std::vector<std::size_t> rows = row_parts();
+    if (static_cast<std::size_t>(pass) < rows.size())
+        written_parts_ = rows[static_cast<std::size_t>(pass)] + 1;
+    // After the last rows: everything that follows them.
+    if (static_cast<std::size_t>(pass) + 1 >= rows.size())
+        for (; written_parts_ < parts_.size(); ++written_parts_) put_fixed(parts_[written_parts_]);
+}
+
+}  // namespace pixmint
