@@ -5,7 +5,9 @@
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/hex_lines.h"
 #include "pixmint/output/pipeline.h"
+#include "pixmint/output/v9_descriptor.h"
 #include "pixmint/pixels/bit_packing.h"
+#include "pixmint/pixels/compressed_block.h"
 
 namespace pixmint {
 
@@ -20,6 +22,10 @@ constexpr std::size_t kTextsAhead = 4;
 
 CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
     : out_(out), height_(spec.height), chunk_rows_(chunk_rows(spec.width)), positional_(out.positional()) {
+    if (spec.v9) {
+        lay_out_v9_parts(spec, encoders);
+        return;
+    }
     add_text(head_text(spec.names, spec.year));
     std::optional<std::size_t> block_bytes;
     switch (family_of(spec.format)) {
@@ -65,16 +71,54 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encode
             break;
         }
         case FormatFamily::direct:
-            // v9's alone: written by the v9 route.
+            // v9's alone: laid out by lay_out_v9.
             break;
         case FormatFamily::raw:
             add_text(block_opening(spec.format, nullptr, 0));
-            parts_.push_back(Part{{}, spec.raw, std::nullopt, 0, size_});
-            size_ += hex_lines_size(spec.raw.size(), kRawLineBytes);
+            add_raw(spec.raw);
             block_bytes = spec.raw.size();
             break;
     }
     add_text(tail_text(spec.names, spec.format, spec.width, spec.height, block_bytes));
+}
+
+void CSink::lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders) {
+    v9_ = lay_out_v9(spec.format, spec.width, spec.height, spec.has_pixels, spec.palette, spec.raw.size(),
+                     *spec.v9, encoders);
+    if (v9_.compression != Compression::none) {
+        // Its size is known only once it is compressed: every part waits for the last row.
+        var_name_ = spec.names.var_name;
+        head_ = head_text(spec.names, spec.year, LvglVersion::v9);
+        gathered_ = std::make_unique<V9BlockBuffer>(v9_);
+        return;
+    }
+    add_text(head_text(spec.names, spec.year, LvglVersion::v9));
+    if (family_of(spec.format) == FormatFamily::raw) {
+        add_text(block_opening(spec.format, nullptr, 0));
+        add_raw(spec.raw);
+    } else {
+        add_text(v9_block_opening(v9_.format, v9_.palette, v9_.stride));
+        for (std::size_t p = 0; p < v9_.planes.size(); ++p) {
+            if (p == 1) add_text(v9_alpha_plane_opening(static_cast<std::uint32_t>(v9_.planes[p].row_bytes)));
+            add_rows(v9_.planes[p].encoder, v9_.planes[p].row_bytes);
+        }
+    }
+    add_text(v9_tail_text(spec.names.var_name, v9_, v9_.size));
+}
+
+bool CSink::lay_out_compressed() {
+    auto packed = gathered_->compressed();
+    gathered_.reset();
+    if (!packed) {
+        failure_ = fatal(FailureKind::compress_failed);
+        return false;
+    }
+    compressed_ = std::move(*packed);
+    add_text(std::move(head_));
+    add_text(v9_compressed_opening(v9_, compressed_));
+    add_raw(std::span<const std::uint8_t>(compressed_).subspan(kCompressedHeaderBytes));
+    add_text(v9_tail_text(var_name_, v9_, compressed_.size()));
+    return true;
 }
 
 void CSink::add_text(std::string text) {
@@ -86,6 +130,11 @@ void CSink::add_text(std::string text) {
     const std::uint64_t offset = size_;
     size_ += text.size();
     parts_.push_back(Part{std::move(text), {}, std::nullopt, 0, offset});
+}
+
+void CSink::add_raw(std::span<const std::uint8_t> raw) {
+    parts_.push_back(Part{{}, raw, std::nullopt, 0, size_});
+    size_ += hex_lines_size(raw.size(), kRawLineBytes);
 }
 
 void CSink::add_rows(std::size_t encoder, std::size_t row_bytes) {
@@ -139,7 +188,7 @@ CSink::~CSink() {
 void CSink::begin_pass(int pass) {
     if (positional_) {
         // Every fixed part goes to its place at once; the rows fill the gaps between them.
-        out_.reserve(size_);
+        if (size_ != 0) out_.reserve(size_);
         for (const Part& part : parts_)
             if (!part.encoder) put_fixed(part);
         // The largest text of one chunk of one part.
@@ -163,6 +212,10 @@ void CSink::begin_pass(int pass) {
 }
 
 void CSink::take(int pass, const EncodedChunk& chunk) {
+    if (gathered_) {
+        if (pass == 0) gathered_->take(chunk);
+        return;
+    }
     const std::vector<std::size_t> rows = row_parts();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (!positional_ && r != static_cast<std::size_t>(pass)) continue;
@@ -195,6 +248,14 @@ void CSink::write_behind() {
 }
 
 void CSink::end_pass(int pass) {
+    if (gathered_ && pass == 0) {
+        // The block is whole: now its compressed bytes and every text around them can be laid out.
+        if (!lay_out_compressed()) return;
+        if (positional_) {
+            for (const Part& part : parts_) put_fixed(part);
+            return;
+        }
+    }
     if (positional_) {
         if (writer_) {
             texts_->finish(true);

@@ -37,7 +37,8 @@ struct RunOutputs {
 
 // How writing the outputs went, in the order run.cpp reports it.
 struct OutputsReport {
-    std::optional<Failure> failure;                // the image turned out not to decode: nothing written
+    std::optional<Failure> failure;                // the image turned out not to decode, or a block
+                                                   // not to compress: nothing written
     bool opened = false;                           // the C file (or .bin) was opened: its depth line is due
     std::optional<lvforge::OutputFailure> output;  // why nothing landed
 };
