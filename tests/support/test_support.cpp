@@ -37,6 +37,11 @@ TempDir::~TempDir() {
 }
 
 RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
+    // Made before the fork: under an address-space limit the child can't be sure of memory for
+    // anything, so between setting it and exec it allocates nothing.
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
     int out_pipe[2];
     int err_pipe[2];
     if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
@@ -64,9 +69,6 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
                        static_cast<rlim_t>(options.address_space_limit)};
             ::setrlimit(RLIMIT_AS, &lim);
         }
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
         ::execv(args[0], args.data());
         ::_exit(127);
     }
