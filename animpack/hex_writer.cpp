@@ -20,27 +20,13 @@ constexpr const char* kBanner =
 constexpr std::size_t kBlock = 8 * 1024;
 static_assert(kBlock * 6 + 2 <= lvforge::TextSink::kMaxReserve);
 
-// Formats `n` bytes as "0x%02x, " units from `out` on; returns the end of the text.
-char* format_block(char* out, const std::uint8_t* in, std::size_t n) {
-    const lvforge::HexTable& table = lvforge::kArrayHex;
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        out = lvforge::copy_hex_unit(out, table, in[i]);
-        out = lvforge::copy_hex_unit(out, table, in[i + 1]);
-        out = lvforge::copy_hex_unit(out, table, in[i + 2]);
-        out = lvforge::copy_hex_unit(out, table, in[i + 3]);
-    }
-    for (; i < n; ++i) out = lvforge::copy_hex_unit(out, table, in[i]);
-    return out;
-}
-
 // Appends the units of every byte of `data`, straight into the sink, which writes them out in
 // large pieces.
 void append_units(lvforge::TextSink& out, std::span<const std::uint8_t> data) {
     while (!data.empty()) {
         const std::size_t n = data.size() < kBlock ? data.size() : kBlock;
         char* p = out.reserve(n * 6 + 2);
-        out.advance(format_block(p, data.data(), n));
+        out.advance(lvforge::copy_hex_units(p, lvforge::kArrayHex, data.data(), n));
         data = data.subspan(n);
     }
 }

@@ -17,8 +17,7 @@ char* format_hex_lines(const std::uint8_t* bytes, std::size_t n, std::size_t per
     for (std::size_t start = 0; start < n; start += per_line) {
         const std::size_t end = std::min(n, start + per_line);
         *out++ = ' ';
-        for (std::size_t i = start; i < end; ++i)
-            out = lvforge::copy_hex_unit(out, lvforge::kPixelHex, bytes[i]);
+        out = lvforge::copy_hex_units(out, lvforge::kPixelHex, bytes + start, end - start);
         *out++ = ' ';
         *out++ = '\n';
     }
@@ -28,8 +27,7 @@ char* format_hex_lines(const std::uint8_t* bytes, std::size_t n, std::size_t per
 char* format_hex_rows(const std::uint8_t* bytes, std::size_t row_bytes, std::size_t rows, char* out) {
     for (std::size_t y = 0; y < rows; ++y) {
         *out++ = ' ';
-        for (std::size_t i = 0; i < row_bytes; ++i)
-            out = lvforge::copy_hex_unit(out, lvforge::kPixelHex, bytes[i]);
+        out = lvforge::copy_hex_units(out, lvforge::kPixelHex, bytes, row_bytes);
         bytes += row_bytes;
         *out++ = ' ';
         *out++ = '\n';
@@ -47,10 +45,7 @@ void append_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::si
         out.append(" ");
         for (std::size_t i = start; i < line_end;) {
             const std::size_t m = std::min(line_end - i, kPieceBytes);
-            char* o = out.reserve(m * 6 + 8);
-            for (std::size_t k = 0; k < m; ++k)
-                o = lvforge::copy_hex_unit(o, lvforge::kPixelHex, bytes[i + k]);
-            out.advance(o);
+            out.advance(lvforge::copy_hex_units(out.reserve(m * 6 + 8), lvforge::kPixelHex, bytes + i, m));
             i += m;
         }
         out.append(" \n");
