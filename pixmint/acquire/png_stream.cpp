@@ -3,93 +3,83 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "pixmint/acquire/png_unfilter.h"
 #include "pixmint/acquire/raster_guard.h"
 #include "pixmint/acquire/stb_decode.h"
 #include "pixmint/pixels/image_rows.h"
 
 namespace pixmint {
 
-PngStream::Context PngStream::start(const SpngLibrary& lib, std::FILE* file,
-                                    std::span<const std::uint8_t> memory, const PngLayout& layout) {
-    Context ctx(lib.ctx_new(0), ContextRelease{&lib});
-    if (ctx == nullptr) return Context(nullptr, ContextRelease{&lib});
-    // Checksums are the reference decoder's business as little as ours: it never reads them.
-    if (lib.set_crc_action(ctx.get(), SPNG_CRC_USE, SPNG_CRC_USE) != 0)
-        return Context(nullptr, ContextRelease{&lib});
-    if (memory.empty()) std::rewind(file);
-    const int source = memory.empty() ? lib.set_png_file(ctx.get(), file)
-                                      : lib.set_png_buffer(ctx.get(), memory.data(), memory.size());
-    spng_ihdr ihdr{};
-    if (source != 0 || lib.get_ihdr(ctx.get(), &ihdr) != 0 || ihdr.width != layout.width ||
-        ihdr.height != layout.height || ihdr.interlace_method != 0 ||
-        lib.decode_image(ctx.get(), nullptr, 0, SPNG_FMT_RAW, SPNG_DECODE_PROGRESSIVE) != 0) {
-        return Context(nullptr, ContextRelease{&lib});
+namespace {
+
+// Samples a pixel holds as the file stores it, by colour type.
+int stored_samples(int color) {
+    switch (color) {
+        case 2:
+            return 3;
+        case 4:
+            return 2;
+        case 6:
+            return 4;
+        default:
+            return 1;
     }
-    return ctx;
 }
+
+}  // namespace
 
 std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std::uint8_t> memory,
                                            const PngLayout& layout) {
-    // Loaded here, by the runs that stream a PNG; without it the reference decoder decodes it whole.
-    const SpngLibrary* lib = spng_library();
-    if (lib == nullptr) return nullptr;
-    Context ctx = start(*lib, file.get(), memory, layout);
-    if (ctx == nullptr) return nullptr;
-    return std::unique_ptr<PngStream>(new PngStream(std::move(file), memory, layout, std::move(ctx)));
+    if (!PngInflate(layout, memory, file.get()).ready()) return nullptr;
+    return std::unique_ptr<PngStream>(new PngStream(std::move(file), memory, layout));
 }
 
-bool PngStream::rewind() {
-    if (failed_) return false;
-    ctx_ = start(*ctx_.get_deleter().lib, file_.get(), memory_, layout_);
-    next_row_ = 0;
-    failed_ = ctx_ == nullptr;
-    return !failed_;
-}
-
-PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout,
-                     Context ctx)
+PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout)
     : file_(std::move(file)),
       memory_(memory),
       layout_(layout),
       convert_(layout_),
-      deflate_end_(std::make_unique<DeflateEnd>(layout_, memory_, file_.get())),
-      ctx_(std::move(ctx)) {
-    if (!convert_.identity()) stored_.resize(convert_.stored_row_bytes());
+      pixel_bytes_(std::max<std::size_t>(
+          1, static_cast<std::size_t>(stored_samples(layout_.color) * layout_.depth) / 8)),
+      scanline_(convert_.stored_row_bytes() + 1),
+      row_(convert_.stored_row_bytes()),
+      prior_(convert_.stored_row_bytes()) {
+    failed_ = !start();
+}
+
+bool PngStream::start() {
+    inflate_.reset();  // one inflater at a time
+    inflate_ = std::make_unique<PngInflate>(layout_, memory_, file_.get());
+    std::fill(prior_.begin(), prior_.end(), std::uint8_t{0});
+    next_row_ = 0;
+    return inflate_->ready();
+}
+
+bool PngStream::rewind() {
+    if (failed_) return false;
+    failed_ = !start();
+    return !failed_;
 }
 
 bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
     if (failed_ || count > layout_.height - next_row_) return false;
-    // The second inflate, that finds where the compressed data ends, runs beside the decoding on a
-    // thread of its own; without one it runs after the last row.
-    if (!checked_ && !end_check_ && next_row_ == 0) {
-        end_check_ =
-            std::make_unique<Worker>([this] { data_ends_properly_ = deflate_end_->ends_properly(); });
-        if (!end_check_->started()) end_check_.reset();
-    }
     const std::size_t stored = convert_.stored_row_bytes();
     const std::size_t row_bytes = std::size_t{layout_.width} * static_cast<std::size_t>(layout_.channels);
     for (std::uint32_t i = 0; i < count && !failed_; ++i, ++next_row_) {
-        std::uint8_t* out = rows + i * row_bytes;
-        std::uint8_t* in = stored_.empty() ? out : stored_.data();
-        const int r = ctx_.get_deleter().lib->decode_row(ctx_.get(), in, stored);
-        const bool last = next_row_ + 1 == layout_.height;
-        failed_ = !(r == 0 || (r == SPNG_EOI && last)) || !convert_.convert(in, out);
+        failed_ = !inflate_->read(scanline_.data(), scanline_.size()) ||
+                  !unfilter_scanline(scanline_.data(), prior_.data(), row_.data(), stored, pixel_bytes_) ||
+                  !convert_.convert(row_.data(), rows + i * row_bytes);
+        row_.swap(prior_);
     }
     if (failed_) return false;
     // Once the last row is decoded, the stream must end where it should. Once is enough: a later
     // pass over the same bytes decodes them the same way.
     if (checked_ || next_row_ != layout_.height) return true;
-    if (end_check_) {
-        end_check_->join();
-    } else {
-        data_ends_properly_ = deflate_end_->ends_properly();
-    }
-    failed_ = !data_ends_properly_;
+    failed_ = !inflate_->ends_properly();
     checked_ = !failed_;
-    end_check_.reset();
-    deflate_end_.reset();
     return !failed_;
 }
 

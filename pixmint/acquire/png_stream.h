@@ -1,8 +1,9 @@
-// A PNG decoded row by row as the pipeline asks for rows, by libspng's
-// progressive decoding, giving exactly the pixels the reference decoder
-// gives. When libspng gives up on a file, the file's compressed data does
-// not end properly or a pixel names no palette entry, the raster guard's
-// whole walk and the reference decoder have the last word.
+// A PNG decoded row by row as the pipeline asks for rows, giving exactly the
+// pixels the reference decoder gives: each scanline inflated (png_inflate),
+// unfiltered (png_unfilter) and converted (png_rows) as it is needed. When
+// the compressed data is refused or does not end properly, or a pixel names
+// no palette entry, the raster guard's whole walk and the reference decoder
+// have the last word.
 #pragma once
 
 #include <cstdint>
@@ -12,12 +13,10 @@
 #include <span>
 #include <vector>
 
-#include "pixmint/acquire/deflate_end.h"
+#include "pixmint/acquire/png_inflate.h"
 #include "pixmint/acquire/png_layout.h"
 #include "pixmint/acquire/png_rows.h"
 #include "pixmint/pixels/row_source.h"
-#include "pixmint/pixels/spng_library.h"
-#include "pixmint/pixels/worker.h"
 
 namespace pixmint {
 
@@ -31,7 +30,7 @@ class PngStream final : public RowSource {
    public:
     // A stream over the PNG laid out as `layout`, read from `memory` when it holds the file's bytes
     // (which then outlive the stream), else from `file`, which the stream then owns; null, leaving
-    // `file` as it was, when libspng refuses the file's head.
+    // `file` as it was, when the compressed data's zlib header is refused.
     static std::unique_ptr<PngStream> open(FileHandle& file, std::span<const std::uint8_t> memory,
                                            const PngLayout& layout);
 
@@ -44,27 +43,19 @@ class PngStream final : public RowSource {
     std::unique_ptr<RowSource> decode_again() override;
 
    private:
-    struct ContextRelease {
-        const SpngLibrary* lib;
-        void operator()(spng_ctx* ctx) const { lib->ctx_free(ctx); }
-    };
-    using Context = std::unique_ptr<spng_ctx, ContextRelease>;
+    PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout);
 
-    PngStream(FileHandle file, std::span<const std::uint8_t> memory, const PngLayout& layout, Context ctx);
-
-    // libspng (`lib`) set to decode `file` or `memory` from its first row; null when it refuses.
-    static Context start(const SpngLibrary& lib, std::FILE* file, std::span<const std::uint8_t> memory,
-                         const PngLayout& layout);
+    // Sets the decoding to start again from the first row; false when the data's head is refused.
+    bool start();
 
     FileHandle file_;
     std::span<const std::uint8_t> memory_;
     PngLayout layout_;
     PngRowConverter convert_;
-    std::unique_ptr<DeflateEnd> deflate_end_;
-    std::unique_ptr<Worker> end_check_;  // inflating the data to its end, beside the decoding
-    bool data_ends_properly_ = false;    // what end_check_ found
-    Context ctx_;
-    std::vector<std::uint8_t> stored_;  // one row as stored, when it needs converting
+    std::size_t pixel_bytes_;                // bytes a whole pixel takes as stored, at least 1
+    std::unique_ptr<PngInflate> inflate_;    // the compressed data, from where the next row starts
+    std::vector<std::uint8_t> scanline_;     // one scanline as inflated: its filter byte, then the row
+    std::vector<std::uint8_t> row_, prior_;  // this row and the one above, unfiltered
     std::uint32_t next_row_ = 0;
     bool failed_ = false;
     bool checked_ = false;  // one pass went to the end and its compressed data ended properly

@@ -9,6 +9,8 @@
 #include <stb_image.h>
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -46,7 +48,7 @@ std::optional<Decoded> reference(const Bytes& file) {
 
 // How the streamed decoding went.
 enum class Route {
-    reference,  // not streamed: the file is no plain PNG, or libspng refused its head
+    reference,  // not streamed: the file is no plain PNG, or its zlib header is refused
     streamed,   // every row streamed
     gave_up,    // the stream failed part way and the reference decoded the file again
 };
@@ -131,8 +133,11 @@ void chunk(Bytes& out, const char* type, const Bytes& data) {
           static_cast<std::uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
-// One PNG to make: the header's fields, rows of samples as stored (filter byte 0 added here), the
-// PLTE and tRNS chunks, and how many bytes to cut off the end of the compressed data.
+// The filter of a made row: the five types the format defines in turn, row after row.
+constexpr int kEveryFilter = -1;
+
+// One PNG to make: the header's fields, rows of samples as stored (filtered here), the PLTE and
+// tRNS chunks, and how many bytes to cut off the end of the compressed data.
 struct Made {
     const char* name;
     std::uint32_t width, height;
@@ -141,16 +146,35 @@ struct Made {
     Bytes plte, trns;
     std::size_t cut = 0;
     bool fixed_codes = false;  // compress with fixed Huffman codes instead of dynamic ones
+    int filter = 0;            // each row's filter type (one the format lacks: that byte, unfiltered)
 };
+
+// `row` filtered with `type`, given the row above (`prior`, zeros above the first) and the bytes
+// of a whole pixel (`bpp`); any other type leaves the bytes as they are.
+Bytes filtered(int type, const std::uint8_t* row, const std::uint8_t* prior, std::size_t n, std::size_t bpp) {
+    Bytes out(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int a = i >= bpp ? row[i - bpp] : 0, b = prior[i], c = i >= bpp ? prior[i - bpp] : 0;
+        const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+        const int paeth = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+        const int predicted[] = {0, a, b, (a + b) / 2, paeth};
+        out[i] = static_cast<std::uint8_t>(row[i] - (type >= 0 && type <= 4 ? predicted[type] : 0));
+    }
+    return out;
+}
 
 Bytes make(const Made& m) {
     const int per_pixel = m.color == 2 ? 3 : m.color == 4 ? 2 : m.color == 6 ? 4 : 1;
     const std::size_t stride = (std::size_t(m.width) * std::size_t(per_pixel) * std::size_t(m.depth) + 7) / 8;
+    const std::size_t bpp = std::max<std::size_t>(1, std::size_t(per_pixel) * std::size_t(m.depth) / 8);
     Bytes raw;
+    const Bytes zeros(stride);
     for (std::uint32_t y = 0; y < m.height; ++y) {
-        raw.push_back(0);
-        raw.insert(raw.end(), m.samples.begin() + static_cast<std::ptrdiff_t>(y * stride),
-                   m.samples.begin() + static_cast<std::ptrdiff_t>((y + 1) * stride));
+        const int type = m.filter == kEveryFilter ? static_cast<int>(y % 5) : m.filter;
+        raw.push_back(static_cast<std::uint8_t>(type));
+        const Bytes row = filtered(type, &m.samples[y * stride],
+                                   y == 0 ? zeros.data() : &m.samples[(y - 1) * stride], stride, bpp);
+        raw.insert(raw.end(), row.begin(), row.end());
     }
     z_stream zs{};
     deflateInit2(&zs, 6, Z_DEFLATED, 15, 8, m.fixed_codes ? Z_FIXED : Z_DEFAULT_STRATEGY);
@@ -203,6 +227,10 @@ TEST(StreamedPng, EveryColourTypeDepthAndTransparencyDecodesAsTheReferenceDecode
     const auto rows = [&](int per_pixel, int depth) {
         return ramp((std::size_t(kW) * std::size_t(per_pixel) * std::size_t(depth) + 7) / 8 * kH);
     };
+    // Ten rows: two of each filter type.
+    const auto tall = [&](int per_pixel, int depth) {
+        return ramp((std::size_t(kW) * std::size_t(per_pixel) * std::size_t(depth) + 7) / 8 * 10);
+    };
     // 16-bit samples where each row's first pixel is exactly the key 0x2500 (every sample) and its
     // second differs from it in the low byte only, so that only the full sample tells them apart.
     const auto keyed16 = [&](int per_pixel) {
@@ -248,6 +276,15 @@ TEST(StreamedPng, EveryColourTypeDepthAndTransparencyDecodesAsTheReferenceDecode
         {"cut 1 into the last block, fixed codes", 64, 64, 8, 6, ramp(64 * 64 * 4, 3), {}, {}, 5, true},
         {"cut 2 into the last block, fixed codes", 64, 64, 8, 6, ramp(64 * 64 * 4, 3), {}, {}, 6, true},
         {"cut before the end", 64, 64, 8, 6, ramp(64 * 64 * 4, 3), {}, {}, 40},
+        // Every filter type, row after row, at each size of a whole pixel (1, 2, 3, 4, 6, 8 bytes).
+        {"every filter, grey 4", kW, 10, 4, 0, tall(1, 4), {}, {}, 0, false, kEveryFilter},
+        {"every filter, grey alpha 8", kW, 10, 8, 4, tall(2, 8), {}, {}, 0, false, kEveryFilter},
+        {"every filter, rgb 8", kW, 10, 8, 2, tall(3, 8), {}, {}, 0, false, kEveryFilter},
+        {"every filter, rgba 8", kW, 10, 8, 6, tall(4, 8), {}, {}, 0, false, kEveryFilter},
+        {"every filter, rgb 16", kW, 10, 16, 2, tall(3, 16), {}, {}, 0, false, kEveryFilter},
+        {"every filter, rgba 16", kW, 10, 16, 6, tall(4, 16), {}, {}, 0, false, kEveryFilter},
+        // A filter type the format lacks: the reference refuses the file.
+        {"filter type 5", kW, kH, 8, 6, rows(4, 8), {}, {}, 0, false, 5},
     };
     for (const Made& m : cases) {
         SCOPED_TRACE(m.name);

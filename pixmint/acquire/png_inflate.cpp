@@ -1,4 +1,4 @@
-#include "pixmint/acquire/deflate_end.h"
+#include "pixmint/acquire/png_inflate.h"
 
 #include <unistd.h>
 
@@ -11,14 +11,8 @@ namespace {
 constexpr std::size_t kPiece = std::size_t{64} << 10;
 }  // namespace
 
-DeflateEnd::DeflateEnd(const PngLayout& layout, std::span<const std::uint8_t> memory, std::FILE* file)
-    : layout_(layout),
-      memory_(memory),
-      fd_(file != nullptr ? ::fileno(file) : -1),
-      in_(kPiece),
-      out_(kPiece) {
-    // The two-byte zlib header, checked as the reference decoder checks it; the rest is raw deflate,
-    // its checksum never looked at (the reference decoder ignores it, and it may be missing).
+PngInflate::PngInflate(const PngLayout& layout, std::span<const std::uint8_t> memory, std::FILE* file)
+    : layout_(layout), memory_(memory), fd_(file != nullptr ? ::fileno(file) : -1), in_(kPiece) {
     std::uint8_t head[2] = {0, 0};
     for (std::uint8_t& b : head) {
         if (!feed()) return;
@@ -30,11 +24,11 @@ DeflateEnd::DeflateEnd(const PngLayout& layout, std::span<const std::uint8_t> me
     ready_ = inflateInit2(&zs_, -15) == Z_OK;
 }
 
-DeflateEnd::~DeflateEnd() {
+PngInflate::~PngInflate() {
     if (ready_) inflateEnd(&zs_);
 }
 
-bool DeflateEnd::feed() {
+bool PngInflate::feed() {
     if (zs_.avail_in > 0) return true;
     while (span_ < layout_.data.size() && span_read_ == layout_.data[span_].length) {
         ++span_;
@@ -46,33 +40,48 @@ bool DeflateEnd::feed() {
     const std::uint64_t at = s.offset + span_read_;
     if (!memory_.empty()) {
         if (at + n > memory_.size()) return false;
-        std::memcpy(in_.data(), memory_.data() + at, n);
+        // Read where it lies: zlib does not write to its input.
+        zs_.next_in = const_cast<std::uint8_t*>(memory_.data() + at);
     } else if (fd_ < 0 || ::pread(fd_, in_.data(), n, static_cast<off_t>(at)) != static_cast<ssize_t>(n)) {
         return false;
+    } else {
+        zs_.next_in = in_.data();
     }
     span_read_ += n;
-    zs_.next_in = in_.data();
     zs_.avail_in = static_cast<uInt>(n);
     return true;
 }
 
-bool DeflateEnd::step() {
-    if (!feed()) return false;
-    zs_.next_out = out_.data();
-    zs_.avail_out = static_cast<uInt>(out_.size());
-    const int r = inflate(&zs_, Z_NO_FLUSH);
-    if (r == Z_STREAM_END) ended_ = true;
-    return r == Z_OK || r == Z_STREAM_END || r == Z_BUF_ERROR;
+std::size_t PngInflate::inflate_into(std::uint8_t* out, std::size_t n) {
+    zs_.next_out = out;
+    zs_.avail_out = static_cast<uInt>(n);
+    while (zs_.avail_out > 0 && !ended_ && !refused_) {
+        if (!feed()) {
+            refused_ = true;
+            break;
+        }
+        const int r = inflate(&zs_, Z_NO_FLUSH);
+        if (r == Z_STREAM_END) {
+            ended_ = true;
+        } else if (r != Z_OK && r != Z_BUF_ERROR) {
+            refused_ = true;
+        }
+    }
+    return n - zs_.avail_out;
 }
 
-bool DeflateEnd::ends_properly() {
+bool PngInflate::read(std::uint8_t* out, std::size_t n) {
+    return ready_ && inflate_into(out, n) == n;
+}
+
+bool PngInflate::ends_properly() {
     if (!ready_) return false;
-    while (!ended_)
-        if (!step()) return false;
-    return bytes_left() >= 2;
+    std::uint8_t discard[4096];
+    while (!ended_ && !refused_) inflate_into(discard, sizeof discard);
+    return ended_ && bytes_left() >= 2;
 }
 
-std::uint64_t DeflateEnd::bytes_left() const {
+std::uint64_t PngInflate::bytes_left() const {
     std::uint64_t left = zs_.avail_in;
     for (std::size_t i = span_; i < layout_.data.size(); ++i)
         left += layout_.data[i].length - (i == span_ ? span_read_ : 0);
