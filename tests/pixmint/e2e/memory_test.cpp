@@ -71,7 +71,7 @@ TEST(Memory, EveryLimitEndsInTheFileOrAMessageAndNoFile) {
                 EXPECT_EQ(r.out.substr(resize_failed.size()), "color depth: 0\n") << what;
                 EXPECT_EQ(lvforge::test::read_file(dir / "img.c").find("0x"), std::string::npos) << what;
             } else if (r.status == 1) {
-                EXPECT_TRUE(is_memory_answer(r.out)) << what << ": " << r.out;
+                EXPECT_TRUE(is_memory_answer(r.out)) << what << ": " << r.out << " err: " << r.err;
                 EXPECT_EQ(list_dir(dir.path()), before) << what << ": a failed run must leave no file";
             }
             if (r.out.find("Error: not enough memory.\n") != std::string::npos) saw_general_answer = true;
