@@ -4,7 +4,7 @@
 #   fuzz/run.sh <target> <seconds> [libFuzzer options...]
 #   fuzz/run.sh <target> merge
 #
-# Targets: pixmint_image, pixmint_palette, pixmint_options, setwright_conf, setwright_options,
+# Targets: pixmint_image, pixmint_palette, pixmint_png_stream, pixmint_options, setwright_conf, setwright_options,
 # animpack_options. The first use configures build/fuzz with clang
 # (-fsanitize=fuzzer,address,undefined). A run starts from the committed
 # corpus, fuzz/corpus/<target>/, and writes what it finds into a scratch

@@ -15,11 +15,17 @@ namespace {
 constexpr std::size_t kRawLineBytes = 16;
 // Chunks of text formatted ahead of the writer.
 constexpr std::size_t kTextsAhead = 4;
+// A C file smaller than this is written as its text is formatted: a thread and its buffers would
+// cost a small icon's run more than the overlap saves.
+constexpr std::uint64_t kWriteBehindBytes = std::uint64_t{1} << 20;
 
 }  // namespace
 
 CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
-    : out_(out), height_(spec.height), chunk_rows_(chunk_rows(spec.width)), positional_(out.positional()) {
+    : out_(out),
+      height_(spec.height),
+      chunk_rows_(std::min(chunk_rows(spec.width), std::max<std::uint32_t>(spec.height, 1))),
+      positional_(out.positional()) {
     add_text(head_text(spec.names, spec.year));
     std::optional<std::size_t> block_bytes;
     switch (family_of(spec.format)) {
@@ -138,15 +144,16 @@ CSink::~CSink() {
 
 void CSink::begin_pass(int pass) {
     if (positional_) {
-        // Every fixed part goes to its place at once; the rows fill the gaps between them.
-        out_.reserve(size_);
+        // Every fixed part goes to its place at once; the rows fill the gaps between them. A large
+        // file's space is set aside first, in one piece; a small one is left to the file system.
+        if (size_ >= kWriteBehindBytes) out_.reserve(size_);
         for (const Part& part : parts_)
             if (!part.encoder) put_fixed(part);
         // The largest text of one chunk of one part.
         std::size_t most = 0;
         for (const Part& part : parts_)
             if (part.encoder) most = std::max(most, hex_line_size(part.row_bytes) * chunk_rows_);
-        if (most == 0) return;
+        if (most == 0 || size_ < kWriteBehindBytes) return;
         texts_ = std::make_unique<HandOff>(kTextsAhead, most);
         writer_ = std::make_unique<Worker>([this] { write_behind(); });
         if (!writer_->started()) {

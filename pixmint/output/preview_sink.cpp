@@ -1,5 +1,6 @@
 #include "pixmint/output/preview_sink.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -16,6 +17,8 @@ namespace {
 // a fraction of its time.
 constexpr int kCompressionLevel = 1;
 constexpr int kCompressionStrategy = 3;  // zlib's Z_RLE
+// Previews of fewer RGBA bytes than this are compressed on the pipeline's own thread.
+constexpr std::uint64_t kCompressBehindBytes = std::uint64_t{1} << 20;
 constexpr int kFilter = SPNG_FILTER_CHOICE_UP;
 
 // Releases an encoder through the loaded library.
@@ -196,15 +199,18 @@ PreviewSink::~PreviewSink() {
 
 void PreviewSink::begin_pass(int pass) {
     if (pass != 0) return;
-    const std::size_t chunk = std::size_t{width_} * 4 * chunk_rows(width_);
+    const std::size_t chunk =
+        std::size_t{width_} * 4 * std::min(chunk_rows(width_), std::max<std::uint32_t>(height_, 1));
     png_ = std::make_unique<PngWriter>(out_, width_, height_);
-    rows_ = std::make_unique<HandOff>(4, chunk);
-    compressor_ = std::make_unique<Worker>([this] { compress(); });
-    if (!compressor_->started()) {
+    // A small preview is compressed as its rows come: a thread would cost more than it saves.
+    if (std::uint64_t{width_} * height_ * 4 >= kCompressBehindBytes) {
+        rows_ = std::make_unique<HandOff>(4, chunk);
+        compressor_ = std::make_unique<Worker>([this] { compress(); });
+        if (compressor_->started()) return;
         compressor_.reset();
         rows_.reset();
-        inline_.resize(chunk);
     }
+    inline_.resize(chunk);
 }
 
 void PreviewSink::take(int pass, const EncodedChunk& chunk) {

@@ -27,8 +27,6 @@ bool load(SpngLibrary& l) {
            resolve(lib, "spng_get_trns", l.get_trns) &&
            resolve(lib, "spng_decoded_image_size", l.decoded_image_size) &&
            resolve(lib, "spng_decode_image", l.decode_image) &&
-           resolve(lib, "spng_decode_row", l.decode_row) &&
-           resolve(lib, "spng_set_png_file", l.set_png_file) &&
            resolve(lib, "spng_set_png_stream", l.set_png_stream) &&
            resolve(lib, "spng_set_ihdr", l.set_ihdr) && resolve(lib, "spng_set_option", l.set_option) &&
            resolve(lib, "spng_encode_image", l.encode_image) && resolve(lib, "spng_encode_row", l.encode_row);
