@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!stream->read(rows.data() + std::size_t{y} * row_bytes, n)) return 0;
     }
     // Streamed to the end: the reference must agree on every byte.
-    if (pixmint::check_raster(file) != pixmint::RasterVerdict::decodable) fail("the guard refuses a streamed file");
+    if (pixmint::check_raster(file) != pixmint::RasterVerdict::decodable)
+        fail("the guard refuses a streamed file");
     int w = 0, h = 0, channels = 0;
     stbi_uc* want = stbi_load_from_memory(data, static_cast<int>(size), &w, &h, &channels, 0);
     if (want == nullptr) fail("stb_image refuses a streamed file");

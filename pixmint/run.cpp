@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
@@ -13,11 +14,11 @@
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/cli/command_line.h"
 #include "pixmint/cli/messages.h"
-#include "pixmint/output/bin_file.h"
 #include "pixmint/output/bin_sink.h"
 #include "pixmint/output/c_file.h"
-#include "pixmint/output/preview_file.h"
 #include "pixmint/output/run_outputs.h"
+#include "pixmint/output/v9_bin_file.h"
+#include "pixmint/output/v9_preview_file.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/image_rows.h"
 #include "pixmint/pixels/indexed_rows.h"
@@ -32,10 +33,10 @@ void print(std::string_view text) {
 }
 
 // The LVGL v9 layout of the image: its data block encoded once, whole, then the C file (or the
-// .bin) and the preview, landing together. `failed`: a failure already reported, the files written all the
-// same.
+// .bin) and the preview, landing together. A failed resampling was reported already: the files
+// are written all the same, and the run fails.
 int convert_v9(const Options& options, const std::string& out_path, lvforge::BannerYear year,
-               const Acquired& acquired, bool failed) {
+               const Acquired& acquired) {
     // The image in memory (the caller decoded it whole), or none after a failed resize.
     auto& rows = static_cast<ImageRows&>(*acquired.rows);
     const Image& image = rows.image();
@@ -65,7 +66,7 @@ int convert_v9(const Options& options, const std::string& out_path, lvforge::Ban
     }
     if (landed.ok()) landed = outputs.commit();
     if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
-    return (failed || !landed.ok()) ? 1 : 0;
+    return (acquired.resampling_failed || !landed.ok()) ? 1 : 0;
 }
 
 // The run itself; run() adds the one answer to running out of memory.
@@ -102,13 +103,14 @@ int convert(int argc, char** argv) {
         return 1;
     }
 
-    Acquired acquired = acquire_image(options);
-    bool failed = false;
-    if (acquired.failure) {
-        print(message(*acquired.failure, options.image_path));
-        if (!acquired.failure->output_still_written) return 1;
-        failed = true;
+    auto acquiring = acquire_image(options);
+    if (!acquiring.ok()) {
+        print(message(acquiring.error(), options.image_path));
+        return 1;
     }
+    Acquired& acquired = acquiring.value();
+    // A failed resampling is reported first; the outputs are written without pixels all the same.
+    if (acquired.resampling_failed) print(message(fatal(FailureKind::resize_alloc), options.image_path));
     // v9's layout of the image: its own header, its own formats, encoded whole.
     if (options.lvgl == LvglVersion::v9) {
         acquired.rows = whole_image(std::move(acquired.rows));
@@ -116,7 +118,7 @@ int convert(int argc, char** argv) {
             print(message(fatal(FailureKind::image_load), options.image_path));
             return 1;
         }
-        return convert_v9(options, out_path, year.value(), acquired, failed);
+        return convert_v9(options, out_path, year.value(), acquired);
     }
     Encoding encoding = options.encoding();
     RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
@@ -141,22 +143,26 @@ int convert(int argc, char** argv) {
 
     // Every output of the run lands together or not at all, the image streaming into them.
     const RunOutputs where{options.names, options.binary, options.preview_path, year.value()};
-    const OutputsReport report = write_outputs(where, encoding, std::move(image));
-    if (report.failure) {
-        print(message(*report.failure, options.image_path));
+    const auto written = write_outputs(where, encoding, std::move(image));
+    if (written.ok() || written.error().main_opened) print(depth_line(options.depth));
+    if (!written.ok()) {
+        const auto& why = written.error().why;
+        if (const Failure* undecodable = std::get_if<Failure>(&why))
+            print(message(*undecodable, options.image_path));
+        else
+            print(lvforge::output_failure_message(std::get<lvforge::OutputFailure>(why)));
         return 1;
     }
-    if (report.opened) print(depth_line(options.depth));
-    if (report.output) print(lvforge::output_failure_message(*report.output));
-    return (failed || report.output) ? 1 : 0;
+    return acquired.resampling_failed ? 1 : 0;
 }
 
 }  // namespace
 
 int run(int argc, char** argv) {
     // Every allocation failure without a message of its own ends here, with nothing left written.
-    if (const auto status = lvforge::run_unless_out_of_memory([&] { return convert(argc, argv); }))
-        return *status;
+    if (const auto status = lvforge::run_unless_out_of_memory([&] { return convert(argc, argv); });
+        status.ok())
+        return status.value();
     print(lvforge::out_of_memory_message());
     return 1;
 }

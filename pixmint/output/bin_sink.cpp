@@ -1,13 +1,23 @@
 #include "pixmint/output/bin_sink.h"
 
-#include "pixmint/output/bin_layout.h"
-
 namespace pixmint {
 
 std::string bin_path_of(const std::string& out_path) {
     std::string stem = out_path;
     if (stem.ends_with(".c")) stem.resize(stem.size() - 2);
     return stem + ".bin";
+}
+
+std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height) {
+    return (cf & 0x1Fu) | (width & 0x7FFu) << 10 | (height & 0x7FFu) << 21;
+}
+
+std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body) {
+    std::vector<std::uint8_t> out;
+    out.reserve(4 + body.size());
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(header >> shift));
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
 }
 
 BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders)

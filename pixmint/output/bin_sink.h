@@ -13,11 +13,20 @@
 #include "pixmint/output/encoder.h"
 #include "pixmint/output/sink.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/limits.h"
 
 namespace pixmint {
 
 // The .bin path for a C file path: its ".c" replaced by ".bin".
 std::string bin_path_of(const std::string& out_path);
+
+// Binary image files as LVGL's file system loads them: a 4-byte header word, then the pixel bytes.
+// The header word: cf | always_zero << 5 | reserved << 8 | w << 10 | h << 21, always_zero and
+// reserved 0. `width` and `height` must not exceed kLvglV7MaxSide.
+std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height);
+
+// The whole file: the header word, little-endian, then `body`.
+std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body);
 
 // What the .bin file holds, settled before any row is decoded.
 struct BinFileSpec {

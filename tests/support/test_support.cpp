@@ -40,6 +40,11 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
     int out_pipe[2];
     int err_pipe[2];
     if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+    // Made before the fork: once the child's address space is limited, an allocation of the
+    // sanitized test itself could fail and end the child before the program even starts.
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {
@@ -64,9 +69,6 @@ RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
                        static_cast<rlim_t>(options.address_space_limit)};
             ::setrlimit(RLIMIT_AS, &lim);
         }
-        std::vector<char*> args;
-        for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
         ::execv(args[0], args.data());
         ::_exit(127);
     }
