@@ -1,6 +1,7 @@
 #include "animpack/hex_writer.h"
 
 #include <cstddef>
+#include <optional>
 
 #include "common/generated_file.h"
 #include "common/hex_tables.h"
@@ -36,15 +37,15 @@ void append_head(const ArrayRequest& job, lvforge::TextSink& out) {
     lvforge::append_c_head(out, kBanner, "LV_ATTRIBUTE_", job.names.attr_name, job.banner_year);
 }
 
-std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next) {
+lvforge::Result<void, PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next) {
     // An input that can't be read at all, or that is one block long, is read before a
     // directory or a file is made.
     BlockResult first = next();
-    if (!first.ok()) return first.error();
+    if (!first.ok()) return PackFailure(first.error());
 
     std::optional<lvforge::ReadStatus> read_failure;
     bool input_ended = first.value().empty();
-    auto output_failure = lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
+    auto written = lvforge::write_generated_file(job.names.out_path, [&](lvforge::TextSink& out) {
         append_head(job, out);
         out.append("const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_");
         out.append(job.names.attr_name);
@@ -75,9 +76,9 @@ std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock
         else
             input_ended = more.value().empty();
     }
-    if (read_failure) return *read_failure;
-    if (output_failure) return *std::move(output_failure);
-    return std::nullopt;
+    if (read_failure) return PackFailure(*read_failure);
+    if (!written.ok()) return PackFailure(written.error());
+    return {};
 }
 
 }  // namespace animpack

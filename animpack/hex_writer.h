@@ -3,13 +3,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <variant>
 
 #include "animpack/hex_job.h"
 #include "common/input_file.h"
 #include "common/output_failure.h"
+#include "common/result.h"
 #include "common/text_sink.h"
 
 namespace animpack {
@@ -30,8 +30,8 @@ using PackFailure = std::variant<lvforge::ReadStatus, lvforge::OutputFailure>;
 // first block is read before anything is created. The input is read to its end even when the
 // output fails first, and a read failure is the one returned: the outcome is the one reading the
 // input whole before writing would give. On any failure nothing is left at the path but what
-// was there before. Returns nothing when the file is in place.
-std::optional<PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next);
+// was there before. Succeeds when the file is in place.
+lvforge::Result<void, PackFailure> write_c_file(const ArrayRequest& job, const NextBlock& next);
 
 // Appends the banner with the job's year, the lvgl.h include and the attribute guards.
 void append_head(const ArrayRequest& job, lvforge::TextSink& out);

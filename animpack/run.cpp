@@ -56,12 +56,12 @@ int convert(int argc, char** argv) {
         print(read_failure_message(input.error(), options.input_path));
         return 1;
     }
-    const auto failure = write_c_file(job, [&] { return input.value().next(); });
-    if (failure) {
-        if (const auto* read = std::get_if<lvforge::ReadStatus>(&*failure))
+    const auto written = write_c_file(job, [&] { return input.value().next(); });
+    if (!written.ok()) {
+        if (const auto* read = std::get_if<lvforge::ReadStatus>(&written.error()))
             print(read_failure_message(*read, options.input_path));
         else
-            print(lvforge::output_failure_message(std::get<lvforge::OutputFailure>(*failure)));
+            print(lvforge::output_failure_message(std::get<lvforge::OutputFailure>(written.error())));
         return 1;
     }
     return 0;
@@ -71,8 +71,9 @@ int convert(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation failure without a message of its own ends here, with nothing left written.
-    if (const auto status = lvforge::run_unless_out_of_memory([&] { return convert(argc, argv); }))
-        return *status;
+    if (const auto status = lvforge::run_unless_out_of_memory([&] { return convert(argc, argv); });
+        status.ok())
+        return status.value();
     print(lvforge::out_of_memory_message());
     return 1;
 }

@@ -5,13 +5,7 @@
 # and CMake 3.18 (the package's config file says so to an older CMake).
 #
 #   lvforge_add_image(<target> <image> [NAME <name>]
-#                     [FORMAT true-color|true-color-alpha|true-color-chroma-keyed|
-#                             indexed-1|indexed-2|indexed-4|indexed-8|indexed-auto|
-#                             alpha-1|alpha-2|alpha-4|alpha-8|
-#                             raw|raw-alpha|raw-chroma-keyed|
-#                             rgb565a8 (LVGL 8 and 9)|
-#                             l8|al88|i1|i2|i4|i8|a1|a2|a4|a8|rgb565|argb8565|
-#                             rgb888|xrgb8888|argb8888 (LVGL 9)]
+#                     [FORMAT <any -f word of that LVGL release: _lvforge_formats below>]
 #                     [DEPTH 8|16|24] [WIDTH <w>] [HEIGHT <h>] [PREMULTIPLY] [DITHER]
 #                     [KEEP_PALETTE] [LVGL 7|8|9])
 #     LVGL defaults to LVFORGE_LVGL_VERSION, a variable the project may set
@@ -118,7 +112,8 @@ function(_lvforge_output function target input name out)
 endfunction()
 
 # _lvforge_formats(<release> <out-var>): pixmint's -f words of LVGL <release>, as
-# its format table has them; all releases' words together for "all". (A
+# its format table has them (tests/pixmint/unit/format_words_test.cpp holds the
+# two together); all releases' words together for "all". (A
 # function, not variables: the functions are called from any directory.)
 function(_lvforge_formats release out)
   set(v7 true-color true-color-alpha true-color-chroma-keyed

@@ -21,8 +21,6 @@ std::string output_failure_message(const OutputFailure& failure) {
 
 std::string read_failure_message(ReadStatus status, std::string_view path, std::string_view buffer_name) {
     switch (status) {
-        case ReadStatus::ok:
-            break;
         case ReadStatus::open_failed:
             return std::string("open ").append(path).append(" failed\n");
         case ReadStatus::length_failed:

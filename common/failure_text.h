@@ -15,8 +15,7 @@ namespace lvforge {
 std::string output_failure_message(const OutputFailure& failure);
 
 // The message for an input `path` that could not be read (InputFile, read_whole_file()), the
-// buffer called `buffer_name` in the allocation message (each tool has its own); "" for
-// ReadStatus::ok.
+// buffer called `buffer_name` in the allocation message (each tool has its own).
 std::string read_failure_message(ReadStatus status, std::string_view path, std::string_view buffer_name);
 
 // "Error: SOURCE_DATE_EPOCH is not a valid timestamp.\n".

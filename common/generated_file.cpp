@@ -6,13 +6,12 @@
 
 namespace lvforge {
 
-std::optional<OutputFailure> write_generated_file(std::string_view out_path,
-                                                  const std::function<void(TextSink&)>& body) {
+Result<void, OutputFailure> write_generated_file(std::string_view out_path,
+                                                 const std::function<void(TextSink&)>& body) {
     OutputSet outputs;
     Result<void, OutputFailure> landed = outputs.add(out_path, body);
     if (landed.ok()) landed = outputs.commit();
-    if (!landed.ok()) return landed.error();
-    return std::nullopt;
+    return landed;
 }
 
 void append_c_head(TextSink& sink, const char* banner_fmt, const char* guard_prefix,

@@ -10,8 +10,8 @@
 
 namespace lvforge {
 
+// Why an input could not be read.
 enum class ReadStatus {
-    ok,
     open_failed,    // missing, unreadable, or a directory
     length_failed,  // not a regular file (FIFO, device, ...): its end can't be relied on
     alloc_failed,   // no memory for what the input is read into

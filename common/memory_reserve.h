@@ -7,7 +7,8 @@
 
 #include <cstddef>
 #include <new>
-#include <optional>
+
+#include "common/result.h"
 
 namespace lvforge {
 
@@ -32,18 +33,21 @@ class MemoryReserve {
     std::new_handler previous_ = nullptr;
 };
 
-// Runs `body` (returning an exit status) with a reserve held. Returns its status, or nothing when
-// memory ran out: the reserve could not be had, or a std::bad_alloc no step answered reached here.
-// The owners unwound on the way out have removed the run's temporary files by then, so the caller
-// only prints its message.
+// Memory ran out where no step has a message of its own.
+struct OutOfMemory {};
+
+// Runs `body` (returning an exit status) with a reserve held. Returns its status, or OutOfMemory
+// when the reserve could not be had or a std::bad_alloc no step answered reached here. The owners
+// unwound on the way out have removed the run's temporary files by then, so the caller only
+// prints its message.
 template <class Body>
-std::optional<int> run_unless_out_of_memory(Body&& body) {
+Result<int, OutOfMemory> run_unless_out_of_memory(Body&& body) {
     const MemoryReserve reserve;
-    if (!reserve.ok()) return std::nullopt;
+    if (!reserve.ok()) return OutOfMemory{};
     try {
         return body();
     } catch (const std::bad_alloc&) {
-        return std::nullopt;
+        return OutOfMemory{};
     }
 }
 

@@ -17,12 +17,12 @@ OutputFailure failure_of(SafeOutput::Failure failure, const std::string& path) {
 
 Result<void, OutputFailure> OutputSet::add(std::string_view path, Body body) {
     if (failure_) return *failure_;
-    if (auto failure = create_parent_directories(path)) return fail(*failure);
+    if (auto made = create_parent_directories(path); !made.ok()) return fail(made.error());
     const std::string open_path = open_path_of(path);
     // A dangling link creates the file it points at: the directories leading there are made as
     // those of the path itself are.
     if (const std::string target = dangling_link_target(open_path); target != open_path) {
-        if (auto failure = create_parent_directories(target)) return fail(*failure);
+        if (auto made = create_parent_directories(target); !made.ok()) return fail(made.error());
     }
     auto file = std::make_unique<SafeOutput>();
     if (!file->open(open_path.c_str()).ok()) return fail({OutputFailure::Kind::open, std::string(path)});
@@ -41,7 +41,7 @@ Result<void, OutputFailure> OutputSet::commit() {
     for (const bool in_place : {false, true}) {
         for (Staged& staged : staged_) {
             if (staged.file->in_place() != in_place) continue;
-            if (auto failure = write_and_close(staged)) return fail(*failure);
+            if (auto written = write_and_close(staged); !written.ok()) return fail(written.error());
         }
     }
     for (Staged& staged : staged_) {
@@ -52,7 +52,7 @@ Result<void, OutputFailure> OutputSet::commit() {
     return {};
 }
 
-std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
+Result<void, OutputFailure> OutputSet::write_and_close(Staged& staged) {
     bool body_ok = true;
     if (staged.body) {
         TextSink sink(*staged.file);
@@ -64,7 +64,7 @@ std::optional<OutputFailure> OutputSet::write_and_close(Staged& staged) {
     if (!body_ok) return OutputFailure{OutputFailure::Kind::write, staged.path};
     if (const auto finished = staged.file->finish(); !finished.ok())
         return failure_of(finished.error(), staged.path);
-    return std::nullopt;
+    return {};
 }
 
 Result<void, OutputFailure> OutputSet::fail(OutputFailure failure) {

@@ -56,8 +56,8 @@ class OutputSet {
         Body body;                         // empty for a file the caller writes
     };
 
-    // Writes `staged`'s body and closes its file; why not when that failed.
-    static std::optional<OutputFailure> write_and_close(Staged& staged);
+    // Writes `staged`'s body and closes its file, or says why that failed.
+    static Result<void, OutputFailure> write_and_close(Staged& staged);
     // Records `failure` as the set's and drops every output, removing their temporary files.
     Result<void, OutputFailure> fail(OutputFailure failure);
 

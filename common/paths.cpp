@@ -19,7 +19,7 @@ std::optional<std::string> last_path_component(std::string_view path) {
     return std::string(last);
 }
 
-std::optional<OutputFailure> create_parent_directories(std::string_view path) {
+Result<void, OutputFailure> create_parent_directories(std::string_view path) {
     std::string dir = open_path_of(path);
     for (std::size_t i = 1; i < dir.size(); ++i) {
         if (dir[i] != '/') continue;
@@ -28,7 +28,7 @@ std::optional<OutputFailure> create_parent_directories(std::string_view path) {
         dir[i] = '/';
         if (!made) return OutputFailure{OutputFailure::Kind::create_directory, dir.substr(0, i)};
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string open_path_of(std::string_view path) {

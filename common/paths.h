@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/output_failure.h"
+#include "common/result.h"
 
 namespace lvforge {
 
@@ -19,7 +20,7 @@ std::optional<std::string> last_path_component(std::string_view path);
 // outermost inwards; directories that exist already are fine, and a leading separator (an
 // absolute path) names no directory to create. On failure returns a create_directory failure
 // naming the directory that could not be made.
-std::optional<OutputFailure> create_parent_directories(std::string_view path);
+Result<void, OutputFailure> create_parent_directories(std::string_view path);
 
 // The path under which a file named `path` is opened: backslashes read as directory separators.
 std::string open_path_of(std::string_view path);

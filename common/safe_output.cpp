@@ -79,13 +79,10 @@ Result<void, SafeOutput::Failure> SafeOutput::open(const char* path) {
 
     // An existing regular file is only ever replaced whole: when no temporary file can be made
     // beside it, the output fails and the earlier file stays as it was.
-    temp_path_ = dir_part(path_) + kTempPrefix + "XXXXXX";
-    auto temp = create_temp_file(temp_path_);
-    if (!temp.ok()) {
-        temp_path_.clear();
-        return Failure::open_failed;
-    }
-    fd_ = std::move(temp.value());
+    auto temp = create_temp_file(dir_part(path_) + kTempPrefix + "XXXXXX");
+    if (!temp.ok()) return Failure::open_failed;
+    temp_path_ = std::move(temp.value().path);
+    fd_ = std::move(temp.value().fd);
     if (::fchmod(fd_.get(), mode) != 0) failed_ = true;
     return {};
 }

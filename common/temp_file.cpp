@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace lvforge {
 
@@ -68,7 +69,7 @@ class HeldSignals {
 
 }  // namespace
 
-Result<UniqueFd, int> create_temp_file(std::string& tmpl) {
+Result<TempFile, int> create_temp_file(const std::string& tmpl) {
     install_handlers();
     const HeldSignals held;
     if (tmpl.size() >= PATH_MAX) return ENAMETOOLONG;
@@ -78,9 +79,8 @@ Result<UniqueFd, int> create_temp_file(std::string& tmpl) {
         std::memcpy(slot, tmpl.c_str(), tmpl.size() + 1);
         UniqueFd fd(::mkstemp(slot));
         if (!fd.valid()) return errno;
-        tmpl = slot;
         g_temp_armed[i] = 1;
-        return fd;
+        return TempFile{std::move(fd), slot};
     }
     // Every slot taken: a file made now could outlive an interrupted run, so none is made.
     return EMFILE;

@@ -32,7 +32,7 @@ char* allocate_buffer(std::size_t n) {
 
 }  // namespace
 
-ReadStatus read_whole_file(const char* path, WholeFile& out) {
+Result<WholeFile, ReadStatus> read_whole_file(const char* path) {
     auto opened = InputFile::open(path);
     if (!opened.ok()) return opened.error();
     InputFile& file = opened.value();
@@ -64,9 +64,7 @@ ReadStatus read_whole_file(const char* path, WholeFile& out) {
         if (read.value() < room) break;  // the end of the file
     }
     data[got] = '\0';
-    out.data = std::move(data);
-    out.size = got;
-    return ReadStatus::ok;
+    return WholeFile{std::move(data), got};
 }
 
 }  // namespace lvforge

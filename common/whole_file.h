@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "common/input_file.h"
+#include "common/result.h"
 
 namespace lvforge {
 
@@ -20,8 +21,9 @@ struct WholeFile {
     std::size_t size = 0;
 };
 
-// Reads the regular file `path` whole into `out`, up to its end whatever size it reports (files
-// under /proc report 0). Never blocks on a FIFO; refuses devices and FIFOs (InputFile::open).
-ReadStatus read_whole_file(const char* path, WholeFile& out);
+// The regular file `path` read whole, up to its end whatever size it reports (files under /proc
+// report 0), or why it could not be. Never blocks on a FIFO; refuses devices and FIFOs
+// (InputFile::open).
+Result<WholeFile, ReadStatus> read_whole_file(const char* path);
 
 }  // namespace lvforge

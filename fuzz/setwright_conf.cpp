@@ -5,7 +5,6 @@
 // of the document over to option choice.
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (const auto mode : {setwright::Mode::simulator, setwright::Mode::board}) {
-        const std::optional<std::string> header = setwright::render_header(config, mode);
-        if (!header) lvforge::fuzz::abort_because("no memory for a header");
+        const auto header = setwright::render_header(config, mode);
+        if (!header.ok()) lvforge::fuzz::abort_because("no memory for a header");
         // Values holding a line end or NUL are refused, so none can reach a header.
-        if (header->find_first_of(std::string_view("\r\0", 2)) != std::string::npos) {
+        if (header.value().find_first_of(std::string_view("\r\0", 2)) != std::string::npos) {
             lvforge::fuzz::abort_because("a carriage return or NUL in a header");
         }
     }

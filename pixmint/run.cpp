@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "common/banner_year.h"
 #include "common/failure_text.h"
@@ -59,13 +60,14 @@ int convert(int argc, char** argv) {
         return 1;
     }
 
-    Acquired acquired = acquire_image(options);
-    bool failed = false;
-    if (acquired.failure) {
-        print(message(*acquired.failure, options.image_path));
-        if (!acquired.failure->output_still_written) return 1;
-        failed = true;
+    auto acquiring = acquire_image(options);
+    if (!acquiring.ok()) {
+        print(message(acquiring.error(), options.image_path));
+        return 1;
     }
+    Acquired& acquired = acquiring.value();
+    // A failed resampling is reported first; the outputs are written without pixels all the same.
+    if (acquired.resampling_failed) print(message(fatal(FailureKind::resize_alloc), options.image_path));
     Encoding encoding = options.encoding();
     RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
     if (family_of(encoding.format) == FormatFamily::indexed) {
@@ -89,23 +91,28 @@ int convert(int argc, char** argv) {
 
     // Every output of the run lands together or not at all, the image streaming into them.
     const RunOutputs where{options.names, options.binary, options.preview_path, year.value()};
-    const OutputsReport report = write_outputs(where, encoding, std::move(image));
-    if (report.failure) {
-        print(message(*report.failure, options.image_path));
+    const auto written = write_outputs(where, encoding, std::move(image));
+    // v9's layout has no colour depth of its own to report.
+    if ((written.ok() || written.error().main_opened) && options.lvgl != LvglVersion::v9)
+        print(depth_line(options.depth));
+    if (!written.ok()) {
+        const auto& why = written.error().why;
+        if (const Failure* undecodable = std::get_if<Failure>(&why))
+            print(message(*undecodable, options.image_path));
+        else
+            print(lvforge::output_failure_message(std::get<lvforge::OutputFailure>(why)));
         return 1;
     }
-    // v9's layout has no colour depth of its own to report.
-    if (report.opened && options.lvgl != LvglVersion::v9) print(depth_line(options.depth));
-    if (report.output) print(lvforge::output_failure_message(*report.output));
-    return (failed || report.output) ? 1 : 0;
+    return acquired.resampling_failed ? 1 : 0;
 }
 
 }  // namespace
 
 int run(int argc, char** argv) {
     // Every allocation failure without a message of its own ends here, with nothing left written.
-    if (const auto status = lvforge::run_unless_out_of_memory([&] { return convert(argc, argv); }))
-        return *status;
+    if (const auto status = lvforge::run_unless_out_of_memory([&] { return convert(argc, argv); });
+        status.ok())
+        return status.value();
     print(lvforge::out_of_memory_message());
     return 1;
 }

@@ -13,11 +13,11 @@ const char* header_file_name(Mode mode) {
 }
 
 lvforge::Result<void, HeaderFailure> write_header(const Configuration& config, Mode mode) {
-    const std::optional<std::string> text = render_header(config, mode);
-    if (!text) return HeaderFailure{mode, std::nullopt};
-    std::optional<lvforge::OutputFailure> failure = lvforge::write_generated_file(
-        header_file_name(mode), [&](lvforge::TextSink& out) { out.append(*text); });
-    if (failure) return HeaderFailure{mode, std::move(failure)};
+    const auto text = render_header(config, mode);
+    if (!text.ok()) return HeaderFailure{mode, text.error()};
+    auto written = lvforge::write_generated_file(header_file_name(mode),
+                                                 [&](lvforge::TextSink& out) { out.append(text.value()); });
+    if (!written.ok()) return HeaderFailure{mode, written.error()};
     return {};
 }
 

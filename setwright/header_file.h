@@ -2,8 +2,9 @@
 // once the whole text is safely written.
 #pragma once
 
-#include <optional>
+#include <variant>
 
+#include "common/memory_reserve.h"
 #include "common/output_failure.h"
 #include "common/result.h"
 #include "setwright/configuration.h"
@@ -14,7 +15,8 @@ namespace setwright {
 // Why the header of `mode` was not written; its file is then left as it was.
 struct HeaderFailure {
     Mode mode;
-    std::optional<lvforge::OutputFailure> output;  // absent: the text could not be held in memory
+    // The text could not be held in memory, or the file could not be put in place.
+    std::variant<lvforge::OutOfMemory, lvforge::OutputFailure> why;
 };
 
 // The file the header of `mode` is written to, in the current directory.

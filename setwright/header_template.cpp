@@ -108,7 +108,7 @@ std::string_view header_opening(Mode mode) {
     return mode == Mode::board ? kBoardOpening : kSimulatorOpening;
 }
 
-std::optional<std::string> render_header(const Configuration& config, Mode mode) {
+lvforge::Result<std::string, lvforge::OutOfMemory> render_header(const Configuration& config, Mode mode) {
     try {
         std::string text;
         text.reserve(kTypicalHeaderSize);
@@ -119,7 +119,7 @@ std::optional<std::string> render_header(const Configuration& config, Mode mode)
         }
         return text;
     } catch (const std::bad_alloc&) {
-        return std::nullopt;
+        return lvforge::OutOfMemory{};
     }
 }
 

@@ -5,10 +5,11 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/memory_reserve.h"
+#include "common/result.h"
 #include "setwright/configuration.h"
 #include "setwright/entries.h"
 
@@ -30,7 +31,8 @@ extern const std::array<TemplateRow, kTemplateRowCount> kTemplateRows;
 // The opening piece of the header of `mode`: the guard and the includes.
 std::string_view header_opening(Mode mode);
 
-// The whole text of the header of `mode` rendered from `config`; absent when memory runs out.
-std::optional<std::string> render_header(const Configuration& config, Mode mode);
+// The whole text of the header of `mode` rendered from `config`, or OutOfMemory (the header has a
+// message of its own for that).
+lvforge::Result<std::string, lvforge::OutOfMemory> render_header(const Configuration& config, Mode mode);
 
 }  // namespace setwright

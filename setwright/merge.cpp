@@ -141,13 +141,13 @@ lvforge::Result<void, MergeError> merge_conf_json(const char* path, Configuratio
     struct stat st {};
     if (::stat(path, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) > kMaxConfSize)
         return failed(MergeFailure::too_large);
-    lvforge::WholeFile file;
-    if (const lvforge::ReadStatus status = lvforge::read_whole_file(path, file);
-        status != lvforge::ReadStatus::ok) {
+    auto read = lvforge::read_whole_file(path);
+    if (!read.ok()) {
         MergeError err = failed(MergeFailure::read);
-        err.read = status;
+        err.read = read.error();
         return err;
     }
+    lvforge::WholeFile& file = read.value();
     if (file.size > kMaxConfSize) return failed(MergeFailure::too_large);
     return merge_conf_text(file.data.get(), file.size, config);
 }

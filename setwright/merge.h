@@ -34,7 +34,7 @@ enum class MergeFailure {
 // A failed merge, with what its message needs.
 struct MergeError {
     MergeFailure failure;
-    lvforge::ReadStatus read = lvforge::ReadStatus::ok;
+    lvforge::ReadStatus read{};      // MergeFailure::read: why the file could not be read
     int position = 0;                // index of the item in "lvconf"
     int offset = 0;                  // the entry the item addresses
     double offset_value = 0.0;       // "offset" as written, for one outside the table

@@ -1,6 +1,7 @@
 #include "setwright/messages.h"
 
 #include <cstdio>
+#include <variant>
 
 #include "common/failure_text.h"
 
@@ -57,7 +58,8 @@ std::string merge_message(const MergeError& err) {
 }
 
 std::string header_message(const HeaderFailure& failure) {
-    if (failure.output) return lvforge::output_failure_message(*failure.output);
+    if (const auto* output = std::get_if<lvforge::OutputFailure>(&failure.why))
+        return lvforge::output_failure_message(*output);
     // The words from when each header was built in a growing buffer of that name.
     return failure.mode == Mode::board ? "board_conf_code realloc failed\n"
                                        : "sim_conf_code realloc failed\n";

@@ -47,8 +47,14 @@ Failure svg_failure(SvgFailure failure) {
     return fatal(FailureKind::svg_open);
 }
 
+// A source decoded (or ready to be streamed), and the size the outputs are to have.
+struct Decoded {
+    Acquired image;   // at the source's own size
+    Size final_size;  // planned: the size a resize brings it to
+};
+
 // The SVG route: the document's intrinsic size decides before anything is rendered.
-lvforge::Result<Image, Failure> decode_svg(const Options& options, Size& final_size) {
+lvforge::Result<Decoded, Failure> decode_svg(const Options& options) {
     // A rendered document has colours, never a palette of its own.
     if (options.keep_palette) return fatal(FailureKind::not_palette_png);
     if (!is_regular_file(options.image_path)) return fatal(FailureKind::svg_open);
@@ -56,10 +62,11 @@ lvforge::Result<Image, Failure> decode_svg(const Options& options, Size& final_s
     if (!doc.ok()) return svg_failure(doc.error());
     auto planned = plan_size(options, {doc.value().width(), doc.value().height()});
     if (!planned.ok()) return planned.error();
-    final_size = planned.value();
     auto rendered = doc.value().render();
     if (!rendered.ok()) return svg_failure(rendered.error());
-    return std::move(rendered.value());
+    Decoded out{{}, planned.value()};
+    out.image.rows = std::make_unique<ImageRows>(std::move(rendered.value()));
+    return out;
 }
 
 // Bytes of a raster file looked at before its declared size is known: far more than any format
@@ -121,12 +128,10 @@ lvforge::Result<Image, Failure> palette_colors(const PalettePng& png) {
 // guard walks its chunks now and its decoding checks its data as it goes (a guard that inflated
 // it first would decode it twice). Anything else is decoded here by the reference decoder. Either
 // reads the same open file again rather than a copy in memory, so the file's bytes and the
-// decoder's buffers are never held at once, except for a raw format, whose bytes are kept (in
-// `keep`) as its data and decoded from memory. With --keep-palette the file's bytes are read as a
-// palette PNG instead, into `own`.
-lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options& options, Size& final_size,
-                                                                   std::optional<IndexedImage>& own,
-                                                                   FileBytes& keep) {
+// decoder's buffers are never held at once, except for a raw format, whose bytes are kept (as
+// Acquired::file) as its data and decoded from memory. With --keep-palette the file's bytes are
+// read as a palette PNG instead, into Acquired::own_palette.
+lvforge::Result<Decoded, Failure> decode_raster(const Options& options) {
     const std::string& path = options.image_path;
     if (!is_regular_file(path)) return fatal(FailureKind::image_load);
     FileHandle f(std::fopen(path.c_str(), "rb"));
@@ -178,12 +183,16 @@ lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options
         if (!palette_png.ok()) return palette_png.error();
         planned = plan_size(options, {palette_png.value().width, palette_png.value().height});
         if (!planned.ok()) return planned.error();
-        final_size = planned.value();
         auto image = palette_colors(palette_png.value());
         if (!image.ok()) return image.error();
-        own = std::move(palette_png.value().indexed);
-        return std::unique_ptr<RowSource>(std::make_unique<ImageRows>(std::move(image.value())));
+        Decoded out{{}, planned.value()};
+        out.image.own_palette = std::move(palette_png.value().indexed);
+        out.image.rows = std::make_unique<ImageRows>(std::move(image.value()));
+        return out;
     }
+    // The bytes a raw format keeps: the buffer moves with `out`, so a stream may read them.
+    Decoded out{{}, planned.value()};
+    FileBytes& keep = out.image.file;
     const bool raw = family_of(options.format) == FormatFamily::raw;
     if (raw) {
         keep.data = std::move(whole);
@@ -191,8 +200,8 @@ lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options
     }
     if (png) {
         if (auto stream = PngStream::open(f, keep.span(), *png)) {
-            final_size = planned.value();
-            return std::unique_ptr<RowSource>(std::move(stream));
+            out.image.rows = std::move(stream);
+            return out;
         }
         // libspng refused the file's head: the reference decoder decides, after the whole guard.
         if (check_raster(bytes) != RasterVerdict::decodable) return fatal(FailureKind::image_load);
@@ -204,8 +213,9 @@ lvforge::Result<std::unique_ptr<RowSource>, Failure> decode_raster(const Options
     // The pixels decide should they disagree with the header.
     planned = plan_size(options, {image.width, image.height});
     if (!planned.ok()) return planned.error();
-    final_size = planned.value();
-    return std::unique_ptr<RowSource>(std::make_unique<ImageRows>(std::move(image)));
+    out.final_size = planned.value();
+    out.image.rows = std::make_unique<ImageRows>(std::move(image));
+    return out;
 }
 
 // The component the resampler treats as alpha: the last one of grey + alpha and of RGBA, so that
@@ -258,65 +268,36 @@ Image resample(const Image& source, std::uint32_t width, std::uint32_t height) {
     return out;
 }
 
-// A resampled image, and why it has no pixels when it has none.
-struct Resized {
-    Image image;
-    std::optional<Failure> failure;
-};
-
 // Resamples `source` to `size` (planned, so within the size limit), in as many passes as keep the
-// resampler's working memory bounded. A failed resampling is a pending failure: the result then
-// has the target size but no pixels.
-Resized resize(Image source, Size size) {
+// resampler's working memory bounded. A failed resampling leaves the target size without pixels.
+Image resize(Image source, Size size) {
     Image current = std::move(source);
     do {
         const std::uint32_t height =
             next_pass_height(current.height, size.height, size.width, current.channels);
         current = resample(current, size.width, height);
     } while (current.pixels != nullptr && current.height != size.height);
-    Resized out;
-    if (current.pixels == nullptr) {
-        current.height = size.height;
-        out.failure = pending(FailureKind::resize_alloc);
-    }
-    out.image = std::move(current);
-    return out;
+    if (current.pixels == nullptr) current.height = size.height;
+    return current;
 }
 
 }  // namespace
 
-Acquired acquire_image(const Options& options) {
-    Acquired out;
-    Size size;
-    if (options.kind == ImageKind::svg) {
-        auto rendered = decode_svg(options, size);
-        if (!rendered.ok()) {
-            out.failure = rendered.error();
-            return out;
-        }
-        out.rows = std::make_unique<ImageRows>(std::move(rendered.value()));
-    } else {
-        auto decoded = decode_raster(options, size, out.own_palette, out.file);
-        if (!decoded.ok()) {
-            out.failure = decoded.error();
-            return out;
-        }
-        out.rows = std::move(decoded.value());
-    }
-    if (!wants_resize(options)) return out;
+lvforge::Result<Acquired, Failure> acquire_image(const Options& options) {
+    auto decoded = options.kind == ImageKind::svg ? decode_svg(options) : decode_raster(options);
+    if (!decoded.ok()) return decoded.error();
+    Acquired& out = decoded.value().image;
+    if (!wants_resize(options)) return std::move(out);
     // The resampler takes the image whole: a stream is decoded into memory first. A palette does
     // not survive resampling.
     out.own_palette.reset();
     out.rows = whole_image(std::move(out.rows));
-    if (out.rows == nullptr) {
-        out.failure = fatal(FailureKind::image_load);
-        return out;
-    }
+    if (out.rows == nullptr) return fatal(FailureKind::image_load);
     auto* whole = static_cast<ImageRows*>(out.rows.get());
-    Resized resized = resize(whole->take(), size);
-    out.rows = std::make_unique<ImageRows>(std::move(resized.image));
-    out.failure = resized.failure;
-    return out;
+    Image resized = resize(whole->take(), decoded.value().final_size);
+    out.resampling_failed = resized.pixels == nullptr;
+    out.rows = std::make_unique<ImageRows>(std::move(resized));
+    return std::move(out);
 }
 
 }  // namespace pixmint

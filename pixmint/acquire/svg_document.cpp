@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "pixmint/acquire/svg_library.h"
 
@@ -25,17 +26,22 @@ struct CairoOwner {
     }
 };
 
-// The document's size in pixels: its width and height, or failing those its viewBox.
-bool intrinsic_size(const SvgLibrary& lib, RsvgHandle* h, double* w, double* h_out) {
-    if (lib.intrinsic_size_in_pixels(h, w, h_out)) return true;
+// A document's size in pixels, as librsvg gives it: not yet checked.
+struct ExactSize {
+    double width = 0, height = 0;
+};
+
+// The document's size in pixels: its width and height, or failing those its viewBox; none when
+// it has neither.
+std::optional<ExactSize> intrinsic_size(const SvgLibrary& lib, RsvgHandle* h) {
+    ExactSize size;
+    if (lib.intrinsic_size_in_pixels(h, &size.width, &size.height)) return size;
     gboolean has_w = FALSE, has_h = FALSE, has_vbox = FALSE;
     RsvgLength lw{}, lh{};
     RsvgRectangle vbox{};
     lib.intrinsic_dimensions(h, &has_w, &lw, &has_h, &lh, &has_vbox, &vbox);
-    if (!has_vbox) return false;
-    *w = vbox.width;
-    *h_out = vbox.height;
-    return true;
+    if (!has_vbox) return std::nullopt;
+    return ExactSize{vbox.width, vbox.height};
 }
 
 // Cairo keeps colour premultiplied by alpha; restore the straight value,
@@ -61,8 +67,9 @@ lvforge::Result<SvgDocument, SvgFailure> SvgDocument::open(const std::string& pa
     doc.handle_ = std::unique_ptr<void, SvgHandleRelease>(handle, SvgHandleRelease{lib->object_unref});
     lib->set_dpi(handle, 96.0);
 
-    double fw = 0, fh = 0;
-    if (!intrinsic_size(*lib, handle, &fw, &fh)) return SvgFailure::open_failed;
+    const auto size = intrinsic_size(*lib, handle);
+    if (!size) return SvgFailure::open_failed;
+    const double fw = size->width, fh = size->height;
     // Truncation toward zero; a size that is no finite non-negative number,
     // or that no image buffer could hold, leaves the document unusable.
     if (!std::isfinite(fw) || !std::isfinite(fh) || fw < 0 || fh < 0 || fw >= 2147483648.0 ||

@@ -54,7 +54,7 @@ bool has_color_and_alpha(ColorFormat format) {
 
 // The combinations of the new formats and options that can't be honoured, checked once every
 // option has been read.
-std::optional<Failure> refusal(const Options& o) {
+lvforge::Result<void, Failure> refusal(const Options& o) {
     const FormatFamily family = family_of(o.format);
     if (family == FormatFamily::raw && (o.align != 1 || o.compression != Compression::none || o.premultiply))
         return fatal(FailureKind::raw_layout);
@@ -77,7 +77,7 @@ std::optional<Failure> refusal(const Options& o) {
     if (o.swap && !swappable) {
         return fatal(FailureKind::swap_needs_16bit_binary);
     }
-    return std::nullopt;
+    return {};
 }
 
 // The release --lvgl names: exactly "7", "8" or "9".
@@ -118,19 +118,26 @@ void note(const char*& first, const char* option) {
     if (first == nullptr) first = option;
 }
 
-std::optional<Failure> version_refusal(const VersionChecks& checks, Options& options) {
-    const int lvgl = static_cast<int>(options.lvgl);
+// The format of the run under release `lvgl`: the last -f word's, or the release's default;
+// refused when the release has no such format.
+lvforge::Result<ColorFormat, Failure> settled_format(const VersionChecks& checks, LvglVersion lvgl) {
     if (!checks.format_word.empty()) {
-        const auto format = format_of_word(checks.format_word.c_str(), options.lvgl);
-        if (!format) return not_in_version(FailureKind::format_not_in_version, checks.format_word, lvgl);
-        options.format = *format;
-    } else if (options.lvgl == LvglVersion::v9) {
-        // v9 has no format that follows LV_COLOR_DEPTH; every pixel kept as it is.
-        options.format = ColorFormat::argb8888;
+        const auto format = format_of_word(checks.format_word.c_str(), lvgl);
+        if (!format)
+            return not_in_version(FailureKind::format_not_in_version, checks.format_word,
+                                  static_cast<int>(lvgl));
+        return *format;
     }
-    const char* lacking = options.lvgl == LvglVersion::v9 ? checks.not_in_v9 : checks.only_in_v9;
-    if (lacking != nullptr) return not_in_version(FailureKind::option_not_in_version, lacking, lvgl);
-    return std::nullopt;
+    // v9 has no format that follows LV_COLOR_DEPTH; every pixel kept as it is.
+    return lvgl == LvglVersion::v9 ? ColorFormat::argb8888 : Options{}.format;
+}
+
+// The refusal of the first option given that release `lvgl` lacks.
+lvforge::Result<void, Failure> version_refusal(const VersionChecks& checks, LvglVersion lvgl) {
+    const char* lacking = lvgl == LvglVersion::v9 ? checks.not_in_v9 : checks.only_in_v9;
+    if (lacking != nullptr)
+        return not_in_version(FailureKind::option_not_in_version, lacking, static_cast<int>(lvgl));
+    return {};
 }
 
 // Any other number selects every depth.
@@ -241,12 +248,15 @@ lvforge::Result<Options, Failure> parse_command_line(int argc, char** argv) {
         }
     }
 
-    if (const auto refused = version_refusal(checks, options)) return *refused;
+    const auto format = settled_format(checks, options.lvgl);
+    if (!format.ok()) return format.error();
+    options.format = format.value();
+    if (const auto refused = version_refusal(checks, options.lvgl); !refused.ok()) return refused.error();
     if (!have_path) return fatal(FailureKind::no_image_path);
     const auto kind = image_kind_of(options.image_path);
     if (!kind) return fatal(FailureKind::unsupported_image_format);
     options.kind = *kind;
-    if (const auto refused = refusal(options)) return *refused;
+    if (const auto refused = refusal(options); !refused.ok()) return refused.error();
     if (options.zintra && !zintra_supports(options.depth, options.format)) {
         return fatal(FailureKind::zintra_combination);
     }

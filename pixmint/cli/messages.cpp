@@ -101,7 +101,7 @@ std::string message(FailureKind kind) {
             return "Error: --lvgl must be 7, 8 or 9.\n";
         case FailureKind::format_not_in_version:
         case FailureKind::option_not_in_version:
-            return message(Failure{kind, false, {}, 7, {}});
+            return message(fatal(kind));
         case FailureKind::keep_palette_format:
             return "Error: --keep-palette needs an indexed format: -f indexed-1, indexed-2, indexed-4, "
                    "indexed-8 or indexed-auto.\n";
@@ -148,7 +148,7 @@ std::string message(FailureKind kind) {
         case FailureKind::index_past_palette:
         case FailureKind::palette_too_large:
         case FailureKind::too_many_colors:
-            return message(Failure{kind, false, {}, 7, {}}, "the image");
+            return message(fatal(kind), "the image");
     }
     return {};
 }

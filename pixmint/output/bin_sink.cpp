@@ -1,7 +1,6 @@
 #include "pixmint/output/bin_sink.h"
 
-#include "pixmint/output/bin_layout.h"
-#include "pixmint/output/v9_bin_header.h"
+#include <array>
 
 namespace pixmint {
 
@@ -9,6 +8,28 @@ std::string bin_path_of(const std::string& out_path) {
     std::string stem = out_path;
     if (stem.ends_with(".c")) stem.resize(stem.size() - 2);
     return stem + ".bin";
+}
+
+std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height) {
+    return (cf & 0x1Fu) | (width & 0x7FFu) << 10 | (height & 0x7FFu) << 21;
+}
+
+std::array<std::uint8_t, 12> v9_bin_header(unsigned cf, unsigned flags, std::uint32_t width,
+                                           std::uint32_t height, std::uint32_t stride) {
+    // LV_IMAGE_HEADER_MAGIC: v9's headers start with it, which tells them from v7 / v8 header words.
+    constexpr std::uint8_t kMagic = 0x19;
+    const auto lo = [](std::uint32_t v) { return static_cast<std::uint8_t>(v); };
+    const auto hi = [](std::uint32_t v) { return static_cast<std::uint8_t>(v >> 8); };
+    return {kMagic,     lo(cf),     lo(flags),  hi(flags),  lo(width), hi(width),
+            lo(height), hi(height), lo(stride), hi(stride), 0,         0};
+}
+
+std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body) {
+    std::vector<std::uint8_t> out;
+    out.reserve(4 + body.size());
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(header >> shift));
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
 }
 
 BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders)

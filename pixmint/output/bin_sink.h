@@ -5,6 +5,7 @@
 // the word, and a compressed block is gathered whole and written at the end.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -16,11 +17,26 @@
 #include "pixmint/output/sink.h"
 #include "pixmint/output/v9_block.h"
 #include "pixmint/pixels/formats.h"
+#include "pixmint/pixels/limits.h"
 
 namespace pixmint {
 
 // The .bin path for a C file path: its ".c" replaced by ".bin".
 std::string bin_path_of(const std::string& out_path);
+
+// Binary image files as LVGL's file system loads them: a 4-byte header word, then the pixel bytes.
+// The header word: cf | always_zero << 5 | reserved << 8 | w << 10 | h << 21, always_zero and
+// reserved 0. `width` and `height` must not exceed kLvglV7MaxSide.
+std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height);
+
+// The whole file: the header word, little-endian, then `body`.
+std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body);
+
+// LVGL v9's binary image files start instead with a 12-byte header, lv_image_header_t as a
+// little-endian machine lays it out: magic (0x19), cf, flags (16 bits), w, h, stride (16 bits
+// each), then 16 reserved zero bits.
+std::array<std::uint8_t, 12> v9_bin_header(unsigned cf, unsigned flags, std::uint32_t width,
+                                           std::uint32_t height, std::uint32_t stride);
 
 // What the .bin file holds, settled before any row is decoded.
 struct BinFileSpec {

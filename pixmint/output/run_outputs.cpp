@@ -85,16 +85,21 @@ void add_sinks(const RunOutputs& where, const Encoding& e, const RunImage& image
     }
 }
 
-// The report for outputs that could not be opened: the image's own failure first, as ever.
-OutputsReport not_opened(RunImage& image, lvforge::OutputFailure failure, bool opened) {
-    if (streams(*image.rows) && whole_image(std::move(image.rows)) == nullptr)
-        return {fatal(FailureKind::image_load), false, std::nullopt};
-    return {std::nullopt, opened, std::move(failure)};
+// The image turned out not to decode: nothing was written.
+OutputsFailure undecodable() {
+    return {fatal(FailureKind::image_load), false};
+}
+
+// The failure for outputs that could not be opened: the image's own failure first, as ever.
+OutputsFailure not_opened(RunImage& image, lvforge::OutputFailure failure, bool main_opened) {
+    if (streams(*image.rows) && whole_image(std::move(image.rows)) == nullptr) return undecodable();
+    return {std::move(failure), main_opened};
 }
 
 }  // namespace
 
-OutputsReport write_outputs(const RunOutputs& where, const Encoding& encoding, RunImage image) {
+lvforge::Result<void, OutputsFailure> write_outputs(const RunOutputs& where, const Encoding& encoding,
+                                                    RunImage image) {
     const std::string main_path = where.binary ? bin_path_of(where.names.out_path) : where.names.out_path;
     // The preview shows pixels; after a failed resize there are none, and that failure is reported.
     const bool preview = where.preview_path && image.rows->has_pixels();
@@ -104,7 +109,7 @@ OutputsReport write_outputs(const RunOutputs& where, const Encoding& encoding, R
     if (streams(*image.rows) &&
         (!fillable_in_any_order(main_path) || (preview && !fillable_in_any_order(*where.preview_path)))) {
         image.rows = whole_image(std::move(image.rows));
-        if (image.rows == nullptr) return {fatal(FailureKind::image_load), false, std::nullopt};
+        if (image.rows == nullptr) return undecodable();
     }
     for (;;) {
         lvforge::OutputSet outputs;
@@ -127,19 +132,19 @@ OutputsReport write_outputs(const RunOutputs& where, const Encoding& encoding, R
             // Part of the image went out before its decoding failed: start afresh from the image
             // decoded the reference way, or report that it does not decode.
             image.rows = image.rows->decode_again();
-            if (image.rows == nullptr) return {fatal(FailureKind::image_load), false, std::nullopt};
+            if (image.rows == nullptr) return undecodable();
             continue;
         }
         // A sink that could not finish its file (a compressor out of memory): nothing lands.
         for (const auto& sink : sinks.owned)
-            if (const auto failure = sink->failure()) return {failure, false, std::nullopt};
+            if (const auto failure = sink->failure()) return OutputsFailure{*failure, false};
         if (sinks.preview != nullptr && !sinks.preview->ok()) {
-            return {std::nullopt, true,
-                    lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *where.preview_path}};
+            return OutputsFailure{
+                lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *where.preview_path}, true};
         }
         auto landed = outputs.commit();
-        if (!landed.ok()) return {std::nullopt, true, landed.error()};
-        return {std::nullopt, true, std::nullopt};
+        if (!landed.ok()) return OutputsFailure{landed.error(), true};
+        return {};
     }
 }
 

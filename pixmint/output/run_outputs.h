@@ -1,6 +1,6 @@
 // The outputs of one run, the C file or the .bin and the preview, and the
 // one pipeline that fills them: the place where the sinks of a run are
-// chosen. Nothing here prints; the report says what run.cpp must.
+// chosen. Nothing here prints; a failure says what run.cpp must.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +8,13 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "common/banner_year.h"
 #include "common/names.h"
 #include "common/output_failure.h"
+#include "common/result.h"
 #include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/palette.h"
@@ -35,18 +37,21 @@ struct RunOutputs {
     lvforge::BannerYear year;                 // the C file's banner
 };
 
-// How writing the outputs went, in the order run.cpp reports it.
-struct OutputsReport {
-    std::optional<Failure> failure;                // the image turned out not to decode, or a block
-                                                   // not to compress: nothing written
-    bool opened = false;                           // the C file (or .bin) was opened: its depth line is due
-    std::optional<lvforge::OutputFailure> output;  // why nothing landed
+// Why the outputs of a run did not land; none of them was left behind.
+struct OutputsFailure {
+    // The image turned out not to decode, a block not to compress, or an output could not be made,
+    // written or put in place.
+    std::variant<Failure, lvforge::OutputFailure> why;
+    // The C file (or .bin) had been opened before an output failed: its depth line is due first,
+    // as after a success.
+    bool main_opened = false;
 };
 
 // Writes the C file (or the .bin) and the preview of `image` stored as `encoding` says; they land
 // together or not at all. Rows decoded as they are written go straight into files that can take
 // them in any order; should the decoding fail part way, the outputs are abandoned and the image
 // decoded again the reference way (which may accept it after all).
-OutputsReport write_outputs(const RunOutputs& where, const Encoding& encoding, RunImage image);
+lvforge::Result<void, OutputsFailure> write_outputs(const RunOutputs& where, const Encoding& encoding,
+                                                    RunImage image);
 
 }  // namespace pixmint

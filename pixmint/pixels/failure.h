@@ -55,30 +55,26 @@ struct PaletteCount {
     ColorFormat format = ColorFormat::indexed_8;  // the format that does not hold them
 };
 
-// One failure, and whether the output file is still written before the run ends with status 1.
+// One failure, with what its message names. A failure returned ends the run before anything is
+// written; the one exception, a failed resampling, is no Failure value but Acquired's own flag.
 struct Failure {
     FailureKind kind;
-    bool output_still_written = false;
     std::string detail;       // what the message names besides the kind: a format word or an option
     int lvgl = 7;             // the LVGL release a version refusal names
     PaletteCount count = {};  // what a palette refusal counts
 };
 
-// A failure that ends the run before anything is written.
+// A failure that names nothing besides its kind.
 inline Failure fatal(FailureKind kind) {
-    return {kind, false, {}, 7, {}};
+    return {kind, {}, 7, {}};
 }
 // The refusal of a format word or an option that LVGL release `lvgl` does not have.
 inline Failure not_in_version(FailureKind kind, std::string detail, int lvgl) {
-    return {kind, false, std::move(detail), lvgl, {}};
+    return {kind, std::move(detail), lvgl, {}};
 }
-// A palette refusal, which ends the run before anything is written.
+// A palette refusal.
 inline Failure refused_palette(FailureKind kind, PaletteCount count) {
-    return {kind, false, {}, 7, count};
-}
-// A failure reported first; the file is written anyway and the run then ends with status 1.
-inline Failure pending(FailureKind kind) {
-    return {kind, true, {}, 7, {}};
+    return {kind, {}, 7, count};
 }
 
 }  // namespace pixmint

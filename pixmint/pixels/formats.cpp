@@ -102,6 +102,13 @@ std::optional<ColorFormat> format_of_word(const char* word, LvglVersion version)
     return std::nullopt;
 }
 
+std::vector<std::string_view> format_words(LvglVersion version) {
+    std::vector<std::string_view> words;
+    for (const FormatRow& row : kFormats)
+        if ((row.releases & release_bit(version)) != 0) words.push_back(row.word);
+    return words;
+}
+
 const char* word_of(ColorFormat format) {
     return row_of(format).word;
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace pixmint {
 
@@ -61,6 +63,8 @@ enum class FormatFamily {
 bool is_format_word(const char* word);
 // The format -f `word` names in LVGL release `version`, or nullopt when that release lacks it.
 std::optional<ColorFormat> format_of_word(const char* word, LvglVersion version);
+// Every -f word LVGL release `version` accepts, in the order of the format table.
+std::vector<std::string_view> format_words(LvglVersion version);
 // The first -f word of `format` (the one v7 knows it by, when it does).
 const char* word_of(ColorFormat format);
 // Whether LVGL release `lvgl` has `format` under one of its words.

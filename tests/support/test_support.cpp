@@ -37,14 +37,14 @@ TempDir::~TempDir() {
 }
 
 RunResult run(const std::vector<std::string>& argv, const RunOptions& options) {
-    // Made before the fork: under an address-space limit the child can't be sure of memory for
-    // anything, so between setting it and exec it allocates nothing.
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
     int out_pipe[2];
     int err_pipe[2];
     if (::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) throw std::runtime_error("pipe failed");
+    // Made before the fork: once the child's address space is limited, an allocation of the
+    // sanitized test itself could fail and end the child before the program even starts.
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid == 0) {

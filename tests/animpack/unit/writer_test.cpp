@@ -82,7 +82,7 @@ TEST(WriteCFile, MatchesPerBytePrintfAtEveryBlockBoundary) {
             const std::string bytes = pattern(size);
             const ArrayRequest job{lvforge::finish_names(t / "blk", "blk"), 2026};
             FakeInput input(bytes, block);
-            ASSERT_EQ(write_c_file(job, std::ref(input)), std::nullopt);
+            ASSERT_TRUE(write_c_file(job, std::ref(input)).ok());
 
             const std::string text = lvforge::test::read_file(t / "blk.c");
             const std::size_t at = text.find("const LV_ATTRIBUTE_LARGE_CONST");
@@ -138,14 +138,14 @@ TEST(WriteCFile, AReadFailureLeavesNothingAndWinsOverTheOutputsFailure) {
         const ArrayRequest job{lvforge::finish_names(t / c.out_name, "out"), 2026};
         FakeInput input(bytes, 256 * 1024, c.fail_after);
 
-        const auto failure = write_c_file(job, std::ref(input));
-        ASSERT_TRUE(failure.has_value()) << c.what;
+        const auto written = write_c_file(job, std::ref(input));
+        ASSERT_FALSE(written.ok()) << c.what;
         if (c.output_failure) {
-            const auto* output = std::get_if<lvforge::OutputFailure>(&*failure);
+            const auto* output = std::get_if<lvforge::OutputFailure>(&written.error());
             ASSERT_NE(output, nullptr) << c.what;
             EXPECT_EQ(output->kind, *c.output_failure) << c.what;
         } else {
-            const auto* read = std::get_if<ReadStatus>(&*failure);
+            const auto* read = std::get_if<ReadStatus>(&written.error());
             ASSERT_NE(read, nullptr) << c.what;
             EXPECT_EQ(*read, ReadStatus::read_failed) << c.what;
         }

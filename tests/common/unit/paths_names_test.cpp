@@ -23,21 +23,21 @@ TEST(LastPathComponent, AfterEitherSeparatorOrNoneWhenEmpty) {
 
 TEST(CreateParentDirectories, CreatesEveryDirectoryOfAnAbsolutePathWithEitherSeparator) {
     TempDir t;
-    EXPECT_EQ(create_parent_directories(t.path() + "/a\\b/c\\file.c"), std::nullopt);
+    EXPECT_TRUE(create_parent_directories(t.path() + "/a\\b/c\\file.c").ok());
     EXPECT_TRUE(std::filesystem::is_directory(t / "a/b/c"));
     EXPECT_FALSE(test::exists(t / "a/b/c/file.c"));
     // Directories that exist already are fine; a trailing separator creates the last one too.
-    EXPECT_EQ(create_parent_directories(t.path() + "/a/b/d/"), std::nullopt);
+    EXPECT_TRUE(create_parent_directories(t.path() + "/a/b/d/").ok());
     EXPECT_TRUE(std::filesystem::is_directory(t / "a/b/d"));
 }
 
 TEST(CreateParentDirectories, FailureNamesTheDirectoryThatCouldNotBeMade) {
     TempDir t;
     test::write_file(t / "file", "x");
-    const auto failure = create_parent_directories(t.path() + "/file\\sub\\deeper/x.c");
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->kind, OutputFailure::Kind::create_directory);
-    EXPECT_EQ(failure->path, t.path() + "/file/sub");
+    const auto made = create_parent_directories(t.path() + "/file\\sub\\deeper/x.c");
+    ASSERT_FALSE(made.ok());
+    EXPECT_EQ(made.error().kind, OutputFailure::Kind::create_directory);
+    EXPECT_EQ(made.error().path, t.path() + "/file/sub");
     EXPECT_EQ(test::read_file(t / "file"), "x");
 }
 

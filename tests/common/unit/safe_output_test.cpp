@@ -210,10 +210,10 @@ TEST(WriteGeneratedFile, AFailureInsideTheSinkFailsTheFile) {
     TempDir t;
     test::write_file(t / "out.c", "old");
     const std::string out = t / "out.c";
-    const auto failure = write_generated_file(out, [](TextSink& s) { s.appendf("%ls", L"\xdcff"); });
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->kind, OutputFailure::Kind::write);
-    EXPECT_EQ(failure->path, out);
+    const auto written = write_generated_file(out, [](TextSink& s) { s.appendf("%ls", L"\xdcff"); });
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().kind, OutputFailure::Kind::write);
+    EXPECT_EQ(written.error().path, out);
     EXPECT_EQ(read_file(out), "old");
     EXPECT_EQ(list_dir(t.path()), Names{"out.c"});
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "common/failure_text.h"
 #include "tests/support/test_support.h"
 
 namespace lvforge {
@@ -21,8 +22,9 @@ TEST(ReadWholeFile, ReadsEveryByteAndAddsATerminator) {
         std::string data(size, '\0');
         for (std::size_t i = 0; i < size; ++i) data[i] = static_cast<char>(i * 131 + i / 4096);
         test::write_file(t / "in", data);
-        WholeFile f;
-        ASSERT_EQ(read_whole_file((t / "in").c_str(), f), ReadStatus::ok);
+        auto read = read_whole_file((t / "in").c_str());
+        ASSERT_TRUE(read.ok());
+        const WholeFile& f = read.value();
         ASSERT_EQ(f.size, size);
         EXPECT_TRUE(std::string(f.data.get(), f.size + 1) == data + '\0');
     }
@@ -33,8 +35,9 @@ TEST(ReadWholeFile, ReadsToTheEndWhateverSizeTheFileReports) {
     for (const char* path : {"/proc/version", "/proc/kallsyms"}) {
         const std::string expected = test::read_file(path);
         if (expected.empty()) continue;  // not there, or not readable here
-        WholeFile f;
-        ASSERT_EQ(read_whole_file(path, f), ReadStatus::ok) << path;
+        auto read = read_whole_file(path);
+        ASSERT_TRUE(read.ok()) << path;
+        const WholeFile& f = read.value();
         EXPECT_EQ(f.size, expected.size()) << path;
         EXPECT_TRUE(std::string(f.data.get(), f.size + 1) == expected + '\0') << path;
     }
@@ -43,13 +46,37 @@ TEST(ReadWholeFile, ReadsToTheEndWhateverSizeTheFileReports) {
 TEST(ReadWholeFile, RefusesWhatIsNotARegularFile) {
     TempDir t;
     ASSERT_EQ(::mkfifo((t / "fifo").c_str(), 0600), 0);
-    WholeFile f;
-    EXPECT_EQ(read_whole_file((t / "missing").c_str(), f), ReadStatus::open_failed);
-    EXPECT_EQ(read_whole_file(t.path().c_str(), f), ReadStatus::open_failed);
-    // A FIFO without a writer: answered at once, not waited on.
-    EXPECT_EQ(read_whole_file((t / "fifo").c_str(), f), ReadStatus::length_failed);
-    EXPECT_EQ(read_whole_file("/dev/zero", f), ReadStatus::length_failed);  // would never end
-    EXPECT_EQ(f.data, nullptr);
+    const struct {
+        std::string path;
+        ReadStatus status;
+    } cases[] = {
+        {t / "missing", ReadStatus::open_failed},
+        {t.path(), ReadStatus::open_failed},
+        // A FIFO without a writer: answered at once, not waited on.
+        {t / "fifo", ReadStatus::length_failed},
+        {"/dev/zero", ReadStatus::length_failed},  // would never end
+    };
+    for (const auto& c : cases) {
+        const auto read = read_whole_file(c.path.c_str());
+        ASSERT_FALSE(read.ok()) << c.path;
+        EXPECT_EQ(read.error(), c.status) << c.path;
+    }
+}
+
+TEST(ReadFailureMessage, EachStatusHasItsOwnWords) {
+    // The tools' callers match these texts; every status must keep its own.
+    const struct {
+        ReadStatus status;
+        const char* text;
+    } cases[] = {
+        {ReadStatus::open_failed, "open conf.json failed\n"},
+        {ReadStatus::length_failed, "Fail to get the file length\n"},
+        {ReadStatus::alloc_failed, "allocate memory for json_date failed\n"},
+        {ReadStatus::read_failed, "Read json data failed\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(read_failure_message(c.status, "conf.json", "json_date"), c.text)
+            << static_cast<int>(c.status);
 }
 
 TEST(InputFile, BlocksAreFullUntilTheLastWhichEndsTheFile) {

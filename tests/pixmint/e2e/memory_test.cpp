@@ -67,7 +67,7 @@ TEST(Memory, EveryLimitEndsInTheFileOrAMessageAndNoFile) {
             const std::string what = ::testing::PrintToString(c.args) + " at " + std::to_string(mib) + " MiB";
             ASSERT_TRUE(r.status == 0 || r.status == 1) << what << ": status " << r.status << "\n" << r.err;
             // A resize that runs out of memory is the one failure reported before the file is
-            // written anyway, as a map array without pixels (see pending() in failure.h).
+            // written anyway, as a map array without pixels (see Acquired::resampling_failed).
             const std::string resize_failed = "Error: Failed to alloc memory for resize data.\n";
             // (v9 prints no depth line: an image without pixels writes the file, or prints nothing more.)
             const bool v9 = c.args.front() == "--lvgl";
@@ -77,7 +77,7 @@ TEST(Memory, EveryLimitEndsInTheFileOrAMessageAndNoFile) {
                 EXPECT_EQ(r.out.substr(resize_failed.size()), v9 ? "" : "color depth: 0\n") << what;
                 EXPECT_EQ(lvforge::test::read_file(dir / "img.c").find("0x"), std::string::npos) << what;
             } else if (r.status == 1) {
-                EXPECT_TRUE(is_memory_answer(r.out)) << what << ": " << r.out;
+                EXPECT_TRUE(is_memory_answer(r.out)) << what << ": " << r.out << " err: " << r.err;
                 EXPECT_EQ(list_dir(dir.path()), before) << what << ": a failed run must leave no file";
             }
             if (r.out.find("Error: not enough memory.\n") != std::string::npos) saw_general_answer = true;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "pixmint/output/bin_layout.h"
+#include "pixmint/output/bin_sink.h"
 #include "pixmint/output/preview_sink.h"
 #include "pixmint/output/true_color_bytes.h"
 #include "pixmint/pixels/bit_packing.h"

@@ -63,10 +63,11 @@ TEST(RasterLayouts, EveryLayoutDecodesToWhatWasWritten) {
         // Through acquisition, as a run reads it.
         Options options;
         options.image_path = path.string();
-        Acquired got = acquire_image(options);
-        ASSERT_FALSE(got.failure) << name;
+        auto got = acquire_image(options);
+        ASSERT_TRUE(got.ok()) << name;
+        ASSERT_FALSE(got.value().resampling_failed) << name;
         // Decoded whole, whether it came as a stream of rows or not.
-        const auto rows = whole_image(std::move(got.rows));
+        const auto rows = whole_image(std::move(got.value().rows));
         ASSERT_NE(rows, nullptr) << name;
         const struct {
             std::uint32_t width, height;
