@@ -6,7 +6,7 @@
 #include <span>
 #include <variant>
 
-#include "animpack/hex_job.h"
+#include "animpack/array_request.h"
 #include "common/input_file.h"
 #include "common/output_failure.h"
 #include "common/result.h"
