@@ -8,21 +8,15 @@
 #include "common/banner_year.h"
 #include "common/failure_text.h"
 #include "common/memory_reserve.h"
-#include "common/output_set.h"
 #include "common/output_target.h"
 #include "common/paths.h"
 #include "pixmint/acquire/acquire.h"
 #include "pixmint/cli/command_line.h"
 #include "pixmint/cli/messages.h"
 #include "pixmint/output/bin_sink.h"
-#include "pixmint/output/c_file.h"
 #include "pixmint/output/run_outputs.h"
-#include "pixmint/output/v9_bin_file.h"
-#include "pixmint/output/v9_preview_file.h"
 #include "pixmint/pixels/formats.h"
-#include "pixmint/pixels/image_rows.h"
 #include "pixmint/pixels/indexed_rows.h"
-#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -30,43 +24,6 @@ namespace {
 
 void print(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
-// The LVGL v9 layout of the image: its data block encoded once, whole, then the C file (or the
-// .bin) and the preview, landing together. A failed resampling was reported already: the files
-// are written all the same, and the run fails.
-int convert_v9(const Options& options, const std::string& out_path, lvforge::BannerYear year,
-               const Acquired& acquired) {
-    // The image in memory (the caller decoded it whole), or none after a failed resize.
-    auto& rows = static_cast<ImageRows&>(*acquired.rows);
-    const Image& image = rows.image();
-    Encoding encoding = options.encoding();
-    auto encoded = encode_v9_image(encoding, acquired.file.span(), image,
-                                   acquired.own_palette ? &*acquired.own_palette : nullptr);
-    if (!encoded.ok()) {
-        print(message(encoded.error(), options.image_path));
-        return 1;
-    }
-    const V9Image& v9 = encoded.value();
-    // From here on the format is the one the block holds: indexed-auto has settled on the image.
-    encoding.format = v9.format;
-    lvforge::OutputSet outputs;
-    auto landed = outputs.add(out_path, [&](lvforge::TextSink& out) {
-        if (options.binary) {
-            append_v9_bin_file(encoding, v9, out);
-        } else {
-            append_v9_c_file(options.names, encoding, year, v9, out);
-        }
-    });
-    // The preview shows pixels; after a failed resize there are none, and that failure is reported.
-    if (landed.ok() && options.preview_path && image.pixels != nullptr) {
-        landed = outputs.add(*options.preview_path, [&](lvforge::TextSink& out) {
-            append_png(shown_v9_image(encoding, image, v9), out);
-        });
-    }
-    if (landed.ok()) landed = outputs.commit();
-    if (!landed.ok()) print(lvforge::output_failure_message(landed.error()));
-    return (acquired.resampling_failed || !landed.ok()) ? 1 : 0;
 }
 
 // The run itself; run() adds the one answer to running out of memory.
@@ -111,15 +68,6 @@ int convert(int argc, char** argv) {
     Acquired& acquired = acquiring.value();
     // A failed resampling is reported first; the outputs are written without pixels all the same.
     if (acquired.resampling_failed) print(message(fatal(FailureKind::resize_alloc), options.image_path));
-    // v9's layout of the image: its own header, its own formats, encoded whole.
-    if (options.lvgl == LvglVersion::v9) {
-        acquired.rows = whole_image(std::move(acquired.rows));
-        if (acquired.rows == nullptr) {
-            print(message(fatal(FailureKind::image_load), options.image_path));
-            return 1;
-        }
-        return convert_v9(options, out_path, year.value(), acquired);
-    }
     Encoding encoding = options.encoding();
     RunImage image{std::move(acquired.rows), {}, acquired.file.span()};
     if (family_of(encoding.format) == FormatFamily::indexed) {
@@ -144,7 +92,9 @@ int convert(int argc, char** argv) {
     // Every output of the run lands together or not at all, the image streaming into them.
     const RunOutputs where{options.names, options.binary, options.preview_path, year.value()};
     const auto written = write_outputs(where, encoding, std::move(image));
-    if (written.ok() || written.error().main_opened) print(depth_line(options.depth));
+    // v9's layout has no colour depth of its own to report.
+    if ((written.ok() || written.error().main_opened) && options.lvgl != LvglVersion::v9)
+        print(depth_line(options.depth));
     if (!written.ok()) {
         const auto& why = written.error().why;
         if (const Failure* undecodable = std::get_if<Failure>(&why))

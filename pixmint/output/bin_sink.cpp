@@ -1,5 +1,7 @@
 #include "pixmint/output/bin_sink.h"
 
+#include <array>
+
 namespace pixmint {
 
 std::string bin_path_of(const std::string& out_path) {
@@ -12,6 +14,16 @@ std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height)
     return (cf & 0x1Fu) | (width & 0x7FFu) << 10 | (height & 0x7FFu) << 21;
 }
 
+std::array<std::uint8_t, 12> v9_bin_header(unsigned cf, unsigned flags, std::uint32_t width,
+                                           std::uint32_t height, std::uint32_t stride) {
+    // LV_IMAGE_HEADER_MAGIC: v9's headers start with it, which tells them from v7 / v8 header words.
+    constexpr std::uint8_t kMagic = 0x19;
+    const auto lo = [](std::uint32_t v) { return static_cast<std::uint8_t>(v); };
+    const auto hi = [](std::uint32_t v) { return static_cast<std::uint8_t>(v >> 8); };
+    return {kMagic,     lo(cf),     lo(flags),  hi(flags),  lo(width), hi(width),
+            lo(height), hi(height), lo(stride), hi(stride), 0,         0};
+}
+
 std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body) {
     std::vector<std::uint8_t> out;
     out.reserve(4 + body.size());
@@ -22,6 +34,10 @@ std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::
 
 BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders)
     : out_(out), positional_(out.positional()) {
+    if (spec.v9) {
+        lay_out_v9(spec, encoders);
+        return;
+    }
     head_ = bin_file(bin_header(cf_value(spec.format), spec.width, spec.height), spec.palette);
     if (!spec.has_pixels) return;
     std::vector<Encoder> planes;
@@ -45,7 +61,7 @@ BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& 
             planes.push_back({Encoder::Kind::alpha, {}, 8});
             break;
         case FormatFamily::raw:     // no binary form; the command line refuses it
-        case FormatFamily::direct:  // v9's alone: written by the v9 route
+        case FormatFamily::direct:  // v9's alone: laid out by lay_out_v9
             return;
     }
     std::uint64_t offset = head_.size();
@@ -56,6 +72,29 @@ BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& 
     }
 }
 
+void BinSink::lay_out_v9(const BinFileSpec& spec, EncoderSet& encoders) {
+    v9_ = pixmint::lay_out_v9(spec.format, spec.width, spec.height, spec.has_pixels, spec.palette, 0,
+                              *spec.v9, encoders);
+    const auto header = v9_bin_header(cf_value_v9(v9_.format), v9_.flags, v9_.width, v9_.height, v9_.stride);
+    head_.assign(header.begin(), header.end());
+    if (v9_.compression != Compression::none) {
+        // The header, then the block compressed once its last row is in.
+        gathered_ = std::make_unique<V9BlockBuffer>(v9_);
+        return;
+    }
+    head_.insert(head_.end(), v9_.palette.begin(), v9_.palette.end());
+    for (const V9Layout::Plane& p : v9_.planes)
+        planes_.push_back({p.encoder, p.row_bytes, header.size() + p.offset});
+}
+
+void BinSink::put(std::uint64_t offset, const std::uint8_t* data, std::size_t n) {
+    if (positional_) {
+        out_.write_at(offset, data, n);
+    } else {
+        out_.write(data, n);
+    }
+}
+
 int BinSink::passes() const {
     // In order, one plane a pass.
     return positional_ || planes_.empty() ? 1 : static_cast<int>(planes_.size());
@@ -63,14 +102,14 @@ int BinSink::passes() const {
 
 void BinSink::begin_pass(int pass) {
     if (pass != 0) return;
-    if (positional_) {
-        out_.write_at(0, head_.data(), head_.size());
-    } else {
-        out_.write(head_.data(), head_.size());
-    }
+    put(0, head_.data(), head_.size());
 }
 
 void BinSink::take(int pass, const EncodedChunk& chunk) {
+    if (gathered_) {
+        if (pass == 0) gathered_->take(chunk);
+        return;
+    }
     for (std::size_t p = 0; p < planes_.size(); ++p) {
         const Plane& plane = planes_[p];
         const std::size_t size = plane.row_bytes * chunk.rows.count;
@@ -81,6 +120,17 @@ void BinSink::take(int pass, const EncodedChunk& chunk) {
             out_.write(chunk.bytes(plane.encoder), size);
         }
     }
+}
+
+void BinSink::end_pass(int pass) {
+    if (!gathered_ || pass != 0) return;
+    const auto packed = gathered_->compressed();
+    gathered_.reset();
+    if (!packed) {
+        failure_ = fatal(FailureKind::compress_failed);
+        return;
+    }
+    put(head_.size(), packed->data(), packed->size());
 }
 
 }  // namespace pixmint

@@ -1,10 +1,13 @@
 // The .bin output as a sink of the pipeline: LVGL's header word, an indexed
 // format's palette, then the encoded rows; rgb565a8's two planes (colours,
 // then alpha) each at its own offset, or in two passes where the file can
-// only be written in order.
+// only be written in order. LVGL v9's file has a 12-byte header instead of
+// the word, and a compressed block is gathered whole and written at the end.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "common/safe_output.h"
 #include "pixmint/output/encoder.h"
 #include "pixmint/output/sink.h"
+#include "pixmint/output/v9_block.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/limits.h"
 
@@ -28,6 +32,12 @@ std::uint32_t bin_header(unsigned cf, std::uint32_t width, std::uint32_t height)
 // The whole file: the header word, little-endian, then `body`.
 std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::uint8_t>& body);
 
+// LVGL v9's binary image files start instead with a 12-byte header, lv_image_header_t as a
+// little-endian machine lays it out: magic (0x19), cf, flags (16 bits), w, h, stride (16 bits
+// each), then 16 reserved zero bits.
+std::array<std::uint8_t, 12> v9_bin_header(unsigned cf, unsigned flags, std::uint32_t width,
+                                           std::uint32_t height, std::uint32_t stride);
+
 // What the .bin file holds, settled before any row is decoded.
 struct BinFileSpec {
     ColorFormat format = ColorFormat::true_color;
@@ -38,6 +48,7 @@ struct BinFileSpec {
     std::uint32_t height = 0;
     bool has_pixels = true;             // false after a failed resize: the header alone
     std::vector<std::uint8_t> palette;  // an indexed format's palette bytes (none without pixels)
+    std::optional<V9Choices> v9;        // set: LVGL v9's layout, so chosen (`palette` then v9's)
 };
 
 class BinSink final : public Sink {
@@ -48,6 +59,8 @@ class BinSink final : public Sink {
     int passes() const override;
     void begin_pass(int pass) override;
     void take(int pass, const EncodedChunk& chunk) override;
+    void end_pass(int pass) override;
+    std::optional<Failure> failure() const override { return failure_; }
 
    private:
     // One plane of rows: an encoder's, from `offset` on.
@@ -57,10 +70,18 @@ class BinSink final : public Sink {
         std::uint64_t offset;
     };
 
+    // Lays out LVGL v9's file of `spec`.
+    void lay_out_v9(const BinFileSpec& spec, EncoderSet& encoders);
+    // Writes `n` bytes at `offset`: in place when the file allows it, else after what came before.
+    void put(std::uint64_t offset, const std::uint8_t* data, std::size_t n);
+
     lvforge::SafeOutput& out_;
     bool positional_;
-    std::vector<std::uint8_t> head_;  // header word and palette
+    std::vector<std::uint8_t> head_;  // header (word, or v9's 12 bytes) and palette
     std::vector<Plane> planes_;
+    V9Layout v9_;                              // v9's block
+    std::unique_ptr<V9BlockBuffer> gathered_;  // a block to compress, gathered whole
+    std::optional<Failure> failure_;
 };
 
 }  // namespace pixmint

@@ -5,7 +5,6 @@
 
 #include "common/generated_file.h"
 #include "pixmint/output/hex_lines.h"
-#include "pixmint/output/v9_descriptor.h"
 
 namespace pixmint {
 
@@ -117,8 +116,9 @@ std::string section_opening(Section section, ColorFormat format) {
     return std::string("#if LV_COLOR_DEPTH == 32\n") + info.comment_32bit + "\n";
 }
 
-std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear year) {
-    return lvforge::c_head_text(kBanner, "LV_ATTRIBUTE_IMG_", names.attr_name, year) +
+std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear year, LvglVersion lvgl) {
+    return lvforge::c_head_text(lvgl == LvglVersion::v9 ? kBannerV9 : kBanner, "LV_ATTRIBUTE_IMG_",
+                                names.attr_name, year) +
            "const LV_ATTRIBUTE_LARGE_CONST LV_ATTRIBUTE_MEM_ALIGN LV_ATTRIBUTE_IMG_" + names.attr_name +
            " uint8_t " + names.var_name + "_map[] = {\n";
 }
@@ -186,13 +186,6 @@ std::string tail_text(const lvforge::OutputNames& names, ColorFormat format, std
     out += textf("  .header.cf = %s,\n", cf_constant(format));
     out += textf("  .data = %s_map,\n};\n", var_name);
     return out;
-}
-
-void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
-                      const V9Image& image, lvforge::TextSink& out) {
-    lvforge::append_c_head(out, kBannerV9, "LV_ATTRIBUTE_IMG_", names.attr_name, year);
-    append_v9_map_array(names, encoding, image, out);
-    append_v9_descriptor(names.var_name, encoding, image, out);
 }
 
 }  // namespace pixmint

@@ -9,11 +9,8 @@
 
 #include "common/banner_year.h"
 #include "common/names.h"
-#include "common/text_sink.h"
 #include "pixmint/output/true_color_bytes.h"
-#include "pixmint/pixels/encoding.h"
 #include "pixmint/pixels/formats.h"
-#include "pixmint/pixels/v9_image.h"
 
 namespace pixmint {
 
@@ -33,9 +30,10 @@ std::string section_opening(Section section, ColorFormat format);
 // The line that closes every section.
 inline constexpr const char* kSectionEnd = "#endif\n";
 
-// Banner dated `year`, include and attribute guards (nothing at all when there is no year), then
-// the map array's opening line.
-std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear year);
+// Banner dated `year` (LVGL v9's own under `lvgl` 9), include and attribute guards (nothing at
+// all when there is no year), then the map array's opening line.
+std::string head_text(const lvforge::OutputNames& names, lvforge::BannerYear year,
+                      LvglVersion lvgl = LvglVersion::v7);
 
 // The lines of a one-block map array before its data: a comment, and for an indexed format the
 // palette as one line per entry and a second comment. `palette` holds the palette's bytes (none
@@ -50,10 +48,5 @@ inline constexpr const char* kAlphaPlaneOpening = "  /*Alpha 8 bit, one byte a p
 // of a one-block format's data, nullopt for the true-colour formats, whose size LVGL works out.
 std::string tail_text(const lvforge::OutputNames& names, ColorFormat format, std::uint32_t width,
                       std::uint32_t height, std::optional<std::size_t> block_bytes);
-
-// The LVGL v9 file of `image` (encoding.lvgl is 9), written whole by the v9 route: the same head
-// with its own banner, the map array, the lv_image_dsc_t.
-void append_v9_c_file(const lvforge::OutputNames& names, const Encoding& encoding, lvforge::BannerYear year,
-                      const V9Image& image, lvforge::TextSink& out);
 
 }  // namespace pixmint

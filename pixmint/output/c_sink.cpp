@@ -5,7 +5,9 @@
 #include "pixmint/output/c_file.h"
 #include "pixmint/output/hex_lines.h"
 #include "pixmint/output/pipeline.h"
+#include "pixmint/output/v9_descriptor.h"
 #include "pixmint/pixels/bit_packing.h"
+#include "pixmint/pixels/compressed_block.h"
 
 namespace pixmint {
 
@@ -26,6 +28,10 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encode
       height_(spec.height),
       chunk_rows_(std::min(chunk_rows(spec.width), std::max<std::uint32_t>(spec.height, 1))),
       positional_(out.positional()) {
+    if (spec.v9) {
+        lay_out_v9_parts(spec, encoders);
+        return;
+    }
     add_text(head_text(spec.names, spec.year));
     std::optional<std::size_t> block_bytes;
     switch (family_of(spec.format)) {
@@ -71,16 +77,54 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encode
             break;
         }
         case FormatFamily::direct:
-            // v9's alone: written by the v9 route.
+            // v9's alone: laid out by lay_out_v9_parts.
             break;
         case FormatFamily::raw:
             add_text(block_opening(spec.format, nullptr, 0));
-            parts_.push_back(Part{{}, spec.raw, std::nullopt, 0, size_});
-            size_ += hex_lines_size(spec.raw.size(), kRawLineBytes);
+            add_raw(spec.raw);
             block_bytes = spec.raw.size();
             break;
     }
     add_text(tail_text(spec.names, spec.format, spec.width, spec.height, block_bytes));
+}
+
+void CSink::lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders) {
+    v9_ = lay_out_v9(spec.format, spec.width, spec.height, spec.has_pixels, spec.palette, spec.raw.size(),
+                     *spec.v9, encoders);
+    if (v9_.compression != Compression::none) {
+        // Its size is known only once it is compressed: every part waits for the last row.
+        var_name_ = spec.names.var_name;
+        head_ = head_text(spec.names, spec.year, LvglVersion::v9);
+        gathered_ = std::make_unique<V9BlockBuffer>(v9_);
+        return;
+    }
+    add_text(head_text(spec.names, spec.year, LvglVersion::v9));
+    if (family_of(spec.format) == FormatFamily::raw) {
+        add_text(block_opening(spec.format, nullptr, 0));
+        add_raw(spec.raw);
+    } else {
+        add_text(v9_block_opening(v9_.format, v9_.palette, v9_.stride));
+        for (std::size_t p = 0; p < v9_.planes.size(); ++p) {
+            if (p == 1) add_text(v9_alpha_plane_opening(static_cast<std::uint32_t>(v9_.planes[p].row_bytes)));
+            add_rows(v9_.planes[p].encoder, v9_.planes[p].row_bytes);
+        }
+    }
+    add_text(v9_tail_text(spec.names.var_name, v9_, v9_.size));
+}
+
+bool CSink::lay_out_compressed() {
+    auto packed = gathered_->compressed();
+    gathered_.reset();
+    if (!packed) {
+        failure_ = fatal(FailureKind::compress_failed);
+        return false;
+    }
+    compressed_ = std::move(*packed);
+    add_text(std::move(head_));
+    add_text(v9_compressed_opening(v9_, compressed_));
+    add_raw(std::span<const std::uint8_t>(compressed_).subspan(kCompressedHeaderBytes));
+    add_text(v9_tail_text(var_name_, v9_, compressed_.size()));
+    return true;
 }
 
 void CSink::add_text(std::string text) {
@@ -92,6 +136,11 @@ void CSink::add_text(std::string text) {
     const std::uint64_t offset = size_;
     size_ += text.size();
     parts_.push_back(Part{std::move(text), {}, std::nullopt, 0, offset});
+}
+
+void CSink::add_raw(std::span<const std::uint8_t> raw) {
+    parts_.push_back(Part{{}, raw, std::nullopt, 0, size_});
+    size_ += hex_lines_size(raw.size(), kRawLineBytes);
 }
 
 void CSink::add_rows(std::size_t encoder, std::size_t row_bytes) {
@@ -170,6 +219,10 @@ void CSink::begin_pass(int pass) {
 }
 
 void CSink::take(int pass, const EncodedChunk& chunk) {
+    if (gathered_) {
+        if (pass == 0) gathered_->take(chunk);
+        return;
+    }
     const std::vector<std::size_t> rows = row_parts();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (!positional_ && r != static_cast<std::size_t>(pass)) continue;
@@ -202,6 +255,14 @@ void CSink::write_behind() {
 }
 
 void CSink::end_pass(int pass) {
+    if (gathered_ && pass == 0) {
+        // The block is whole: now its compressed bytes and every text around them can be laid out.
+        if (!lay_out_compressed()) return;
+        if (positional_) {
+            for (const Part& part : parts_) put_fixed(part);
+            return;
+        }
+    }
     if (positional_) {
         if (writer_) {
             texts_->finish(true);

@@ -3,7 +3,8 @@
 // any row arrives and each chunk of rows, formatted here, is written to its
 // place in every section by a thread of its own while the next chunk is
 // formatted. A file that can only be written in order (a device or a FIFO)
-// takes one pass over the rows per section instead.
+// takes one pass over the rows per section instead. An LVGL v9 block that is
+// compressed is gathered whole first and written once its last row is in.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "common/safe_output.h"
 #include "pixmint/output/encoder.h"
 #include "pixmint/output/sink.h"
+#include "pixmint/output/v9_block.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/hand_off.h"
 #include "pixmint/pixels/worker.h"
@@ -37,6 +39,7 @@ struct CFileSpec {
     bool has_pixels = true;             // false after a failed resize: no rows at all
     std::vector<std::uint8_t> palette;  // an indexed format's palette bytes (none without pixels)
     std::span<const std::uint8_t> raw;  // a raw format's data: the input file's bytes
+    std::optional<V9Choices> v9;        // set: LVGL v9's layout, so chosen (`palette` then v9's)
 };
 
 class CSink final : public Sink {
@@ -50,6 +53,7 @@ class CSink final : public Sink {
     void begin_pass(int pass) override;
     void take(int pass, const EncodedChunk& chunk) override;
     void end_pass(int pass) override;
+    std::optional<Failure> failure() const override { return failure_; }
 
    private:
     // A stretch of the file: fixed text, the raw file as lines, or one line per row of an encoder.
@@ -61,7 +65,12 @@ class CSink final : public Sink {
         std::uint64_t offset = 0;   // where the part starts in the file
     };
 
+    // The parts of LVGL v9's file of `spec`; a compressed block's wait for its bytes.
+    void lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders);
+    // The parts of a compressed v9 block, once the last row is in; false when it can't be compressed.
+    bool lay_out_compressed();
     void add_text(std::string text);
+    void add_raw(std::span<const std::uint8_t> raw);
     void add_rows(std::size_t encoder, std::size_t row_bytes);
     // Writes the text or raw part `part`.
     void put_fixed(const Part& part);
@@ -82,6 +91,13 @@ class CSink final : public Sink {
     std::vector<char> text_;          // one chunk's rows as text, when written here
     std::unique_ptr<HandOff> texts_;  // chunks of text on their way to the writer
     std::unique_ptr<Worker> writer_;
+    // A compressed v9 block: the names its texts need, its layout, the block gathered, its bytes.
+    std::string var_name_;
+    std::string head_;
+    V9Layout v9_;
+    std::unique_ptr<V9BlockBuffer> gathered_;
+    std::vector<std::uint8_t> compressed_;
+    std::optional<Failure> failure_;
 };
 
 }  // namespace pixmint

@@ -7,6 +7,8 @@
 #include "pixmint/output/pipeline.h"
 #include "pixmint/pixels/depth_reduction.h"
 #include "pixmint/pixels/spng_library.h"
+#include "pixmint/pixels/v9_formats.h"
+#include "pixmint/pixels/v9_preview.h"
 
 namespace pixmint {
 
@@ -48,6 +50,10 @@ int shown_depth(Depth depth) {
 }
 
 ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family_(family_of(spec.format)) {
+    if (spec.lvgl == LvglVersion::v9 && family_ != FormatFamily::raw) {
+        show_v9(spec, encoders);
+        return;
+    }
     // rgb565a8 holds 16-bit colours, whatever -d says.
     const int depth = family_ == FormatFamily::alpha_plane ? 16 : shown_depth(spec.depth);
     for (unsigned a = 0; a < 256; ++a) {
@@ -104,14 +110,56 @@ ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family
     }
 }
 
+void ShownPixels::show_v9(const PreviewSpec& spec, EncoderSet& encoders) {
+    // The very rows the C file or the .bin holds, in the layout v9 reads: the same encoders.
+    v9_ = true;
+    format_ = spec.format;
+    const std::vector<std::uint8_t> palette =
+        family_ == FormatFamily::indexed
+            ? v9_palette_bytes(spec.palette, bits_of(spec.format), spec.v9.premultiply)
+            : std::vector<std::uint8_t>();
+    const V9Layout layout =
+        lay_out_v9(spec.format, spec.width, spec.height, true, palette, 0, spec.v9, encoders);
+    if (layout.planes.empty()) return;
+    encoder_ = layout.planes[0].encoder;
+    spec_ = encoders.all()[*encoder_];
+    if (layout.planes.size() > 1) {
+        alpha_encoder_ = layout.planes[1].encoder;
+        alpha_row_bytes_ = layout.planes[1].row_bytes;
+    }
+    // Palette entries as stored (blue, green, red, alpha), drawn as they are.
+    for (std::size_t i = 0; i * 4 < layout.palette.size() && i < 256; ++i) {
+        const std::uint8_t* e = &layout.palette[i * 4];
+        palette_[i * 4] = e[2], palette_[i * 4 + 1] = e[1], palette_[i * 4 + 2] = e[0],
+                     palette_[i * 4 + 3] = e[3];
+    }
+    for (unsigned a = 0; a < 256; ++a) opacity_[a] = static_cast<std::uint8_t>(a);
+}
+
 StageNeeds ShownPixels::needs() const {
     StageNeeds needs;
-    needs.rgba = family_ == FormatFamily::raw || family_ == FormatFamily::direct;
+    needs.rgba = family_ == FormatFamily::raw;
     return needs;
 }
 
 void ShownPixels::show(const EncodedChunk& chunk, std::size_t first_pixel, std::size_t count,
                        std::uint8_t* out) const {
+    if (v9_ && (family_ == FormatFamily::direct || family_ == FormatFamily::alpha_plane)) {
+        // Row by row, the rows being padded to their stride.
+        const std::uint32_t w = chunk.rows.width;
+        const std::size_t row_bytes = encoded_row_bytes(spec_, w);
+        const std::size_t pixel_bytes = static_cast<std::size_t>(bits_of(format_) / 8);
+        const std::uint8_t* colours = chunk.bytes(*encoder_);
+        const std::uint8_t* alpha = alpha_encoder_ ? chunk.bytes(*alpha_encoder_) : nullptr;
+        for (std::size_t p = first_pixel, end = first_pixel + count; p < end;) {
+            const std::size_t y = p / w, x = p % w, n = std::min<std::size_t>(w - x, end - p);
+            show_v9_pixels(format_, colours + y * row_bytes + x * pixel_bytes,
+                           alpha != nullptr ? alpha + y * alpha_row_bytes_ + x : nullptr, n, out);
+            out += n * 4;
+            p += n;
+        }
+        return;
+    }
     switch (family_) {
         case FormatFamily::true_color:
         case FormatFamily::alpha_plane: {

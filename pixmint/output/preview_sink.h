@@ -12,6 +12,7 @@
 #include "common/safe_output.h"
 #include "pixmint/output/encoder.h"
 #include "pixmint/output/sink.h"
+#include "pixmint/output/v9_block.h"
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/hand_off.h"
 #include "pixmint/pixels/palette.h"
@@ -27,6 +28,7 @@ struct PreviewSpec {
     std::uint32_t height = 0;
     std::vector<Color32> palette;        // an indexed format's palette
     LvglVersion lvgl = LvglVersion::v7;  // the release whose drawing the preview shows
+    V9Choices v9;                        // LVGL v9's choices, which shape what v9 draws
 };
 
 // The colour depth the preview of -d `depth` shows: 8, 16 or 32.
@@ -38,8 +40,9 @@ int shown_depth(Depth depth);
 // under its own alpha, an indexed format's palette colours as the shown depth shows them (LVGL v7
 // chroma keys those too), an alpha-only format black under its reduced alpha; each drawn with the
 // opacity the release's blender draws it with (v8 mixes 16-bit colours in 32 steps, and at depth 8
-// draws a pixel whole above alpha 128 and not at all otherwise). A raw format shows the decoded
-// pixels as they are.
+// draws a pixel whole above alpha 128 and not at all otherwise). Under LVGL v9 the bytes of its own
+// layout are read back as its software renderer draws them (show_v9_pixels; palette entries as
+// stored, premultiplied or not). A raw format shows the decoded pixels as they are.
 class ShownPixels {
    public:
     ShownPixels(const PreviewSpec& spec, EncoderSet& encoders);
@@ -49,10 +52,17 @@ class ShownPixels {
     void show(const EncodedChunk& chunk, std::size_t first_pixel, std::size_t count, std::uint8_t* out) const;
 
    private:
+    // Sets up what LVGL v9 draws of `spec`.
+    void show_v9(const PreviewSpec& spec, EncoderSet& encoders);
+
     FormatFamily family_;
     bool chroma_key_ = false;
     std::optional<std::size_t> encoder_;
     Encoder spec_{};
+    bool v9_ = false;  // v9's own layout: read back by show_v9_pixels
+    ColorFormat format_ = ColorFormat::argb8888;
+    std::optional<std::size_t> alpha_encoder_;  // v9's rgb565a8: its alpha plane
+    std::size_t alpha_row_bytes_ = 0;
     std::array<std::uint8_t, 256 * 4> palette_{};  // an indexed format's colours as shown
     std::array<std::uint8_t, 256> opacity_{};      // the opacity each alpha is drawn with
 };

@@ -11,6 +11,7 @@
 #include "pixmint/output/preview_sink.h"
 #include "pixmint/pixels/bit_packing.h"
 #include "pixmint/pixels/image_rows.h"
+#include "pixmint/pixels/v9_formats.h"
 
 namespace pixmint {
 
@@ -58,20 +59,26 @@ void add_sinks(const RunOutputs& where, const Encoding& e, const RunImage& image
                lvforge::SafeOutput* shown, Sinks& sinks) {
     const RowSource& rows = *image.rows;
     const bool has_pixels = rows.has_pixels();
-    const std::vector<std::uint8_t> palette = family_of(e.format) == FormatFamily::indexed && has_pixels
-                                                  ? palette_bytes(image.palette, bits_of(e.format))
-                                                  : std::vector<std::uint8_t>();
+    // LVGL v9 lays its images out its own way: its choices go to every sink.
+    const V9Choices v9_choices{e.align, e.premultiply, e.compression};
+    const std::optional<V9Choices> v9 = e.lvgl == LvglVersion::v9 ? std::optional(v9_choices) : std::nullopt;
+    std::vector<std::uint8_t> palette;
+    if (family_of(e.format) == FormatFamily::indexed && has_pixels) {
+        palette = v9 ? v9_palette_bytes(image.palette, bits_of(e.format), e.premultiply)
+                     : palette_bytes(image.palette, bits_of(e.format));
+    }
     if (where.binary) {
-        const BinFileSpec spec{e.format,     e.depth,       e.swap,     e.zintra,
-                               rows.width(), rows.height(), has_pixels, palette};
+        const BinFileSpec spec{e.format,      e.depth,    e.swap,  e.zintra, rows.width(),
+                               rows.height(), has_pixels, palette, v9};
         sinks.add(std::make_unique<BinSink>(main, spec, sinks.encoders), main);
     } else {
-        const CFileSpec spec{where.names,  e.format,      e.depth,    e.zintra, e.swap,   where.year,
-                             rows.width(), rows.height(), has_pixels, palette,  image.raw};
+        const CFileSpec spec{where.names,  e.format,      e.depth,    e.zintra, e.swap,    where.year,
+                             rows.width(), rows.height(), has_pixels, palette,  image.raw, v9};
         sinks.add(std::make_unique<CSink>(main, spec, sinks.encoders), main);
     }
     if (shown != nullptr) {
-        const PreviewSpec spec{e.format, e.depth, rows.width(), rows.height(), image.palette, e.lvgl};
+        const PreviewSpec spec{e.format,      e.depth, rows.width(), rows.height(),
+                               image.palette, e.lvgl,  v9_choices};
         auto preview = std::make_unique<PreviewSink>(*shown, spec, sinks.encoders);
         sinks.preview = preview.get();
         sinks.add(std::move(preview), *shown);
@@ -128,6 +135,9 @@ lvforge::Result<void, OutputsFailure> write_outputs(const RunOutputs& where, con
             if (image.rows == nullptr) return undecodable();
             continue;
         }
+        // A sink that could not finish its file (a compressor out of memory): nothing lands.
+        for (const auto& sink : sinks.owned)
+            if (const auto failure = sink->failure()) return OutputsFailure{*failure, false};
         if (sinks.preview != nullptr && !sinks.preview->ok()) {
             return OutputsFailure{
                 lvforge::OutputFailure{lvforge::OutputFailure::Kind::write, *where.preview_path}, true};

@@ -39,7 +39,8 @@ struct RunOutputs {
 
 // Why the outputs of a run did not land; none of them was left behind.
 struct OutputsFailure {
-    // The image turned out not to decode, or an output could not be made, written or put in place.
+    // The image turned out not to decode, a block not to compress, or an output could not be made,
+    // written or put in place.
     std::variant<Failure, lvforge::OutputFailure> why;
     // The C file (or .bin) had been opened before an output failed: its depth line is due first,
     // as after a success.

@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "pixmint/pixels/failure.h"
 #include "pixmint/pixels/pixel_stage.h"
 
 namespace pixmint {
@@ -34,6 +36,9 @@ class Sink {
     virtual void take(int pass, const EncodedChunk& chunk) = 0;
     // After the last chunk of pass `pass`.
     virtual void end_pass(int /*pass*/) {}
+    // Why the sink could not make its output of the rows it took (its compressor failed); its
+    // file is then not whole.
+    virtual std::optional<Failure> failure() const { return std::nullopt; }
 };
 
 }  // namespace pixmint

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "pixmint/pixels/bit_packing.h"
-#include "pixmint/pixels/stride.h"
-
 namespace pixmint {
 
 namespace {
@@ -35,9 +32,20 @@ std::uint8_t* put565(std::uint8_t* o, Color16 c) {
     return o + 2;
 }
 
-// Writes one row of `width` pixels `p` (RGBA) in a direct format; RGB565A8's alpha goes to `alpha`.
-void direct_row(const std::uint8_t* p, std::uint32_t width, ColorFormat format, bool premultiply,
-                std::uint8_t* o, std::uint8_t* alpha) {
+}  // namespace
+
+int v9_color_depth(ColorFormat format) {
+    const bool colors16 =
+        format == ColorFormat::rgb565 || format == ColorFormat::rgb565a8 || format == ColorFormat::argb8565;
+    return colors16 ? 16 : 32;
+}
+
+std::uint8_t luminance(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return static_cast<std::uint8_t>((77u * r + 151u * g + 28u * b) >> 8);
+}
+
+void encode_v9_row(const std::uint8_t* p, std::uint32_t width, ColorFormat format, bool premultiply,
+                   std::uint8_t* o) {
     for (std::uint32_t x = 0; x < width; ++x, p += 4) {
         const unsigned r = p[0], g = p[1], b = p[2], a = p[3];
         const unsigned shown_a = premultiply ? a : 255;
@@ -55,7 +63,6 @@ void direct_row(const std::uint8_t* p, std::uint32_t width, ColorFormat format, 
                 break;
             case ColorFormat::rgb565a8:
                 o = put565(o, premultiplied(c16, shown_a));
-                *alpha++ = static_cast<std::uint8_t>(a);
                 break;
             case ColorFormat::argb8565:
                 o = put565(o, premultiplied(c16, shown_a));
@@ -89,49 +96,12 @@ void direct_row(const std::uint8_t* p, std::uint32_t width, ColorFormat format, 
     }
 }
 
-// Copies `height` packed rows of `row_bytes` into `out` at `ofs`, `stride` bytes apart.
-void place_rows(const std::vector<std::uint8_t>& rows, std::size_t row_bytes, std::uint32_t height,
-                std::uint32_t stride, std::uint8_t* out) {
-    for (std::size_t y = 0; y < height; ++y)
-        std::copy_n(rows.data() + y * row_bytes, row_bytes, out + y * stride);
-}
-
-}  // namespace
-
-std::uint8_t luminance(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return static_cast<std::uint8_t>((77u * r + 151u * g + 28u * b) >> 8);
-}
-
-V9Block v9_pixel_block(const RgbaImage& img, ColorFormat format, unsigned align, bool premultiply) {
-    const int bits = bits_of(format);
-    V9Block out;
-    out.stride = v9_stride(img.width, bits, align);
-    const std::size_t plane = std::size_t{out.stride} * img.height;
-    if (family_of(format) == FormatFamily::alpha) {
-        out.bytes.resize(plane);
-        place_rows(alpha_bytes(img, bits), packed_row_bytes(img.width, bits), img.height, out.stride,
-                   out.bytes.data());
-        return out;
-    }
-    const std::size_t alpha_stride = out.stride / 2;
-    if (format == ColorFormat::rgb565a8) out.alpha_plane = plane;
-    out.bytes.resize(plane + (format == ColorFormat::rgb565a8 ? alpha_stride * img.height : 0));
-    for (std::size_t y = 0; y < img.height; ++y) {
-        direct_row(img.px.data() + y * img.width * 4, img.width, format, premultiply,
-                   out.bytes.data() + y * out.stride, out.bytes.data() + plane + y * alpha_stride);
-    }
-    return out;
-}
-
-V9Block v9_indexed_block(const IndexedImage& img, std::uint32_t width, std::uint32_t height, int bits,
-                         unsigned align, bool premultiply) {
-    V9Block out;
-    out.stride = v9_stride(width, bits, align);
-    out.palette_bytes = (std::size_t{1} << bits) * 4;
-    out.bytes.resize(out.palette_bytes + std::size_t{out.stride} * height);
-    for (std::size_t i = 0; i < img.palette.size() && i * 4 < out.palette_bytes; ++i) {
-        const Color32& c = img.palette[i];
-        std::uint8_t* e = &out.bytes[i * 4];
+std::vector<std::uint8_t> v9_palette_bytes(const std::vector<Color32>& palette, int bits, bool premultiply) {
+    const std::size_t entries = std::size_t{1} << bits;
+    std::vector<std::uint8_t> out(entries * 4);
+    for (std::size_t i = 0; i < palette.size() && i < entries; ++i) {
+        const Color32& c = palette[i];
+        std::uint8_t* e = &out[i * 4];
         const unsigned a = premultiply ? c.a : 255;
         if (a == 0) continue;  // lv_color_premultiply clears a transparent entry
         e[0] = premultiplied(c.b, a);
@@ -139,8 +109,6 @@ V9Block v9_indexed_block(const IndexedImage& img, std::uint32_t width, std::uint
         e[2] = premultiplied(c.r, a);
         e[3] = c.a;
     }
-    place_rows(pack_rows(img.index.data(), width, height, bits), packed_row_bytes(width, bits), height,
-               out.stride, out.bytes.data() + out.palette_bytes);
     return out;
 }
 

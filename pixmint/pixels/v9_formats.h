@@ -1,5 +1,7 @@
-// LVGL v9's pixel layouts: straight RGBA pixels (or a palette and indices) turned into the one
-// block of bytes an lv_image_dsc_t points at, every row `stride` bytes long.
+// LVGL v9's pixel layouts, a row at a time: straight RGBA pixels in the bytes
+// of each direct format, and the ARGB8888 palette of the indexed formats.
+// (The packed indices and alpha values are bit_packing's, the padding to a
+// row's stride the encoders'.)
 #pragma once
 
 #include <cstddef>
@@ -8,29 +10,24 @@
 
 #include "pixmint/pixels/formats.h"
 #include "pixmint/pixels/palette.h"
-#include "pixmint/pixels/rgba_image.h"
 
 namespace pixmint {
 
-// A v9 image's data, uncompressed, as LVGL's decoder reads it.
-struct V9Block {
-    std::vector<std::uint8_t> bytes;  // palette, then rows of `stride` bytes, then RGB565A8's alpha plane
-    std::uint32_t stride = 0;         // header.stride: bytes a row of pixels; 0 for the raw formats
-    std::size_t palette_bytes = 0;    // the palette at the start (indexed formats), 4 bytes an entry
-    std::size_t alpha_plane = 0;      // where RGB565A8's alpha plane starts (rows of stride / 2); 0: none
-};
+// The depth whose reduced rows the direct `format` takes its colours from: 16 for the formats
+// with 16-bit colours (rgb565, rgb565a8, argb8565), where --dither diffuses the lost bits; 32
+// (the RGBA rows as they are) for the others.
+int v9_color_depth(ColorFormat format);
 
-// A direct (l8 ... argb8888) or alpha-only `format` of `img`, rows aligned to `align` bytes
-// (padding zero). Colours are truncated to the format's bits (the caller dithers first if asked);
-// with `premultiply` the colours of the formats with alpha are scaled by it as LVGL's
-// lv_draw_buf_premultiply does (after the reduction, for the 16-bit ones).
-V9Block v9_pixel_block(const RgbaImage& img, ColorFormat format, unsigned align, bool premultiply);
+// Writes `width` RGBA pixels at `rgba` as the direct `format` stores them (rgb565a8: its colour
+// plane alone, 2 bytes a pixel), bits_of(format) / 8 bytes a pixel at `out`. Colours are
+// truncated to the format's bits; with `premultiply` the colours of the formats with alpha are
+// scaled by it as LVGL's lv_draw_buf_premultiply does (after the reduction, for the 16-bit ones).
+void encode_v9_row(const std::uint8_t* rgba, std::uint32_t width, ColorFormat format, bool premultiply,
+                   std::uint8_t* out);
 
-// An indexed image of `bits` bits: 2^bits ARGB8888 palette entries (blue, green, red, alpha; unused
-// entries zero; premultiplied with `premultiply`), then the indices packed most significant bit
-// first in rows aligned to `align` bytes.
-V9Block v9_indexed_block(const IndexedImage& img, std::uint32_t width, std::uint32_t height, int bits,
-                         unsigned align, bool premultiply);
+// The palette of an indexed format of `bits` bits: 2^bits ARGB8888 entries (blue, green, red,
+// alpha; unused entries zero; premultiplied with `premultiply`, a transparent entry cleared).
+std::vector<std::uint8_t> v9_palette_bytes(const std::vector<Color32>& palette, int bits, bool premultiply);
 
 // Bytes LVGL's RLE codec works in for `format`: a whole pixel, at least a byte (2 for RGB565A8,
 // whose alpha plane is compressed along with its colours).

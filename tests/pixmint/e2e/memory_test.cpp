@@ -36,6 +36,8 @@ TEST(Memory, EveryLimitEndsInTheFileOrAMessageAndNoFile) {
         {{"-p", "img.png", "-f", "true-color-alpha"}},
         {{"-p", "img.png", "-f", "indexed-4", "--preview", "shown.png"}},
         {{"-p", "img.png", "-w", "300", "-f", "alpha-8"}},
+        {{"--lvgl", "9", "-p", "img.png", "-f", "rgb565a8", "--compress", "lz4", "--preview", "shown.png"}},
+        {{"--lvgl", "9", "-p", "img.png", "-w", "300", "-f", "i4"}},
     };
     TempDir source;
     write_png(source / "img.png", 600, 600, 4);
@@ -67,8 +69,12 @@ TEST(Memory, EveryLimitEndsInTheFileOrAMessageAndNoFile) {
             // A resize that runs out of memory is the one failure reported before the file is
             // written anyway, as a map array without pixels (see Acquired::resampling_failed).
             const std::string resize_failed = "Error: Failed to alloc memory for resize data.\n";
-            if (r.status == 1 && r.out.starts_with(resize_failed) && r.out.size() > resize_failed.size()) {
-                EXPECT_EQ(r.out.substr(resize_failed.size()), "color depth: 0\n") << what;
+            // (v9 prints no depth line: an image without pixels writes the file, or prints nothing more.)
+            const bool v9 = c.args.front() == "--lvgl";
+            if (r.status == 1 && r.out.starts_with(resize_failed) &&
+                (v9 || r.out.size() > resize_failed.size()) &&
+                lvforge::test::list_dir(dir.path()) != before) {
+                EXPECT_EQ(r.out.substr(resize_failed.size()), v9 ? "" : "color depth: 0\n") << what;
                 EXPECT_EQ(lvforge::test::read_file(dir / "img.c").find("0x"), std::string::npos) << what;
             } else if (r.status == 1) {
                 EXPECT_TRUE(is_memory_answer(r.out)) << what << ": " << r.out << " err: " << r.err;

@@ -1,8 +1,10 @@
 // Every output of one pipeline holds the same image: for each family of
 // formats, the .bin holds exactly the bytes of the C array, and the preview
 // shows exactly what those bytes show when decoded as a display decodes
-// them. The image is a PNG streamed in several chunks of rows.
+// them. The image is a PNG streamed in several chunks of rows. Under LVGL
+// v9 the same, and a compressed block decompresses to the uncompressed one.
 #include <gtest/gtest.h>
+#include <lz4.h>
 #include <stb_image.h>
 #include <stb_image_write.h>
 
@@ -11,6 +13,8 @@
 #include <vector>
 
 #include "tests/pixmint/e2e/fixtures.h"
+#include "tests/pixmint/e2e/lvgl9_decode.h"
+#include "tests/pixmint/support/lv_rle_reader.h"
 #include "tests/support/test_support.h"
 
 namespace pixmint::test {
@@ -189,6 +193,79 @@ TEST(SinksAgree, TheBinTheArrayAndThePreviewHoldTheSameImage) {
     const std::string file = read_file(dir / "img.png");
     EXPECT_TRUE(array_bytes(read_file(dir / "img.c"), "") == Bytes(file.begin(), file.end()));
     EXPECT_TRUE(read_png(dir / "raw.png") == source);
+}
+
+// The block a v9 .bin or array holds after lv_image_compressed_t's 12 bytes, decompressed by
+// `method` (1 RLE in units of `unit` bytes, 2 LZ4) to the size the header gives.
+Bytes decompressed(const Bytes& data, std::size_t unit) {
+    if (data.size() < 12) return {};
+    const auto le32 = [&](std::size_t at) {
+        return data[at] | std::uint32_t{data[at + 1]} << 8 | std::uint32_t{data[at + 2]} << 16 |
+               std::uint32_t{data[at + 3]} << 24;
+    };
+    Bytes out(le32(8));
+    const Bytes body(data.begin() + 12, data.end());
+    EXPECT_EQ(le32(4), body.size());
+    if (le32(0) == 1) {
+        EXPECT_EQ(lv_rle_decompress(body, out, unit), out.size());
+    } else {
+        EXPECT_EQ(LZ4_decompress_safe(reinterpret_cast<const char*>(body.data()),
+                                      reinterpret_cast<char*>(out.data()), static_cast<int>(body.size()),
+                                      static_cast<int>(out.size())),
+                  static_cast<int>(out.size()));
+    }
+    return out;
+}
+
+TEST(SinksAgree, UnderV9TooAndCompressedBlocksHoldTheSameRows) {
+    TempDir dir;
+    write_image(dir / "img.png");
+    struct Case {
+        std::vector<std::string> args;  // after --lvgl 9 -p img.png
+        unsigned cf;
+    };
+    const Case cases[] = {
+        {{"-f", "argb8888", "--premultiply"}, 0x10},
+        {{"-f", "rgb565", "--dither", "--align", "8"}, 0x12},
+        {{"-f", "al88"}, 0x15},
+        {{"-f", "rgb565a8", "--align", "8"}, 0x14},
+        {{"-f", "argb8565", "--premultiply"}, 0x13},
+        {{"-f", "i4", "--dither", "--align", "4"}, 0x09},
+        {{"-f", "a2", "--align", "16"}, 0x0C},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const auto run = [&](std::vector<std::string> more) {
+            std::vector<std::string> args{"--lvgl", "9", "-p", "img.png"};
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            args.insert(args.end(), more.begin(), more.end());
+            const auto r = run_pixmint(dir.path(), args);
+            EXPECT_EQ(r.status, 0) << r.out;
+        };
+        const auto bin_data = [&] {
+            const std::string bin = read_file(dir / "img.bin");
+            EXPECT_GT(bin.size(), 12u);
+            EXPECT_EQ(bin.substr(0, 2), std::string({0x19, static_cast<char>(c.cf)}));
+            return Bytes(bin.begin() + 12, bin.end());
+        };
+        run({"--preview", "array.png"});
+        const Bytes array = array_bytes(read_file(dir / "img.c"), "");
+        run({"--bin", "--preview", "bin.png"});
+        const std::string bin = read_file(dir / "img.bin");
+        EXPECT_TRUE(bin_data() == array) << "the .bin is not the array";
+        const auto stride = static_cast<unsigned>(static_cast<std::uint8_t>(bin.at(8)) |
+                                                  static_cast<std::uint8_t>(bin.at(9)) << 8);
+        const Bytes shown = read_png(dir / "array.png");
+        EXPECT_TRUE(shown == decode_v9({c.cf, kW, kH, stride}, array)) << "the preview is not the array";
+        EXPECT_TRUE(read_png(dir / "bin.png") == shown);
+
+        const std::size_t unit = c.cf == 0x14 ? 2 : (v9_bits_of_cf(c.cf) + 7) / 8;
+        run({"--compress", "lz4", "--preview", "lz4.png"});
+        EXPECT_TRUE(decompressed(array_bytes(read_file(dir / "img.c"), ""), unit) == array);
+        EXPECT_TRUE(read_png(dir / "lz4.png") == shown);
+        run({"--compress", "rle", "--bin"});
+        EXPECT_TRUE(decompressed(bin_data(), unit) == array);
+    }
 }
 
 }  // namespace

@@ -72,6 +72,11 @@ TEST(StreamFailures, DataBreakingOffHalfWayWritesNothingAndKeepsTheEarlierFiles)
         {"binary", {"-f", "alpha-4", "--bin"}, {"cut.bin"}},
         {"raw", {"-f", "raw"}, {"cut.c"}},
         {"indexed", {"-f", "indexed-8", "--preview", "shown.png"}, {"cut.c", "shown.png"}},
+        {"v9",
+         {"--lvgl", "9", "-f", "rgb565a8", "--align", "8", "--preview", "shown.png"},
+         {"cut.c", "shown.png"}},
+        {"v9 compressed", {"--lvgl", "9", "-f", "argb8888", "--compress", "lz4"}, {"cut.c"}},
+        {"v9 binary", {"--lvgl", "9", "-f", "i4", "--bin"}, {"cut.bin"}},
         // Directories are made only for an image that decodes.
         {"new directories", {"-n", "new/dir/cut", "--preview", "more/shown.png"}, {}},
     };
@@ -155,6 +160,10 @@ TEST(InOrderOutputs, AFifoGetsTheBytesAFileGets) {
         {{"-f", "true-color-alpha", "--dither"}, "big.c"},
         {{"-f", "alpha-2"}, "big.c"},
         {{"-f", "true-color", "-d", "16", "--swap", "--bin"}, "big.bin"},
+        {{"--lvgl", "9", "-f", "rgb565a8", "--align", "8"}, "big.c"},
+        {{"--lvgl", "9", "-f", "rgb565a8", "--bin"}, "big.bin"},
+        {{"--lvgl", "9", "-f", "xrgb8888", "--compress", "rle"}, "big.c"},
+        {{"--lvgl", "9", "-f", "a4", "--compress", "lz4", "--bin"}, "big.bin"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args{"-p", "big.png"};

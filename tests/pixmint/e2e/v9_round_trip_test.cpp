@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/pixmint/e2e/fixtures.h"
+#include "tests/pixmint/e2e/lvgl9_decode.h"
 #include "tests/pixmint/support/lv_rle_reader.h"
 #include "tests/support/test_support.h"
 
@@ -110,32 +111,6 @@ std::uint32_t le32(const Bytes& b, std::size_t at) {
            std::uint32_t{b.at(at + 3)} << 24;
 }
 
-unsigned bits_of_cf(unsigned cf) {
-    switch (cf) {
-        case 0x07:
-        case 0x0B:
-            return 1;
-        case 0x08:
-        case 0x0C:
-            return 2;
-        case 0x09:
-        case 0x0D:
-            return 4;
-        case 0x0F:
-        case 0x13:
-            return 24;
-        case 0x10:
-        case 0x11:
-            return 32;
-        case 0x12:
-        case 0x14:
-        case 0x15:
-            return 16;
-        default:
-            return 8;
-    }
-}
-
 // The data block a compressed image decompresses to (the data itself when not compressed),
 // checked as decode_compressed checks it.
 Bytes decompressed(const Compiled& c) {
@@ -147,7 +122,7 @@ Bytes decompressed(const Compiled& c) {
     Bytes out(le32(c.data, 8));
     const Bytes body(c.data.begin() + 12, c.data.end());
     if (method == 1) {
-        const std::size_t unit = c.cf == 0x14 ? 2 : (bits_of_cf(c.cf) + 7) / 8;
+        const std::size_t unit = c.cf == 0x14 ? 2 : (v9_bits_of_cf(c.cf) + 7) / 8;
         EXPECT_EQ(lv_rle_decompress(body, out, unit), out.size());
     } else {
         EXPECT_EQ(method, 2u);
@@ -157,64 +132,6 @@ Bytes decompressed(const Compiled& c) {
         EXPECT_EQ(n, static_cast<int>(out.size()));
     }
     return out;
-}
-
-// RGBA of the image as v9 draws it onto an ARGB8888 layer: the binary decoder's palette lookup and
-// alpha widening (bit_extend), the blenders' RGB565 widening (* 2106 >> 8, * 1037 >> 8).
-Bytes decode(const Compiled& c, const Bytes& block) {
-    const unsigned bits = bits_of_cf(c.cf);
-    const bool indexed = c.cf >= 0x07 && c.cf <= 0x0A, alpha_only = c.cf >= 0x0B && c.cf <= 0x0E;
-    const std::size_t palette = indexed ? (std::size_t{4} << bits) : 0;
-    EXPECT_GE(block.size(), palette + std::size_t{c.stride} * c.h * (c.cf == 0x14 ? 3 : 2) / 2);
-    Bytes px;
-    for (unsigned y = 0; y < c.h; ++y)
-        for (unsigned x = 0; x < c.w; ++x) {
-            const std::size_t row = palette + std::size_t{c.stride} * y;
-            const std::uint8_t* p = &block.at(row + x * bits / 8);
-            const auto w565 = [&](const std::uint8_t* q) {
-                const unsigned v = q[0] | unsigned{q[1]} << 8;
-                px.insert(px.end(), {u8(static_cast<int>((v >> 11) * 2106 >> 8)),
-                                     u8(static_cast<int>(((v >> 5) & 63) * 1037 >> 8)),
-                                     u8(static_cast<int>((v & 31) * 2106 >> 8))});
-            };
-            if (indexed || alpha_only) {
-                const std::size_t bit = std::size_t{x} * bits;
-                const auto shift = static_cast<unsigned>(8 - bits - bit % 8);
-                const unsigned v = (unsigned{block.at(row + bit / 8)} >> shift) & ((1u << bits) - 1);
-                if (indexed) {
-                    px.insert(px.end(), {block.at(v * 4 + 2), block.at(v * 4 + 1), block.at(v * 4),
-                                         block.at(v * 4 + 3)});
-                } else {
-                    unsigned a = v;
-                    for (unsigned n = bits; v != 0 && n < 8; n += bits) a |= v << (8 - n);
-                    px.insert(px.end(), {0, 0, 0, u8(static_cast<int>(a))});
-                }
-                continue;
-            }
-            switch (c.cf) {
-                case 0x06:
-                    px.insert(px.end(), {p[0], p[0], p[0], 255});
-                    break;
-                case 0x15:
-                    px.insert(px.end(), {p[0], p[0], p[0], p[1]});
-                    break;
-                case 0x12:
-                    w565(p);
-                    px.push_back(255);
-                    break;
-                case 0x14:
-                    w565(p);
-                    px.push_back(block.at(std::size_t{c.stride} * c.h + std::size_t{c.stride / 2} * y + x));
-                    break;
-                case 0x13:
-                    w565(p);
-                    px.push_back(p[2]);
-                    break;
-                default:
-                    px.insert(px.end(), {p[2], p[1], p[0], c.cf == 0x10 ? p[3] : u8(255)});
-            }
-        }
-    return px;
 }
 
 Bytes read_png(const std::string& path) {
@@ -315,8 +232,8 @@ TEST(V9RoundTrip, EveryFormatDecodesToTheSourceAndThePreview) {
         EXPECT_EQ(img.w, static_cast<unsigned>(kW));
         EXPECT_EQ(img.h, static_cast<unsigned>(kH));
         EXPECT_EQ(img.stride, c.stride);
-        const Bytes shown = decode(img, img.data);
-        expect_match(shown, src, c.match, bits_of_cf(c.cf));
+        const Bytes shown = decode_v9({img.cf, img.w, img.h, img.stride}, img.data);
+        expect_match(shown, src, c.match, v9_bits_of_cf(c.cf));
         EXPECT_EQ(shown, read_png(dir / (name + ".png"))) << "the preview is not what LVGL draws";
 
         for (const char* method : {"rle", "lz4"}) {
@@ -349,6 +266,40 @@ TEST(V9RoundTrip, EveryFormatDecodesToTheSourceAndThePreview) {
             const std::string file = read_file(dir / (packed + ".bin"));
             EXPECT_EQ(Bytes(file.begin(), file.end()), bin) << "the .bin is not the header and the array";
         }
+    }
+}
+
+TEST(V9RoundTrip, AStreamedImageAsWideAsV9AllowsDecodesToItsSource) {
+    // 2500 pixels wide and tall enough to be decoded as it is written, in many chunks of rows.
+    constexpr int kWide = 2500, kTall = 64;
+    TempDir dir;
+    const Bytes src = pattern(kWide, kTall, 4);
+    ASSERT_NE(stbi_write_png((dir / "wide.png").c_str(), kWide, kTall, 4, src.data(), kWide * 4), 0);
+    const struct {
+        std::vector<std::string> args;
+        Match match;
+        unsigned cf, stride;
+    } cases[] = {
+        {{"-f", "argb8888", "--align", "64"}, Match::exact, 0x10, 10048},
+        {{"-f", "rgb565a8", "--compress", "lz4"}, Match::rgb565, 0x14, 5000},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "wide" + std::to_string(n++);
+        SCOPED_TRACE(name);
+        std::vector<std::string> args{"--lvgl", "9",  "-p",        "wide.png",
+                                      "-n",     name, "--preview", name + ".png"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto run = run_pixmint(dir.path(), args);
+        ASSERT_EQ(run.status, 0) << run.out;
+        const Compiled img = compile(dir, name);
+        EXPECT_EQ(img.cf, c.cf);
+        EXPECT_EQ(img.w, static_cast<unsigned>(kWide));
+        EXPECT_EQ(img.h, static_cast<unsigned>(kTall));
+        EXPECT_EQ(img.stride, c.stride);
+        const Bytes shown = decode_v9({img.cf, img.w, img.h, img.stride}, decompressed(img));
+        expect_match(shown, src, c.match, v9_bits_of_cf(c.cf));
+        EXPECT_TRUE(shown == read_png(dir / (name + ".png"))) << "the preview is not what LVGL draws";
     }
 }
 

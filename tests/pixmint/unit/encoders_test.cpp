@@ -49,7 +49,8 @@ std::string c_file(const Job& job, const Bytes* pixels) {
                              job.height,
                              pixels != nullptr,
                              {},
-                             {}};
+                             {},
+                             std::nullopt};
         return std::make_unique<CSink>(out, spec, encoders);
     });
 }

@@ -310,7 +310,7 @@ TEST(Preview, OpacityIsWhatEachReleasesBlenderDrawsWith) {
                      std::to_string(static_cast<int>(c.depth)) + " alpha " + std::to_string(c.alpha));
         const Bytes px{10, 20, 30, c.alpha};
         ImageRows rows(test::image_of(1, 1, 4, &px));
-        const Bytes shown = preview_of(rows, {ColorFormat::true_color_alpha, c.depth, 1, 1, {}, c.lvgl});
+        const Bytes shown = preview_of(rows, {ColorFormat::true_color_alpha, c.depth, 1, 1, {}, c.lvgl, {}});
         ASSERT_EQ(shown.size(), 4u);
         EXPECT_EQ(shown[3], c.shown);
     }
@@ -336,11 +336,13 @@ TEST(Preview, PngHoldsWhatTheDeviceShows) {
     };
     for (const Case& c : cases) {
         ImageRows rows(test::image_of(3, 1, 4, &src));
-        EXPECT_EQ(preview_of(rows, {c.format, c.depth, 3, 1, {}}), c.expected) << static_cast<int>(c.format);
+        EXPECT_EQ(preview_of(rows, {c.format, c.depth, 3, 1, {}, LvglVersion::v7, {}}), c.expected)
+            << static_cast<int>(c.format);
     }
     // An indexed image shows its palette colours as the depth shows them.
     IndexedRows indexed({{{0x47, 0x47, 0x47, 9}}, {0, 0, 0}}, 3, 1, ColorFormat::indexed_1);
-    EXPECT_EQ(preview_of(indexed, {ColorFormat::indexed_1, Depth::all, 3, 1, indexed.palette()}),
+    EXPECT_EQ(preview_of(indexed,
+                         {ColorFormat::indexed_1, Depth::all, 3, 1, indexed.palette(), LvglVersion::v7, {}}),
               (Bytes{0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9, 0x42, 0x45, 0x42, 9}));
 }
 

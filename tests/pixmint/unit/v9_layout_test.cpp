@@ -1,13 +1,17 @@
 // LVGL v9's RLE code as pixmint writes it, read back by lv_rle_decompress's walk: runs and
-// literals past what a control byte counts, and last units cut short.
+// literals past what a control byte counts, and last units cut short. And v9's sinks for an
+// image that has a size but no pixels.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "pixmint/output/bin_sink.h"
+#include "pixmint/output/c_sink.h"
 #include "pixmint/pixels/rle.h"
 #include "tests/pixmint/support/lv_rle_reader.h"
+#include "tests/pixmint/unit/pipeline_capture.h"
 
 namespace pixmint {
 namespace {
@@ -59,6 +63,36 @@ TEST(Rle, LongRunsShrinkAndNoiseGrowsByItsControlBytesOnly) {
     EXPECT_EQ(rle_compress(run.data(), run.size(), 4).size(), (1000 + 126) / 127 * 5);
     const Bytes noise = runs_then_noise({}, 1270);
     EXPECT_EQ(rle_compress(noise.data(), noise.size(), 1).size(), 1270u + 10u);
+}
+
+// A resize that ran out of memory leaves the image its size and no pixels, and the run writes its
+// files all the same: the header, every comment, and not a byte of rows read from nowhere.
+TEST(V9Sinks, AnImageWithoutPixelsGetsItsHeaderAndNoData) {
+    const struct {
+        ColorFormat format;
+        const char* stride;  // 5 pixels' bytes rounded up to 4
+    } cases[] = {{ColorFormat::indexed_4, "4"}, {ColorFormat::rgb565a8, "12"}, {ColorFormat::alpha_2, "4"}};
+    for (const auto& [format, stride] : cases) {
+        SCOPED_TRACE(word_of(format));
+        const V9Choices v9{.align = 4};
+        ImageRows rows(test::image_of(5, 3, 4, nullptr));
+        const std::string c = test::run_into(rows, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
+            const CFileSpec spec{
+                {"x.c", "x", "X"}, format, Depth::all, false, false, std::nullopt, 5, 3, false, {}, {}, v9};
+            return std::make_unique<CSink>(out, spec, encoders);
+        });
+        EXPECT_NE(c.find(std::string("  .header.w = 5,\n  .header.h = 3,\n  .header.stride = ") + stride +
+                         ",\n  .data_size = 0,\n"),
+                  std::string::npos)
+            << c;
+        EXPECT_EQ(c.find("0x"), std::string::npos) << c;
+        ImageRows again(test::image_of(5, 3, 4, nullptr));
+        const std::string bin = test::run_into(again, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
+            const BinFileSpec spec{format, Depth::all, false, false, 5, 3, false, {}, v9};
+            return std::make_unique<BinSink>(out, spec, encoders);
+        });
+        EXPECT_EQ(bin.size(), 12u);
+    }
 }
 
 }  // namespace
