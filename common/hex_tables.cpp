@@ -2,6 +2,7 @@
 
 #if defined(__x86_64__)
 #include <immintrin.h>
+#include <sys/platform/x86.h>
 #endif
 
 namespace lvforge {
@@ -73,7 +74,9 @@ alignas(8) constinit const HexTable kArrayHex = make_table(false);
 char* copy_hex_units(char* out, const HexTable& table, const std::uint8_t* in, std::size_t n) {
     std::size_t i = 0;
 #if defined(__x86_64__)
-    if (n >= 16 && __builtin_cpu_supports("ssse3")) {
+    // The C library's record of the processor, set when the program was loaded: the compiler's own
+    // check would run CPUID at every start, which a virtual machine makes slow.
+    if (n >= 16 && CPU_FEATURE_ACTIVE(SSSE3)) {
         out = copy_units_ssse3(out, table, in, n / 16);
         i = n / 16 * 16;
     }

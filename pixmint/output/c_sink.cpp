@@ -26,7 +26,7 @@ constexpr std::uint64_t kWriteBehindBytes = std::uint64_t{1} << 20;
 CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
     : out_(out),
       height_(spec.height),
-      chunk_rows_(std::min(chunk_rows(spec.width), std::max<std::uint32_t>(spec.height, 1))),
+      chunk_rows_(chunk_rows(spec.width, spec.height)),
       positional_(out.positional()) {
     if (spec.v9) {
         lay_out_v9_parts(spec, encoders);

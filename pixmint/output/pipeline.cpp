@@ -21,8 +21,8 @@ class Conveyor {
         : encodings_(encoders),
           sinks_(sinks),
           stage_(source.width(), source.channels(), dither, needs_of(encoders, sinks),
-                 chunk_rows(source.width())) {
-        const std::uint32_t rows = chunk_rows(source.width());
+                 chunk_rows(source.width(), source.height())) {
+        const std::uint32_t rows = chunk_rows(source.width(), source.height());
         for (const Encoder& e : encoders.all())
             buffers_.emplace_back(encoded_row_bytes(e, source.width()) * rows);
         pointers_.resize(buffers_.size());
@@ -66,7 +66,7 @@ class Conveyor {
 
 // A pass over rows that are all in memory.
 void carry_whole(const RowSource& source, Conveyor& conveyor, int pass) {
-    const std::uint32_t rows = chunk_rows(source.width());
+    const std::uint32_t rows = chunk_rows(source.width(), source.height());
     const std::size_t row_bytes = std::size_t{source.width()} * static_cast<std::size_t>(source.channels());
     for (std::uint32_t y = 0; y < source.height(); y += rows) {
         const std::uint32_t n = std::min(rows, source.height() - y);
@@ -83,7 +83,7 @@ struct StopOnExit {
 // The one pass over a source that decodes as it is read: a thread decodes, this one encodes and
 // writes what is decoded. Without a thread to be had, this one does both in turn.
 bool carry_stream(RowSource& source, Conveyor& conveyor) {
-    const std::uint32_t rows = chunk_rows(source.width());
+    const std::uint32_t rows = chunk_rows(source.width(), source.height());
     const std::size_t row_bytes = std::size_t{source.width()} * static_cast<std::size_t>(source.channels());
     HandOff decoded(kChunksAhead, row_bytes * rows);
     Worker decoder([&] {
@@ -122,9 +122,10 @@ bool carry_stream(RowSource& source, Conveyor& conveyor) {
 
 }  // namespace
 
-std::uint32_t chunk_rows(std::uint32_t width) {
+std::uint32_t chunk_rows(std::uint32_t width, std::uint32_t height) {
     const std::size_t row = std::size_t{width} * 4;
-    return static_cast<std::uint32_t>(std::max<std::size_t>(1, kChunkBytes / std::max<std::size_t>(row, 1)));
+    const std::size_t rows = std::max<std::size_t>(1, kChunkBytes / std::max<std::size_t>(row, 1));
+    return static_cast<std::uint32_t>(std::min<std::size_t>(rows, std::max<std::uint32_t>(height, 1)));
 }
 
 bool run_pipeline(RowSource& source, const EncoderSet& encoders, const std::vector<Sink*>& sinks,

@@ -11,8 +11,9 @@
 
 namespace pixmint {
 
-// Rows of `width` pixels in one chunk: about 256 KiB of RGBA, at least one row.
-std::uint32_t chunk_rows(std::uint32_t width);
+// Rows of `width` pixels in one chunk of an image `height` rows high: about 64 KiB of RGBA, at
+// least one row and at most the image's (a small image is one chunk, its buffers no larger).
+std::uint32_t chunk_rows(std::uint32_t width, std::uint32_t height);
 
 // Runs every row of `source` through the stage and `encoders` into `sinks`, as many passes as the
 // sinks need (more than one only for a source with all its pixels in memory). A source that

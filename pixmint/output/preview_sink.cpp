@@ -247,8 +247,7 @@ PreviewSink::~PreviewSink() {
 
 void PreviewSink::begin_pass(int pass) {
     if (pass != 0) return;
-    const std::size_t chunk =
-        std::size_t{width_} * 4 * std::min(chunk_rows(width_), std::max<std::uint32_t>(height_, 1));
+    const std::size_t chunk = std::size_t{width_} * 4 * chunk_rows(width_, height_);
     png_ = std::make_unique<PngWriter>(out_, width_, height_);
     // A small preview is compressed as its rows come: a thread would cost more than it saves.
     if (std::uint64_t{width_} * height_ * 4 >= kCompressBehindBytes) {

@@ -220,7 +220,7 @@ std::string reference_rows(Section enc, const Job& job, const Bytes& px) {
 TEST(SectionLayout, MatchesReferenceFormatterForEveryCombination) {
     std::mt19937 rng(7);
     // Wide rows cross the encoders' internal block boundaries, and the rows span two chunks.
-    const std::uint32_t w = 2049 * 2 + 3, h = 3 + chunk_rows(w);
+    const std::uint32_t w = 2049 * 2 + 3, h = 3 + chunk_rows(w, UINT32_MAX);
     for (int channels = 1; channels <= 4; ++channels) {
         Bytes px(std::size_t{w} * h * static_cast<std::size_t>(channels));
         for (auto& b : px) b = static_cast<std::uint8_t>(rng());
