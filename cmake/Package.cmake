@@ -14,12 +14,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
-# Shared libraries the tools link (libcjson, zlib, the C library) are found by
-# dpkg-shlibdeps; the C++ runtime and stb are linked into the tools. librsvg
-# is loaded only when an SVG is converted, libimagequant only when a palette
-# is quantized and libspng only when a palette PNG's palette is kept, so no
-# tool links them and they are declared by hand.
+# Shared libraries the tools link (libcjson, libm, the C library) are found by
+# dpkg-shlibdeps; the C++ runtime, stb and zlib are linked into the tools.
+# librsvg is loaded only when an SVG is converted, libimagequant only when a
+# palette is quantized, libspng only for previews and palette PNGs, and liblz4
+# only for --compress lz4, so no tool links them and they are declared by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-2 (>= 2.52), libimagequant0 (>= 2.17), libspng0 (>= 0.7)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "librsvg2-2 (>= 2.52), libimagequant0 (>= 2.17), libspng0 (>= 0.7), liblz4-1 (>= 1.9)")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cmake (>= 3.18)")
 include(CPack)

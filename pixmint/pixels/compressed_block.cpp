@@ -1,8 +1,8 @@
 #include "pixmint/pixels/compressed_block.h"
 
 #include <lz4.h>
-#include <lz4hc.h>
 
+#include "pixmint/pixels/lz4_library.h"
 #include "pixmint/pixels/rle.h"
 
 namespace pixmint {
@@ -11,14 +11,17 @@ namespace {
 
 // LZ4 block compression (the raw block format LZ4_decompress_safe reads), from liblz4.
 // `n` bytes as one LZ4 block, compressed at liblz4's default high-compression level (images are
-// written once and stored in flash many times over). nullopt when liblz4 fails: no memory, or more
-// than LZ4_MAX_INPUT_SIZE bytes.
+// written once and stored in flash many times over). nullopt when liblz4 fails or can't be loaded:
+// no memory, or more than LZ4_MAX_INPUT_SIZE bytes.
 std::optional<std::vector<std::uint8_t>> lz4_compress(const std::uint8_t* data, std::size_t n) {
-    if (n > static_cast<std::size_t>(LZ4_MAX_INPUT_SIZE)) return std::nullopt;
+    // Loaded here, on the one route that needs it.
+    const Lz4Library* lib = lz4_library();
+    if (lib == nullptr || n > static_cast<std::size_t>(LZ4_MAX_INPUT_SIZE)) return std::nullopt;
     const int in = static_cast<int>(n);
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(LZ4_compressBound(in)));
-    const int size = LZ4_compress_HC(reinterpret_cast<const char*>(data), reinterpret_cast<char*>(out.data()),
-                                     in, static_cast<int>(out.size()), LZ4HC_CLEVEL_DEFAULT);
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(LZ4_COMPRESSBOUND(in)));
+    const int size =
+        lib->compress_hc(reinterpret_cast<const char*>(data), reinterpret_cast<char*>(out.data()), in,
+                         static_cast<int>(out.size()), LZ4HC_CLEVEL_DEFAULT);
     if (size <= 0 && n != 0) return std::nullopt;
     out.resize(static_cast<std::size_t>(size));
     return out;

@@ -1,7 +1,8 @@
-// The quantizer (libimagequant) and the palette PNG reader (libspng) are
-// libraries pixmint loads only on the routes that need them: every other run
-// must start without them, and a run that needs one where it can't be loaded
-// must fail with that step's message, losing nothing.
+// The quantizer (libimagequant), the PNG writer and palette reader (libspng)
+// and the LZ4 compressor (liblz4) are libraries pixmint loads only on the
+// routes that need them: every other run must start without them, and a run
+// that needs one where it can't be loaded must fail with that step's message,
+// losing nothing.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
@@ -29,6 +30,7 @@ struct Library {
 };
 const Library kQuantizer{"libimagequant.so.0", "liq_attr_create", "Error: Failed to build the palette.\n"};
 const Library kSpng{"libspng.so.0", "spng_ctx_new", "Error: Failed to load the image\n"};
+const Library kLz4{"liblz4.so.1", "LZ4_compress_HC", "Error: Failed to compress the image.\n"};
 
 // The inputs of the cases: a two-colour image, whose palettes are exact, one of some hundred
 // colours, more than indexed-4 holds, and a palette PNG.
@@ -53,6 +55,8 @@ const struct LoadCase {
     {{"-p", "many.png", "-f", "indexed-4"}, {&kQuantizer}},
     {{"-p", "many.png", "-f", "indexed-2", "--dither"}, {&kQuantizer}},
     {{"-p", "pal.png", "-f", "indexed-8", "--keep-palette"}, {&kSpng}},
+    {{"-p", "many.png", "--lvgl", "9", "--compress", "rle"}, {}},
+    {{"-p", "many.png", "--lvgl", "9", "--compress", "lz4"}, {&kLz4}},
 };
 
 std::string describe(const std::vector<std::string>& args) {
@@ -76,7 +80,7 @@ TEST(LibraryLoading, OnlyRunsThatNeedALibraryLoadIt) {
         // The dynamic loader names on standard error every library it loads.
         const auto r = lvforge::test::run(argv, {.cwd = dir.path(), .env = {{"LD_DEBUG", "files"}}});
         EXPECT_EQ(r.status, 0) << describe(c.args) << r.out;
-        for (const Library* lib : {&kQuantizer, &kSpng}) {
+        for (const Library* lib : {&kQuantizer, &kSpng, &kLz4}) {
             const bool loaded = r.err.find(std::string("file=") + lib->soname) != std::string::npos;
             EXPECT_EQ(loaded, loads(c, *lib)) << describe(c.args) << lib->soname;
         }
@@ -96,7 +100,7 @@ std::string library_path(const Library& lib) {
 }
 
 TEST(LibraryLoading, WithoutALibraryOnlyRunsThatNeedItFailAndLoseNothing) {
-    for (const Library* hidden : {&kQuantizer, &kSpng}) {
+    for (const Library* hidden : {&kQuantizer, &kSpng, &kLz4}) {
         const std::string path = library_path(*hidden);
         ASSERT_NE(path, "") << hidden->soname;
         // In a mount namespace of its own, the run sees an empty file in place of the library.
