@@ -13,19 +13,35 @@ constexpr std::size_t kPiece = std::size_t{64} << 10;
 
 PngInflate::PngInflate(const PngLayout& layout, std::span<const std::uint8_t> memory, std::FILE* file)
     : layout_(layout), memory_(memory), fd_(file != nullptr ? ::fileno(file) : -1), in_(kPiece) {
+    if (!read_header()) return;
+    initialised_ = inflateInit2(&zs_, -15) == Z_OK;
+    ready_ = initialised_;
+}
+
+PngInflate::~PngInflate() {
+    if (initialised_) inflateEnd(&zs_);
+}
+
+bool PngInflate::read_header() {
     std::uint8_t head[2] = {0, 0};
     for (std::uint8_t& b : head) {
-        if (!feed()) return;
+        if (!feed()) return false;
         b = *zs_.next_in++;
         --zs_.avail_in;
     }
     const unsigned cmf = head[0], flg = head[1];
-    if ((cmf * 256 + flg) % 31 != 0 || (flg & 32) != 0 || (cmf & 15) != 8) return;
-    ready_ = inflateInit2(&zs_, -15) == Z_OK;
+    return (cmf * 256 + flg) % 31 == 0 && (flg & 32) == 0 && (cmf & 15) == 8;
 }
 
-PngInflate::~PngInflate() {
-    if (ready_) inflateEnd(&zs_);
+bool PngInflate::restart() {
+    if (!initialised_) return false;
+    span_ = 0;
+    span_read_ = 0;
+    zs_.avail_in = 0;
+    ended_ = false;
+    refused_ = false;
+    ready_ = read_header() && inflateReset(&zs_) == Z_OK;
+    return ready_;
 }
 
 bool PngInflate::feed() {

@@ -30,6 +30,10 @@ class PngInflate {
     // Whether the data's zlib header was sound (and inflating could begin).
     bool ready() const { return ready_; }
 
+    // Starts again from the data's first byte, allocating nothing: a pass that runs on a thread of
+    // its own must not fail for want of memory there. False when the header is refused.
+    bool restart();
+
     // Inflates the next `n` bytes into `out`; false when the data is corrupt, can't be read, or ends
     // (its final block, or the file's data) before them.
     bool read(std::uint8_t* out, std::size_t n);
@@ -42,6 +46,8 @@ class PngInflate {
     bool ends_properly();
 
    private:
+    // Reads and checks the two-byte zlib header; false when it is refused or can't be read.
+    bool read_header();
     // Feeds the next piece of compressed data; false when there is none left (or it can't be read).
     bool feed();
     // Inflates into `out` until `n` bytes are there, the final block ends or the data is refused;
@@ -54,6 +60,7 @@ class PngInflate {
     std::span<const std::uint8_t> memory_;
     int fd_;
     z_stream zs_{};
+    bool initialised_ = false;  // zs_ holds zlib's state, to be ended
     bool ready_ = false;
     bool ended_ = false;           // the final block has ended
     bool refused_ = false;         // zlib refused the data, or it could not be read

@@ -1,5 +1,6 @@
 #include "pixmint/acquire/png_rows.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace pixmint {
@@ -37,6 +38,11 @@ PngRowConverter::PngRowConverter(const PngLayout& layout)
            7) /
           8),
       identity_(layout.depth == 8 && layout.color != 3 && !layout.keyed) {}
+
+std::size_t PngRowConverter::stored_pixel_bytes() const {
+    return std::max<std::size_t>(1,
+                                 static_cast<std::size_t>(stored_samples(layout_.color) * layout_.depth) / 8);
+}
 
 bool PngRowConverter::convert(const std::uint8_t* in, std::uint8_t* out) const {
     const PngLayout& l = layout_;

@@ -18,6 +18,8 @@ class PngRowConverter {
 
     // Bytes of one row as stored (without its filter byte).
     std::size_t stored_row_bytes() const { return stored_; }
+    // Bytes a whole pixel takes as stored, at least 1: how far back a row's filters look.
+    std::size_t stored_pixel_bytes() const;
     // True when a stored row is already the decoded row, so the decoder may write straight into it.
     bool identity() const { return identity_; }
     // Converts the stored row `in` into layout.channels bytes a pixel at `out`; false when a

@@ -13,24 +13,6 @@
 
 namespace pixmint {
 
-namespace {
-
-// Samples a pixel holds as the file stores it, by colour type.
-int stored_samples(int color) {
-    switch (color) {
-        case 2:
-            return 3;
-        case 4:
-            return 2;
-        case 6:
-            return 4;
-        default:
-            return 1;
-    }
-}
-
-}  // namespace
-
 std::unique_ptr<PngStream> PngStream::open(FileHandle& file, std::span<const std::uint8_t> memory,
                                            const PngLayout& layout) {
     if (!PngInflate(layout, memory, file.get()).ready()) return nullptr;
@@ -42,8 +24,6 @@ PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, cons
       memory_(memory),
       layout_(layout),
       convert_(layout_),
-      pixel_bytes_(std::max<std::size_t>(
-          1, static_cast<std::size_t>(stored_samples(layout_.color) * layout_.depth) / 8)),
       scanline_(convert_.stored_row_bytes() + 1),
       row_(convert_.stored_row_bytes()),
       prior_(convert_.stored_row_bytes()) {
@@ -51,8 +31,12 @@ PngStream::PngStream(FileHandle file, std::span<const std::uint8_t> memory, cons
 }
 
 bool PngStream::start() {
-    inflate_.reset();  // one inflater at a time
-    inflate_ = std::make_unique<PngInflate>(layout_, memory_, file_.get());
+    // The first pass makes the inflater; later passes, perhaps on a thread of their own, reuse it.
+    if (inflate_ == nullptr) {
+        inflate_ = std::make_unique<PngInflate>(layout_, memory_, file_.get());
+    } else {
+        inflate_->restart();
+    }
     std::fill(prior_.begin(), prior_.end(), std::uint8_t{0});
     next_row_ = 0;
     return inflate_->ready();
@@ -70,7 +54,8 @@ bool PngStream::read(std::uint8_t* rows, std::uint32_t count) {
     const std::size_t row_bytes = std::size_t{layout_.width} * static_cast<std::size_t>(layout_.channels);
     for (std::uint32_t i = 0; i < count && !failed_; ++i, ++next_row_) {
         failed_ = !inflate_->read(scanline_.data(), scanline_.size()) ||
-                  !unfilter_scanline(scanline_.data(), prior_.data(), row_.data(), stored, pixel_bytes_) ||
+                  !unfilter_scanline(scanline_.data(), prior_.data(), row_.data(), stored,
+                                     convert_.stored_pixel_bytes()) ||
                   !convert_.convert(row_.data(), rows + i * row_bytes);
         row_.swap(prior_);
     }

@@ -52,7 +52,6 @@ class PngStream final : public RowSource {
     std::span<const std::uint8_t> memory_;
     PngLayout layout_;
     PngRowConverter convert_;
-    std::size_t pixel_bytes_;                // bytes a whole pixel takes as stored, at least 1
     std::unique_ptr<PngInflate> inflate_;    // the compressed data, from where the next row starts
     std::vector<std::uint8_t> scanline_;     // one scanline as inflated: its filter byte, then the row
     std::vector<std::uint8_t> row_, prior_;  // this row and the one above, unfiltered

@@ -12,7 +12,9 @@ namespace pixmint {
 
 class Worker {
    public:
-    // Starts `job` on a new thread; started() tells whether one could be had.
+    // Starts `job` on a new thread; started() tells whether one could be had. The job must not
+    // throw, nor allocate where running out of memory would throw: an exception on its thread
+    // would end the process instead of reaching the run's answer to it.
     explicit Worker(std::function<void()> job);
     // Waits for the job to end.
     ~Worker();

@@ -16,11 +16,13 @@ using lvforge::test::list_dir;
 using lvforge::test::TempDir;
 
 // The messages a run may end with when an allocation fails: the steps with a message of their own
-// (the decoder, the resampler, the quantizer, the output buffer), and the general one.
+// (the decoder, the resampler, the quantizer, the compressor, the output buffer), and the general
+// one.
 bool is_memory_answer(const std::string& out) {
-    for (const char* end : {"Error: not enough memory.\n", "Error: Failed to load the image\n",
-                            "Error: Failed to alloc memory for resize data.\n",
-                            "Error: Failed to build the palette.\n", "failed!\n"}) {
+    for (const char* end :
+         {"Error: not enough memory.\n", "Error: Failed to load the image\n",
+          "Error: Failed to alloc memory for resize data.\n", "Error: Failed to build the palette.\n",
+          "Error: Failed to compress the image.\n", "failed!\n"}) {
         const std::string tail(end);
         if (out.size() >= tail.size() && out.compare(out.size() - tail.size(), tail.size(), tail) == 0)
             return true;
