@@ -1,23 +1,12 @@
 #include "pixmint/acquire/svg_library.h"
 
-#include <dlfcn.h>
+#include "pixmint/pixels/run_time_library.h"
 
 namespace pixmint {
 
 namespace {
 
-// Resolves `name` into `fn`; false when it is missing.
-template <class Fn>
-bool resolve(void* lib, const char* name, Fn& fn) {
-    fn = reinterpret_cast<Fn>(::dlsym(lib, name));
-    return fn != nullptr;
-}
-
-bool load(SvgLibrary& l) {
-    // The library stays loaded for the rest of the run; its dependencies
-    // (GLib, cairo) come with it and are searched by dlsym too.
-    void* lib = ::dlopen("librsvg-2.so.2", RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) return false;
+bool fill(void* lib, SvgLibrary& l) {
     return resolve(lib, "rsvg_handle_new_from_file", l.new_from_file) &&
            resolve(lib, "rsvg_handle_set_dpi", l.set_dpi) &&
            resolve(lib, "rsvg_handle_get_intrinsic_size_in_pixels", l.intrinsic_size_in_pixels) &&
@@ -35,9 +24,8 @@ bool load(SvgLibrary& l) {
 }  // namespace
 
 const SvgLibrary* svg_library() {
-    static SvgLibrary library{};
-    static const bool loaded = load(library);
-    return loaded ? &library : nullptr;
+    // GLib and cairo come with librsvg.
+    return load_once<SvgLibrary>("librsvg-2.so.2", fill);
 }
 
 }  // namespace pixmint

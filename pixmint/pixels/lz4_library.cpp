@@ -1,6 +1,6 @@
 #include "pixmint/pixels/lz4_library.h"
 
-#include <dlfcn.h>
+#include "pixmint/pixels/run_time_library.h"
 
 namespace pixmint {
 
@@ -9,20 +9,14 @@ namespace {
 // The soname of the library Debian's liblz4-1 ships.
 constexpr const char* kSoname = "liblz4.so.1";
 
-bool load(Lz4Library& l) {
-    // The library stays loaded for the rest of the run.
-    void* lib = ::dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) return false;
-    l.compress_hc = reinterpret_cast<decltype(l.compress_hc)>(::dlsym(lib, "LZ4_compress_HC"));
-    return l.compress_hc != nullptr;
+bool fill(void* lib, Lz4Library& l) {
+    return resolve(lib, "LZ4_compress_HC", l.compress_hc);
 }
 
 }  // namespace
 
 const Lz4Library* lz4_library() {
-    static Lz4Library library{};
-    static const bool loaded = load(library);
-    return loaded ? &library : nullptr;
+    return load_once<Lz4Library>(kSoname, fill);
 }
 
 }  // namespace pixmint

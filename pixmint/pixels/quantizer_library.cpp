@@ -1,6 +1,6 @@
 #include "pixmint/pixels/quantizer_library.h"
 
-#include <dlfcn.h>
+#include "pixmint/pixels/run_time_library.h"
 
 namespace pixmint {
 
@@ -10,18 +10,7 @@ namespace {
 // the development package and need not be installed where pixmint runs.
 constexpr const char* kSoname = "libimagequant.so.0";
 
-// Resolves `name` into `fn`; false when it is missing.
-template <class Fn>
-bool resolve(void* lib, const char* name, Fn& fn) {
-    fn = reinterpret_cast<Fn>(::dlsym(lib, name));
-    return fn != nullptr;
-}
-
-bool load(QuantizerLibrary& l) {
-    // The library stays loaded for the rest of the run. It brings the OpenMP runtime as its own
-    // dependency, which dlsym searches too.
-    void* lib = ::dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) return false;
+bool fill(void* lib, QuantizerLibrary& l) {
     return resolve(lib, "liq_attr_create_with_allocator", l.attr_create_with_allocator) &&
            resolve(lib, "liq_attr_destroy", l.attr_destroy) &&
            resolve(lib, "liq_set_max_colors", l.set_max_colors) &&
@@ -40,9 +29,8 @@ bool load(QuantizerLibrary& l) {
 }  // namespace
 
 const QuantizerLibrary* quantizer_library() {
-    static QuantizerLibrary library{};
-    static const bool loaded = load(library);
-    return loaded ? &library : nullptr;
+    // The OpenMP runtime comes with libimagequant.
+    return load_once<QuantizerLibrary>(kSoname, fill);
 }
 
 }  // namespace pixmint

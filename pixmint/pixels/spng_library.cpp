@@ -1,6 +1,6 @@
 #include "pixmint/pixels/spng_library.h"
 
-#include <dlfcn.h>
+#include "pixmint/pixels/run_time_library.h"
 
 namespace pixmint {
 
@@ -9,17 +9,7 @@ namespace {
 // The soname of the library Debian's libspng0 ships.
 constexpr const char* kSoname = "libspng.so.0";
 
-// Resolves `name` into `fn`; false when it is missing.
-template <class Fn>
-bool resolve(void* lib, const char* name, Fn& fn) {
-    fn = reinterpret_cast<Fn>(::dlsym(lib, name));
-    return fn != nullptr;
-}
-
-bool load(SpngLibrary& l) {
-    // The library stays loaded for the rest of the run; zlib comes with it.
-    void* lib = ::dlopen(kSoname, RTLD_NOW | RTLD_LOCAL);
-    if (lib == nullptr) return false;
+bool fill(void* lib, SpngLibrary& l) {
     return resolve(lib, "spng_ctx_new", l.ctx_new) && resolve(lib, "spng_ctx_free", l.ctx_free) &&
            resolve(lib, "spng_set_crc_action", l.set_crc_action) &&
            resolve(lib, "spng_set_png_buffer", l.set_png_buffer) &&
@@ -35,9 +25,8 @@ bool load(SpngLibrary& l) {
 }  // namespace
 
 const SpngLibrary* spng_library() {
-    static SpngLibrary library{};
-    static const bool loaded = load(library);
-    return loaded ? &library : nullptr;
+    // zlib comes with libspng.
+    return load_once<SpngLibrary>(kSoname, fill);
 }
 
 }  // namespace pixmint
