@@ -1,8 +1,8 @@
 #include "common/hex_tables.h"
 
 #if defined(__x86_64__)
+#include <cpuid.h>
 #include <immintrin.h>
-#include <sys/platform/x86.h>
 #endif
 
 namespace lvforge {
@@ -39,6 +39,17 @@ constexpr HexTable make_table(bool leading_blank) {
 }
 
 #if defined(__x86_64__)
+// Whether the processor has SSSE3, asked once, by the first run that formats 16 bytes or more. The
+// compiler's own check would ask at every start, in a constructor that makes a dozen CPUID calls,
+// each slow in a virtual machine.
+bool has_ssse3() {
+    static const bool has = [] {
+        unsigned a = 0, b = 0, c = 0, d = 0;
+        return __get_cpuid(1, &a, &b, &c, &d) != 0 && (c & bit_SSSE3) != 0;
+    }();
+    return has;
+}
+
 // 16 bytes to their 96 characters with byte shuffles: each byte's two digits looked up at once,
 // then placed among the fixed characters of its unit. SSSE3 is on every x86-64 processor of the
 // last fifteen years; older ones take the word-by-word copy below.
@@ -74,9 +85,7 @@ alignas(8) constinit const HexTable kArrayHex = make_table(false);
 char* copy_hex_units(char* out, const HexTable& table, const std::uint8_t* in, std::size_t n) {
     std::size_t i = 0;
 #if defined(__x86_64__)
-    // The C library's record of the processor, set when the program was loaded: the compiler's own
-    // check would run CPUID at every start, which a virtual machine makes slow.
-    if (n >= 16 && CPU_FEATURE_ACTIVE(SSSE3)) {
+    if (n >= 16 && has_ssse3()) {
         out = copy_units_ssse3(out, table, in, n / 16);
         i = n / 16 * 16;
     }
