@@ -87,7 +87,7 @@ void BinSink::lay_out_v9(const BinFileSpec& spec, EncoderSet& encoders) {
         planes_.push_back({p.encoder, p.row_bytes, header.size() + p.offset});
 }
 
-void BinSink::put(std::uint64_t offset, const std::uint8_t* data, std::size_t n) {
+void BinSink::write_bytes(std::uint64_t offset, const std::uint8_t* data, std::size_t n) {
     if (positional_) {
         out_.write_at(offset, data, n);
     } else {
@@ -102,7 +102,7 @@ int BinSink::passes() const {
 
 void BinSink::begin_pass(int pass) {
     if (pass != 0) return;
-    put(0, head_.data(), head_.size());
+    write_bytes(0, head_.data(), head_.size());
 }
 
 void BinSink::take(int pass, const EncodedChunk& chunk) {
@@ -130,7 +130,7 @@ void BinSink::end_pass(int pass) {
         failure_ = fatal(FailureKind::compress_failed);
         return;
     }
-    put(head_.size(), packed->data(), packed->size());
+    write_bytes(head_.size(), packed->data(), packed->size());
 }
 
 }  // namespace pixmint

@@ -73,7 +73,7 @@ class BinSink final : public Sink {
     // Lays out LVGL v9's file of `spec`.
     void lay_out_v9(const BinFileSpec& spec, EncoderSet& encoders);
     // Writes `n` bytes at `offset`: in place when the file allows it, else after what came before.
-    void put(std::uint64_t offset, const std::uint8_t* data, std::size_t n);
+    void write_bytes(std::uint64_t offset, const std::uint8_t* data, std::size_t n);
 
     lvforge::SafeOutput& out_;
     bool positional_;

@@ -160,7 +160,7 @@ int CSink::passes() const {
     return std::max<int>(1, static_cast<int>(row_parts().size()));
 }
 
-void CSink::put(std::uint64_t offset, const char* data, std::size_t n) {
+void CSink::write_bytes(std::uint64_t offset, const char* data, std::size_t n) {
     if (positional_) {
         out_.write_at(offset, data, n);
     } else {
@@ -168,9 +168,9 @@ void CSink::put(std::uint64_t offset, const char* data, std::size_t n) {
     }
 }
 
-void CSink::put_fixed(const Part& part) {
+void CSink::write_fixed(const Part& part) {
     if (part.raw.empty()) {
-        put(part.offset, part.text.data(), part.text.size());
+        write_bytes(part.offset, part.text.data(), part.text.size());
         return;
     }
     // The raw file in pieces of whole lines, so that its text is never held whole.
@@ -181,7 +181,7 @@ void CSink::put_fixed(const Part& part) {
         const std::size_t n = std::min(kPiece, part.raw.size() - at);
         const char* end = format_hex_lines(part.raw.data() + at, n, kRawLineBytes, text.data());
         const auto len = static_cast<std::size_t>(end - text.data());
-        put(offset, text.data(), len);
+        write_bytes(offset, text.data(), len);
         offset += len;
     }
 }
@@ -197,7 +197,7 @@ void CSink::begin_pass(int pass) {
         // file's space is set aside first, in one piece; a small one is left to the file system.
         if (size_ >= kWriteBehindBytes) out_.reserve(size_);
         for (const Part& part : parts_)
-            if (!part.encoder) put_fixed(part);
+            if (!part.encoder) write_fixed(part);
         // The largest text of one chunk of one part.
         std::size_t most = 0;
         for (const Part& part : parts_)
@@ -215,7 +215,7 @@ void CSink::begin_pass(int pass) {
     const std::vector<std::size_t> rows = row_parts();
     const std::size_t until =
         static_cast<std::size_t>(pass) < rows.size() ? rows[static_cast<std::size_t>(pass)] : parts_.size();
-    for (; written_parts_ < until; ++written_parts_) put_fixed(parts_[written_parts_]);
+    for (; written_parts_ < until; ++written_parts_) write_fixed(parts_[written_parts_]);
 }
 
 void CSink::take(int pass, const EncodedChunk& chunk) {
@@ -242,7 +242,7 @@ void CSink::take(int pass, const EncodedChunk& chunk) {
         if (writer_) {
             texts_->publish(size, offset);
         } else {
-            put(offset, text, size);
+            write_bytes(offset, text, size);
         }
     }
 }
@@ -259,7 +259,7 @@ void CSink::end_pass(int pass) {
         // The block is whole: now its compressed bytes and every text around them can be laid out.
         if (!lay_out_compressed()) return;
         if (positional_) {
-            for (const Part& part : parts_) put_fixed(part);
+            for (const Part& part : parts_) write_fixed(part);
             return;
         }
     }
@@ -275,7 +275,7 @@ void CSink::end_pass(int pass) {
         written_parts_ = rows[static_cast<std::size_t>(pass)] + 1;
     // After the last rows: everything that follows them.
     if (static_cast<std::size_t>(pass) + 1 >= rows.size())
-        for (; written_parts_ < parts_.size(); ++written_parts_) put_fixed(parts_[written_parts_]);
+        for (; written_parts_ < parts_.size(); ++written_parts_) write_fixed(parts_[written_parts_]);
 }
 
 }  // namespace pixmint

@@ -69,13 +69,14 @@ class CSink final : public Sink {
     void lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders);
     // The parts of a compressed v9 block, once the last row is in; false when it can't be compressed.
     bool lay_out_compressed();
+    // Lay out the next part of the file: fixed text, the raw file as lines, or an encoder's rows.
     void add_text(std::string text);
     void add_raw(std::span<const std::uint8_t> raw);
     void add_rows(std::size_t encoder, std::size_t row_bytes);
     // Writes the text or raw part `part`.
-    void put_fixed(const Part& part);
+    void write_fixed(const Part& part);
     // Writes `n` bytes at `offset`: in place when the file allows it, else after what came before.
-    void put(std::uint64_t offset, const char* data, std::size_t n);
+    void write_bytes(std::uint64_t offset, const char* data, std::size_t n);
     // Parts with rows, in file order.
     std::vector<std::size_t> row_parts() const;
     // The writer's job: every chunk of text handed over, written at its offset.
