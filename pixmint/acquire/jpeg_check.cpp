@@ -431,27 +431,27 @@ class JpegWalk {
             if (c.hd > 3 || c.ha > 3) return Step::refused;
             order_[static_cast<std::size_t>(i)] = which;
         }
-        spec_start_ = in_.u8();
-        spec_end_ = in_.u8();
+        band_first_ = in_.u8();
+        band_last_ = in_.u8();
         const int a = in_.u8();
         succ_high_ = a >> 4;
         succ_low_ = a & 15;
         if (progressive_) {
-            if (spec_start_ > 63 || spec_end_ > 63 || spec_start_ > spec_end_ || succ_high_ > 13 ||
+            if (band_first_ > 63 || band_last_ > 63 || band_first_ > band_last_ || succ_high_ > 13 ||
                 succ_low_ > 13)
                 return Step::refused;
         } else {
-            if (spec_start_ != 0 || succ_high_ != 0 || succ_low_ != 0) return Step::refused;
-            spec_end_ = 63;
+            if (band_first_ != 0 || succ_high_ != 0 || succ_low_ != 0) return Step::refused;
+            band_last_ = 63;
         }
         // The tables the scan's blocks are decoded (and, without progression, dequantized) with.
         // A progressive scan other than a first DC scan works on coefficients a first DC scan has
         // set: before one, on memory nothing set (and how many bits a refinement takes depends on it).
         for (int i = 0; i < scan_count_; ++i) {
             const Component& c = components_[static_cast<std::size_t>(order_[static_cast<std::size_t>(i)])];
-            if (progressive_ && !(spec_start_ == 0 && succ_high_ == 0) && !c.coded) return Step::made_up;
-            const bool dc = !progressive_ || (spec_start_ == 0 && succ_high_ == 0);
-            const bool ac = !progressive_ || spec_start_ != 0;
+            if (progressive_ && !(band_first_ == 0 && succ_high_ == 0) && !c.coded) return Step::made_up;
+            const bool dc = !progressive_ || (band_first_ == 0 && succ_high_ == 0);
+            const bool ac = !progressive_ || band_first_ != 0;
             if ((dc && !dc_[static_cast<std::size_t>(c.hd)].defined) ||
                 (ac && !ac_[static_cast<std::size_t>(c.ha)].defined) ||
                 (!progressive_ && !quant_defined_[static_cast<std::size_t>(c.tq)]))
@@ -523,7 +523,7 @@ class JpegWalk {
         // Every block of the scan's components is now coded.
         for (int k = 0; k < scan_count_; ++k) {
             Component& c = components_[static_cast<std::size_t>(order_[static_cast<std::size_t>(k)])];
-            if (!progressive_ || (spec_start_ == 0 && succ_high_ == 0)) c.coded = true;
+            if (!progressive_ || (band_first_ == 0 && succ_high_ == 0)) c.coded = true;
         }
         return Step::ok;
     }
@@ -532,7 +532,7 @@ class JpegWalk {
     // progressive scan can only hold DC coefficients.
     bool block(Component& c, std::size_t at, bool interleaved, Step& step) {
         if (!progressive_) return baseline_block(c, step);
-        if (interleaved || spec_start_ == 0) return dc_block(c, at, step);
+        if (interleaved || band_first_ == 0) return dc_block(c, at, step);
         return ac_block(c, at, step);
     }
 
@@ -562,7 +562,7 @@ class JpegWalk {
 
     // A progressive DC scan's share of a block: its first bits, or one more bit of it.
     bool dc_block(Component& c, std::size_t at, Step& step) {
-        if (spec_end_ != 0) return false;
+        if (band_last_ != 0) return false;
         if (bits_.bits() < 16) bits_.grow();
         if (succ_high_ == 0) {
             c.nonzero[at] = 0;  // the first DC scan clears the whole block
@@ -592,7 +592,7 @@ class JpegWalk {
                 --eob_run_;
                 return true;
             }
-            int k = spec_start_;
+            int k = band_first_;
             do {
                 if (bits_.bits() < 16) bits_.grow();
                 const int rs = bits_.decode(ac, step);
@@ -613,17 +613,17 @@ class JpegWalk {
                         nonzero &= ~position(k);
                     ++k;
                 }
-            } while (k <= spec_end_ && step == Step::ok);
+            } while (k <= band_last_ && step == Step::ok);
             return true;
         }
         // Refinement: a correction bit for every coefficient already not zero.
         if (eob_run_ != 0) {
             --eob_run_;
-            for (int k = spec_start_; k <= spec_end_ && step == Step::ok; ++k)
+            for (int k = band_first_; k <= band_last_ && step == Step::ok; ++k)
                 if ((nonzero & position(k)) != 0) bits_.get(1, step);
             return true;
         }
-        int k = spec_start_;
+        int k = band_first_;
         do {
             const int rs = bits_.decode(ac, step);
             if (rs < 0) return false;
@@ -637,7 +637,7 @@ class JpegWalk {
                 if (s != 1) return false;
                 bits_.get(1, step);  // the new coefficient's sign
             }
-            while (k <= spec_end_ && step == Step::ok) {
+            while (k <= band_last_ && step == Step::ok) {
                 const std::uint64_t p = position(k++);
                 if ((nonzero & p) != 0) {
                     bits_.get(1, step);
@@ -649,7 +649,7 @@ class JpegWalk {
                     --r;
                 }
             }
-        } while (k <= spec_end_ && step == Step::ok);
+        } while (k <= band_last_ && step == Step::ok);
         return true;
     }
 
@@ -664,7 +664,7 @@ class JpegWalk {
     int count_ = 0, scan_count_ = 0;
     std::uint32_t height_ = 0;
     int mcu_x_ = 0, mcu_y_ = 0;
-    int spec_start_ = 0, spec_end_ = 0, succ_high_ = 0, succ_low_ = 0;
+    int band_first_ = 0, band_last_ = 0, succ_high_ = 0, succ_low_ = 0;
     int restart_interval_ = 0, todo_ = 0, eob_run_ = 0;
 };
 

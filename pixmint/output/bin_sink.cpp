@@ -32,32 +32,32 @@ std::vector<std::uint8_t> bin_file(std::uint32_t header, const std::vector<std::
     return out;
 }
 
-BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders)
+BinSink::BinSink(lvforge::SafeOutput& out, const BinFileContent& content, EncoderSet& encoders)
     : out_(out), positional_(out.positional()) {
-    if (spec.v9) {
-        lay_out_v9(spec, encoders);
+    if (content.v9) {
+        lay_out_v9(content, encoders);
         return;
     }
-    head_ = bin_file(bin_header(cf_value(spec.format), spec.width, spec.height), spec.palette);
-    if (!spec.has_pixels) return;
+    head_ = bin_file(bin_header(cf_value(content.format), content.width, content.height), content.palette);
+    if (!content.has_pixels) return;
     std::vector<Encoder> planes;
-    switch (family_of(spec.format)) {
+    switch (family_of(content.format)) {
         case FormatFamily::true_color: {
-            const int depth = spec.depth == Depth::bits24 ? 32 : static_cast<int>(spec.depth);
+            const int depth = content.depth == Depth::bits24 ? 32 : static_cast<int>(content.depth);
             planes.push_back(
                 {Encoder::Kind::true_color,
-                 {depth, spec.swap, spec.format == ColorFormat::true_color_alpha, spec.premultiply},
+                 {depth, content.swap, content.format == ColorFormat::true_color_alpha, content.premultiply},
                  0});
             break;
         }
         case FormatFamily::indexed:
-            planes.push_back({Encoder::Kind::indexed, {}, bits_of(spec.format)});
+            planes.push_back({Encoder::Kind::indexed, {}, bits_of(content.format)});
             break;
         case FormatFamily::alpha:
-            planes.push_back({Encoder::Kind::alpha, {}, bits_of(spec.format)});
+            planes.push_back({Encoder::Kind::alpha, {}, bits_of(content.format)});
             break;
         case FormatFamily::alpha_plane:
-            planes.push_back({Encoder::Kind::true_color, {16, spec.swap, false, false}, 0});
+            planes.push_back({Encoder::Kind::true_color, {16, content.swap, false, false}, 0});
             planes.push_back({Encoder::Kind::alpha, {}, 8});
             break;
         case FormatFamily::raw:     // no binary form; the command line refuses it
@@ -66,15 +66,15 @@ BinSink::BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& 
     }
     std::uint64_t offset = head_.size();
     for (const Encoder& e : planes) {
-        const std::size_t row_bytes = encoded_row_bytes(e, spec.width);
+        const std::size_t row_bytes = encoded_row_bytes(e, content.width);
         planes_.push_back({encoders.add(e), row_bytes, offset});
-        offset += std::uint64_t{row_bytes} * spec.height;
+        offset += std::uint64_t{row_bytes} * content.height;
     }
 }
 
-void BinSink::lay_out_v9(const BinFileSpec& spec, EncoderSet& encoders) {
-    v9_ = pixmint::lay_out_v9(spec.format, spec.width, spec.height, spec.has_pixels, spec.palette, 0,
-                              *spec.v9, encoders);
+void BinSink::lay_out_v9(const BinFileContent& content, EncoderSet& encoders) {
+    v9_ = pixmint::lay_out_v9(content.format, content.width, content.height, content.has_pixels,
+                              content.palette, 0, *content.v9, encoders);
     const auto header = v9_bin_header(cf_value_v9(v9_.format), v9_.flags, v9_.width, v9_.height, v9_.stride);
     head_.assign(header.begin(), header.end());
     if (v9_.compression != Compression::none) {

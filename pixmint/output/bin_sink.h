@@ -39,7 +39,7 @@ std::array<std::uint8_t, 12> v9_bin_header(unsigned cf, unsigned flags, std::uin
                                            std::uint32_t height, std::uint32_t stride);
 
 // What the .bin file holds, settled before any row is decoded.
-struct BinFileSpec {
+struct BinFileContent {
     ColorFormat format = ColorFormat::true_color;
     Depth depth = Depth::bits16;  // a true-colour format's one depth (24: the 32-bit layout)
     bool swap = false;            // --swap: 16-bit colour bytes swapped
@@ -53,8 +53,8 @@ struct BinFileSpec {
 
 class BinSink final : public Sink {
    public:
-    // The file of `spec` for `out`, asking `encoders` for the rows it holds.
-    BinSink(lvforge::SafeOutput& out, const BinFileSpec& spec, EncoderSet& encoders);
+    // The file of `content` for `out`, asking `encoders` for the rows it holds.
+    BinSink(lvforge::SafeOutput& out, const BinFileContent& content, EncoderSet& encoders);
 
     int passes() const override;
     void begin_pass(int pass) override;
@@ -70,8 +70,8 @@ class BinSink final : public Sink {
         std::uint64_t offset;
     };
 
-    // Lays out LVGL v9's file of `spec`.
-    void lay_out_v9(const BinFileSpec& spec, EncoderSet& encoders);
+    // Lays out LVGL v9's file of `content`.
+    void lay_out_v9(const BinFileContent& content, EncoderSet& encoders);
     // Writes `n` bytes at `offset`: in place when the file allows it, else after what came before.
     void write_bytes(std::uint64_t offset, const std::uint8_t* data, std::size_t n);
 

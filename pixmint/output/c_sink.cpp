@@ -23,56 +23,56 @@ constexpr std::uint64_t kWriteBehindBytes = std::uint64_t{1} << 20;
 
 }  // namespace
 
-CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders)
+CSink::CSink(lvforge::SafeOutput& out, const CFileContent& content, EncoderSet& encoders)
     : out_(out),
-      height_(spec.height),
-      chunk_rows_(chunk_rows(spec.width, spec.height)),
+      height_(content.height),
+      chunk_rows_(chunk_rows(content.width, content.height)),
       positional_(out.positional()) {
-    if (spec.v9) {
-        lay_out_v9_parts(spec, encoders);
+    if (content.v9) {
+        lay_out_v9_parts(content, encoders);
         return;
     }
-    add_text(head_text(spec.names, spec.year));
+    add_text(head_text(content.names, content.year));
     std::optional<std::size_t> block_bytes;
-    switch (family_of(spec.format)) {
+    switch (family_of(content.format)) {
         case FormatFamily::true_color:
-            if (!spec.has_pixels) break;
+            if (!content.has_pixels) break;
             for (const Section s : {Section::bits8, Section::bits16, Section::bits16_swap, Section::bits32}) {
-                if (!selects(spec.depth, s)) continue;
-                const Encoder e{Encoder::Kind::true_color, section_layout(s, spec.format, spec.premultiply),
-                                0};
-                add_text(section_opening(s, spec.format));
-                add_rows(encoders.add(e), encoded_row_bytes(e, spec.width));
+                if (!selects(content.depth, s)) continue;
+                const Encoder e{Encoder::Kind::true_color,
+                                section_layout(s, content.format, content.premultiply), 0};
+                add_text(section_opening(s, content.format));
+                add_rows(encoders.add(e), encoded_row_bytes(e, content.width));
                 add_text(kSectionEnd);
             }
             break;
         case FormatFamily::indexed:
         case FormatFamily::alpha: {
-            const bool indexed = family_of(spec.format) == FormatFamily::indexed;
-            const int bits = bits_of(spec.format);
-            add_text(block_opening(spec.format, spec.palette.data(), spec.palette.size()));
-            const std::size_t row_bytes = packed_row_bytes(spec.width, bits);
-            block_bytes = spec.palette.size();
-            if (spec.has_pixels) {
+            const bool indexed = family_of(content.format) == FormatFamily::indexed;
+            const int bits = bits_of(content.format);
+            add_text(block_opening(content.format, content.palette.data(), content.palette.size()));
+            const std::size_t row_bytes = packed_row_bytes(content.width, bits);
+            block_bytes = content.palette.size();
+            if (content.has_pixels) {
                 const Encoder e{indexed ? Encoder::Kind::indexed : Encoder::Kind::alpha, {}, bits};
                 add_rows(encoders.add(e), row_bytes);
-                *block_bytes += row_bytes * spec.height;
+                *block_bytes += row_bytes * content.height;
             }
             break;
         }
         case FormatFamily::alpha_plane: {
             // 16-bit colours, then the alpha plane: each a part of its own, filled row by row.
-            add_text(block_opening(spec.format, nullptr, 0, spec.swap));
+            add_text(block_opening(content.format, nullptr, 0, content.swap));
             block_bytes = 0;
-            if (spec.has_pixels) {
-                const Encoder colours{Encoder::Kind::true_color, {16, spec.swap, false, false}, 0};
-                add_rows(encoders.add(colours), encoded_row_bytes(colours, spec.width));
+            if (content.has_pixels) {
+                const Encoder colours{Encoder::Kind::true_color, {16, content.swap, false, false}, 0};
+                add_rows(encoders.add(colours), encoded_row_bytes(colours, content.width));
             }
             add_text(kAlphaPlaneOpening);
-            if (spec.has_pixels) {
+            if (content.has_pixels) {
                 const Encoder alpha{Encoder::Kind::alpha, {}, 8};
-                add_rows(encoders.add(alpha), encoded_row_bytes(alpha, spec.width));
-                *block_bytes = std::size_t{spec.width} * spec.height * 3;
+                add_rows(encoders.add(alpha), encoded_row_bytes(alpha, content.width));
+                *block_bytes = std::size_t{content.width} * content.height * 3;
             }
             break;
         }
@@ -80,28 +80,28 @@ CSink::CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encode
             // v9's alone: laid out by lay_out_v9_parts.
             break;
         case FormatFamily::raw:
-            add_text(block_opening(spec.format, nullptr, 0));
-            add_raw(spec.raw);
-            block_bytes = spec.raw.size();
+            add_text(block_opening(content.format, nullptr, 0));
+            add_raw(content.raw);
+            block_bytes = content.raw.size();
             break;
     }
-    add_text(tail_text(spec.names, spec.format, spec.width, spec.height, block_bytes));
+    add_text(tail_text(content.names, content.format, content.width, content.height, block_bytes));
 }
 
-void CSink::lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders) {
-    v9_ = lay_out_v9(spec.format, spec.width, spec.height, spec.has_pixels, spec.palette, spec.raw.size(),
-                     *spec.v9, encoders);
+void CSink::lay_out_v9_parts(const CFileContent& content, EncoderSet& encoders) {
+    v9_ = lay_out_v9(content.format, content.width, content.height, content.has_pixels, content.palette,
+                     content.raw.size(), *content.v9, encoders);
     if (v9_.compression != Compression::none) {
         // Its size is known only once it is compressed: every part waits for the last row.
-        var_name_ = spec.names.var_name;
-        head_ = head_text(spec.names, spec.year, LvglVersion::v9);
+        var_name_ = content.names.var_name;
+        head_ = head_text(content.names, content.year, LvglVersion::v9);
         gathered_ = std::make_unique<V9BlockBuffer>(v9_);
         return;
     }
-    add_text(head_text(spec.names, spec.year, LvglVersion::v9));
-    if (family_of(spec.format) == FormatFamily::raw) {
-        add_text(block_opening(spec.format, nullptr, 0));
-        add_raw(spec.raw);
+    add_text(head_text(content.names, content.year, LvglVersion::v9));
+    if (family_of(content.format) == FormatFamily::raw) {
+        add_text(block_opening(content.format, nullptr, 0));
+        add_raw(content.raw);
     } else {
         add_text(v9_block_opening(v9_.format, v9_.palette, v9_.stride));
         for (std::size_t p = 0; p < v9_.planes.size(); ++p) {
@@ -109,7 +109,7 @@ void CSink::lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders) {
             add_rows(v9_.planes[p].encoder, v9_.planes[p].row_bytes);
         }
     }
-    add_text(v9_tail_text(spec.names.var_name, v9_, v9_.size));
+    add_text(v9_tail_text(content.names.var_name, v9_, v9_.size));
 }
 
 bool CSink::lay_out_compressed() {

@@ -27,7 +27,7 @@
 namespace pixmint {
 
 // What the image source file holds, settled before any row is decoded.
-struct CFileSpec {
+struct CFileContent {
     lvforge::OutputNames names;
     ColorFormat format = ColorFormat::true_color;
     Depth depth = Depth::all;  // the sections of a true-colour format
@@ -44,8 +44,8 @@ struct CFileSpec {
 
 class CSink final : public Sink {
    public:
-    // Lays out the file of `spec` for `out`, asking `encoders` for the rows its sections hold.
-    CSink(lvforge::SafeOutput& out, const CFileSpec& spec, EncoderSet& encoders);
+    // Lays out the file of `content` for `out`, asking `encoders` for the rows its sections hold.
+    CSink(lvforge::SafeOutput& out, const CFileContent& content, EncoderSet& encoders);
 
     ~CSink() override;
 
@@ -65,8 +65,8 @@ class CSink final : public Sink {
         std::uint64_t offset = 0;   // where the part starts in the file
     };
 
-    // The parts of LVGL v9's file of `spec`; a compressed block's wait for its bytes.
-    void lay_out_v9_parts(const CFileSpec& spec, EncoderSet& encoders);
+    // The parts of LVGL v9's file of `content`; a compressed block's wait for its bytes.
+    void lay_out_v9_parts(const CFileContent& content, EncoderSet& encoders);
     // The parts of a compressed v9 block, once the last row is in; false when it can't be compressed.
     bool lay_out_compressed();
     // Lay out the next part of the file: fixed text, the raw file as lines, or an encoder's rows.

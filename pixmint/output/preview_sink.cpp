@@ -49,28 +49,29 @@ int shown_depth(Depth depth) {
     return 16;
 }
 
-ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family_(family_of(spec.format)) {
-    if (spec.lvgl == LvglVersion::v9 && family_ != FormatFamily::raw) {
-        show_v9(spec, encoders);
+ShownPixels::ShownPixels(const PreviewContent& content, EncoderSet& encoders)
+    : family_(family_of(content.format)) {
+    if (content.lvgl == LvglVersion::v9 && family_ != FormatFamily::raw) {
+        show_v9(content, encoders);
         return;
     }
     // rgb565a8 holds 16-bit colours, whatever -d says.
-    const int depth = family_ == FormatFamily::alpha_plane ? 16 : shown_depth(spec.depth);
+    const int depth = family_ == FormatFamily::alpha_plane ? 16 : shown_depth(content.depth);
     for (unsigned a = 0; a < 256; ++a) {
         unsigned drawn = a;
-        if (spec.lvgl == LvglVersion::v8 && depth == 16) {
+        if (content.lvgl == LvglVersion::v8 && depth == 16) {
             const unsigned mix = (a + 4) >> 3;  // lv_color_mix's 5-bit ratio, 0 to 32
             drawn = (mix * 255 + 16) / 32;
-        } else if (spec.lvgl == LvglVersion::v8 && depth == 8) {
+        } else if (content.lvgl == LvglVersion::v8 && depth == 8) {
             drawn = a > 128 ? 255 : 0;
         }
         opacity_[a] = static_cast<std::uint8_t>(drawn);
     }
     switch (family_) {
         case FormatFamily::true_color:
-            chroma_key_ = spec.format == ColorFormat::true_color_chroma_keyed;
+            chroma_key_ = content.format == ColorFormat::true_color_chroma_keyed;
             spec_ = {Encoder::Kind::true_color,
-                     {depth, false, spec.format == ColorFormat::true_color_alpha, false},
+                     {depth, false, content.format == ColorFormat::true_color_alpha, false},
                      0};
             encoder_ = encoders.add(spec_);
             break;
@@ -79,15 +80,15 @@ ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family
             encoder_ = encoders.add(spec_);
             break;
         case FormatFamily::alpha:
-            spec_ = {Encoder::Kind::alpha, {}, bits_of(spec.format)};
+            spec_ = {Encoder::Kind::alpha, {}, bits_of(content.format)};
             encoder_ = encoders.add(spec_);
             break;
         case FormatFamily::indexed: {
             // Each palette colour as the device shows it: through the encoder and back, the way
             // LVGL reduces palette entries when it loads them. Entries past the palette stay zero.
             std::array<std::uint8_t, 256 * 4> colours{};
-            for (std::size_t i = 0; i < spec.palette.size() && i < 256; ++i) {
-                const Color32& c = spec.palette[i];
+            for (std::size_t i = 0; i < content.palette.size() && i < 256; ++i) {
+                const Color32& c = content.palette[i];
                 colours[i * 4] = c.r, colours[i * 4 + 1] = c.g, colours[i * 4 + 2] = c.b,
                             colours[i * 4 + 3] = c.a;
             }
@@ -99,7 +100,7 @@ ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family
                 std::uint8_t* p = &palette_[i * 4];
                 // LVGL v7 chroma keys indexed images as well: a colour shown as pure green is
                 // transparent there; v8 draws it.
-                if (spec.lvgl == LvglVersion::v7 && p[0] == 0 && p[1] == 255 && p[2] == 0) p[3] = 0;
+                if (content.lvgl == LvglVersion::v7 && p[0] == 0 && p[1] == 255 && p[2] == 0) p[3] = 0;
                 p[3] = opacity_[p[3]];
             }
             break;
@@ -110,16 +111,16 @@ ShownPixels::ShownPixels(const PreviewSpec& spec, EncoderSet& encoders) : family
     }
 }
 
-void ShownPixels::show_v9(const PreviewSpec& spec, EncoderSet& encoders) {
+void ShownPixels::show_v9(const PreviewContent& content, EncoderSet& encoders) {
     // The very rows the C file or the .bin holds, in the layout v9 reads: the same encoders.
     v9_ = true;
-    format_ = spec.format;
+    format_ = content.format;
     const std::vector<std::uint8_t> palette =
         family_ == FormatFamily::indexed
-            ? v9_palette_bytes(spec.palette, bits_of(spec.format), spec.v9.premultiply)
+            ? v9_palette_bytes(content.palette, bits_of(content.format), content.v9.premultiply)
             : std::vector<std::uint8_t>();
     const V9Layout layout =
-        lay_out_v9(spec.format, spec.width, spec.height, true, palette, 0, spec.v9, encoders);
+        lay_out_v9(content.format, content.width, content.height, true, palette, 0, content.v9, encoders);
     if (layout.planes.empty()) return;
     encoder_ = layout.planes[0].encoder;
     spec_ = encoders.all()[*encoder_];
@@ -237,8 +238,8 @@ class PreviewSink::PngWriter {
     bool ok_ = false;
 };
 
-PreviewSink::PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncoderSet& encoders)
-    : out_(out), width_(spec.width), height_(spec.height), shown_(spec, encoders) {}
+PreviewSink::PreviewSink(lvforge::SafeOutput& out, const PreviewContent& content, EncoderSet& encoders)
+    : out_(out), width_(content.width), height_(content.height), shown_(content, encoders) {}
 
 PreviewSink::~PreviewSink() {
     // A pipeline that stopped part way: the compressor is told no more rows come.

@@ -21,7 +21,7 @@
 namespace pixmint {
 
 // What the preview shows, settled before any row is decoded.
-struct PreviewSpec {
+struct PreviewContent {
     ColorFormat format = ColorFormat::true_color;
     Depth depth = Depth::all;  // shown at 16 bits when no single depth is given; 24 is 32 bits
     std::uint32_t width = 0;
@@ -45,15 +45,15 @@ int shown_depth(Depth depth);
 // stored, premultiplied or not). A raw format shows the decoded pixels as they are.
 class ShownPixels {
    public:
-    ShownPixels(const PreviewSpec& spec, EncoderSet& encoders);
+    ShownPixels(const PreviewContent& content, EncoderSet& encoders);
     // The forms of the rows read from the stage itself.
     StageNeeds needs() const;
     // Writes the shown RGBA of `count` pixels from pixel `first_pixel` of `chunk` to `out`.
     void show(const EncodedChunk& chunk, std::size_t first_pixel, std::size_t count, std::uint8_t* out) const;
 
    private:
-    // Sets up what LVGL v9 draws of `spec`.
-    void show_v9(const PreviewSpec& spec, EncoderSet& encoders);
+    // Sets up what LVGL v9 draws of `content`.
+    void show_v9(const PreviewContent& content, EncoderSet& encoders);
 
     FormatFamily family_;
     bool chroma_key_ = false;
@@ -69,8 +69,8 @@ class ShownPixels {
 
 class PreviewSink final : public Sink {
    public:
-    // The preview of `spec` written to `out`.
-    PreviewSink(lvforge::SafeOutput& out, const PreviewSpec& spec, EncoderSet& encoders);
+    // The preview of `content` written to `out`.
+    PreviewSink(lvforge::SafeOutput& out, const PreviewContent& content, EncoderSet& encoders);
     ~PreviewSink() override;
 
     StageNeeds needs() const override { return shown_.needs(); }

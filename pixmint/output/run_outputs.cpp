@@ -68,18 +68,18 @@ void add_sinks(const RunOutputs& where, const Encoding& e, const RunImage& image
                      : palette_bytes(image.palette, bits_of(e.format));
     }
     if (where.binary) {
-        const BinFileSpec spec{e.format,      e.depth,    e.swap,  e.zintra, rows.width(),
-                               rows.height(), has_pixels, palette, v9};
-        sinks.add(std::make_unique<BinSink>(main, spec, sinks.encoders), main);
+        const BinFileContent content{e.format,      e.depth,    e.swap,  e.zintra, rows.width(),
+                                     rows.height(), has_pixels, palette, v9};
+        sinks.add(std::make_unique<BinSink>(main, content, sinks.encoders), main);
     } else {
-        const CFileSpec spec{where.names,  e.format,      e.depth,    e.zintra, e.swap,    where.year,
-                             rows.width(), rows.height(), has_pixels, palette,  image.raw, v9};
-        sinks.add(std::make_unique<CSink>(main, spec, sinks.encoders), main);
+        const CFileContent content{where.names,  e.format,      e.depth,    e.zintra, e.swap,    where.year,
+                                   rows.width(), rows.height(), has_pixels, palette,  image.raw, v9};
+        sinks.add(std::make_unique<CSink>(main, content, sinks.encoders), main);
     }
     if (shown != nullptr) {
-        const PreviewSpec spec{e.format,      e.depth, rows.width(), rows.height(),
-                               image.palette, e.lvgl,  v9_choices};
-        auto preview = std::make_unique<PreviewSink>(*shown, spec, sinks.encoders);
+        const PreviewContent content{e.format,      e.depth, rows.width(), rows.height(),
+                                     image.palette, e.lvgl,  v9_choices};
+        auto preview = std::make_unique<PreviewSink>(*shown, content, sinks.encoders);
         sinks.preview = preview.get();
         sinks.add(std::move(preview), *shown);
     }

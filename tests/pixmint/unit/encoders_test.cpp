@@ -39,19 +39,19 @@ Job job_for(std::uint32_t w, std::uint32_t h, int channels, ColorFormat cf = kTr
 std::string c_file(const Job& job, const Bytes* pixels) {
     ImageRows rows(test::image_of(job.width, job.height, job.channels, pixels));
     return test::run_into(rows, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
-        const CFileSpec spec{{"x.c", "x", "X"},
-                             job.cf,
-                             Depth::all,
-                             job.premultiply,
-                             false,
-                             std::nullopt,
-                             job.width,
-                             job.height,
-                             pixels != nullptr,
-                             {},
-                             {},
-                             std::nullopt};
-        return std::make_unique<CSink>(out, spec, encoders);
+        const CFileContent content{{"x.c", "x", "X"},
+                                   job.cf,
+                                   Depth::all,
+                                   job.premultiply,
+                                   false,
+                                   std::nullopt,
+                                   job.width,
+                                   job.height,
+                                   pixels != nullptr,
+                                   {},
+                                   {},
+                                   std::nullopt};
+        return std::make_unique<CSink>(out, content, encoders);
     });
 }
 

@@ -191,11 +191,11 @@ TEST(BinaryImage, HeaderWordAndTrueColorLayouts) {
 }
 
 // The preview PNG the preview sink writes of `rows`, decoded to RGBA.
-Bytes preview_of(RowSource& rows, const PreviewSpec& spec, bool dither = false) {
+Bytes preview_of(RowSource& rows, const PreviewContent& content, bool dither = false) {
     const std::string png = test::run_into(
         rows,
         [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
-            return std::make_unique<PreviewSink>(out, spec, encoders);
+            return std::make_unique<PreviewSink>(out, content, encoders);
         },
         dither);
     int w = 0, h = 0, n = 0;
@@ -204,8 +204,8 @@ Bytes preview_of(RowSource& rows, const PreviewSpec& spec, bool dither = false) 
     if (back == nullptr) return {};
     Bytes out(back, back + w * h * 4);
     stbi_image_free(back);
-    EXPECT_EQ(w, static_cast<int>(spec.width));
-    EXPECT_EQ(h, static_cast<int>(spec.height));
+    EXPECT_EQ(w, static_cast<int>(content.width));
+    EXPECT_EQ(h, static_cast<int>(content.height));
     return out;
 }
 

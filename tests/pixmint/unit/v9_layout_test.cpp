@@ -77,9 +77,9 @@ TEST(V9Sinks, AnImageWithoutPixelsGetsItsHeaderAndNoData) {
         const V9Choices v9{.align = 4};
         ImageRows rows(test::image_of(5, 3, 4, nullptr));
         const std::string c = test::run_into(rows, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
-            const CFileSpec spec{
+            const CFileContent content{
                 {"x.c", "x", "X"}, format, Depth::all, false, false, std::nullopt, 5, 3, false, {}, {}, v9};
-            return std::make_unique<CSink>(out, spec, encoders);
+            return std::make_unique<CSink>(out, content, encoders);
         });
         EXPECT_NE(c.find(std::string("  .header.w = 5,\n  .header.h = 3,\n  .header.stride = ") + stride +
                          ",\n  .data_size = 0,\n"),
@@ -88,8 +88,8 @@ TEST(V9Sinks, AnImageWithoutPixelsGetsItsHeaderAndNoData) {
         EXPECT_EQ(c.find("0x"), std::string::npos) << c;
         ImageRows again(test::image_of(5, 3, 4, nullptr));
         const std::string bin = test::run_into(again, [&](lvforge::SafeOutput& out, EncoderSet& encoders) {
-            const BinFileSpec spec{format, Depth::all, false, false, 5, 3, false, {}, v9};
-            return std::make_unique<BinSink>(out, spec, encoders);
+            const BinFileContent content{format, Depth::all, false, false, 5, 3, false, {}, v9};
+            return std::make_unique<BinSink>(out, content, encoders);
         });
         EXPECT_EQ(bin.size(), 12u);
     }
