@@ -7,7 +7,9 @@
 
 #include <cstddef>
 #include <new>
+#include <utility>
 
+#include "common/failure_text.h"
 #include "common/result.h"
 
 namespace lvforge {
@@ -49,6 +51,17 @@ Result<int, OutOfMemory> run_unless_out_of_memory(Body&& body) {
     } catch (const std::bad_alloc&) {
         return OutOfMemory{};
     }
+}
+
+// The exit status of `body` run as run_unless_out_of_memory() runs it, for a tool's top level:
+// when memory ran out, `print` (the tool's own printer) is given out_of_memory_message() and the
+// status is 1.
+template <class Body, class Print>
+int exit_status_unless_out_of_memory(Body&& body, Print&& print) {
+    const auto status = run_unless_out_of_memory(std::forward<Body>(body));
+    if (status.ok()) return status.value();
+    print(out_of_memory_message());
+    return 1;
 }
 
 // The allocation the quantizer and other C libraries are given: like operator new, it releases the

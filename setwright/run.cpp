@@ -46,11 +46,7 @@ int generate(int argc, char** argv) {
 
 int run(int argc, char** argv) {
     // Every allocation failure without a message of its own ends here, with nothing left written.
-    if (const auto status = lvforge::run_unless_out_of_memory([&] { return generate(argc, argv); });
-        status.ok())
-        return status.value();
-    print(lvforge::out_of_memory_message());
-    return 1;
+    return lvforge::exit_status_unless_out_of_memory([&] { return generate(argc, argv); }, print);
 }
 
 }  // namespace setwright

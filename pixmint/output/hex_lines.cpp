@@ -12,18 +12,6 @@ std::size_t hex_lines_size(std::size_t n, std::size_t per_line) {
     return n / per_line * hex_line_size(per_line) + (rest == 0 ? 0 : hex_line_size(rest));
 }
 
-char* format_hex_lines(const std::uint8_t* bytes, std::size_t n, std::size_t per_line, char* out) {
-    if (per_line == 0) return out;
-    for (std::size_t start = 0; start < n; start += per_line) {
-        const std::size_t end = std::min(n, start + per_line);
-        *out++ = ' ';
-        out = lvforge::copy_hex_units(out, lvforge::kPixelHex, bytes + start, end - start);
-        *out++ = ' ';
-        *out++ = '\n';
-    }
-    return out;
-}
-
 char* format_hex_rows(const std::uint8_t* bytes, std::size_t row_bytes, std::size_t rows, char* out) {
     for (std::size_t y = 0; y < rows; ++y) {
         *out++ = ' ';
@@ -33,6 +21,13 @@ char* format_hex_rows(const std::uint8_t* bytes, std::size_t row_bytes, std::siz
         *out++ = '\n';
     }
     return out;
+}
+
+char* format_hex_lines(const std::uint8_t* bytes, std::size_t n, std::size_t per_line, char* out) {
+    if (per_line == 0) return out;
+    out = format_hex_rows(bytes, per_line, n / per_line, out);
+    const std::size_t rest = n % per_line;
+    return rest == 0 ? out : format_hex_rows(bytes + (n - rest), rest, 1, out);
 }
 
 void append_hex_lines(lvforge::TextSink& out, const std::uint8_t* bytes, std::size_t n,
