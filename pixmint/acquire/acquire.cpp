@@ -81,8 +81,8 @@ constexpr std::uint64_t kMaxBytesPerPixel = 16;
 using Bytes = std::unique_ptr<std::uint8_t[]>;
 
 // Decoded pixels (as RGBA) from which a PNG is streamed: below them, one chunk of rows or a few
-// hold the whole image, and the reference decoder alone is done sooner than two threads are set
-// up and libspng loaded.
+// hold the whole image, and the reference decoder alone is done sooner than a decoding thread is
+// set up.
 constexpr std::uint64_t kStreamFromBytes = std::uint64_t{512} << 10;
 
 // `n` bytes read from `f` into a new buffer; null when there is no memory or fewer arrive.
@@ -203,7 +203,8 @@ lvforge::Result<Decoded, Failure> decode_raster(const Options& options) {
             out.image.rows = std::move(stream);
             return out;
         }
-        // libspng refused the file's head: the reference decoder decides, after the whole guard.
+        // The compressed data's header was refused: the reference decoder decides, after the whole
+        // guard.
         if (check_raster(bytes) != RasterVerdict::decodable) return fatal(FailureKind::image_load);
     }
     whole.reset();
