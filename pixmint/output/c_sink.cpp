@@ -17,9 +17,6 @@ namespace {
 constexpr std::size_t kRawLineBytes = 16;
 // Chunks of text formatted ahead of the writer.
 constexpr std::size_t kTextsAhead = 4;
-// A C file smaller than this is written as its text is formatted: a thread and its buffers would
-// cost a small icon's run more than the overlap saves.
-constexpr std::uint64_t kWriteBehindBytes = std::uint64_t{1} << 20;
 
 }  // namespace
 
@@ -195,14 +192,14 @@ void CSink::begin_pass(int pass) {
     if (positional_) {
         // Every fixed part goes to its place at once; the rows fill the gaps between them. A large
         // file's space is set aside first, in one piece; a small one is left to the file system.
-        if (size_ >= kWriteBehindBytes) out_.reserve(size_);
+        if (size_ >= kThreadWorthBytes) out_.reserve(size_);
         for (const Part& part : parts_)
             if (!part.encoder) write_fixed(part);
         // The largest text of one chunk of one part.
         std::size_t most = 0;
         for (const Part& part : parts_)
             if (part.encoder) most = std::max(most, hex_line_size(part.row_bytes) * chunk_rows_);
-        if (most == 0 || size_ < kWriteBehindBytes) return;
+        if (most == 0 || size_ < kThreadWorthBytes) return;
         texts_ = std::make_unique<HandOff>(kTextsAhead, most);
         writer_ = std::make_unique<Worker>([this] { write_behind(); });
         if (!writer_->started()) {

@@ -3,6 +3,7 @@
 // run needs, once) and on to every sink, a chunk of rows at a time.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "pixmint/output/encoder.h"
@@ -10,6 +11,10 @@
 #include "pixmint/pixels/row_source.h"
 
 namespace pixmint {
+
+// Bytes a sink must write before a thread of its own (a writer, a compressor) pays for itself: a
+// small output is written on the pipeline's thread, as its chunks come.
+constexpr std::uint64_t kThreadWorthBytes = std::uint64_t{1} << 20;
 
 // Rows of `width` pixels in one chunk of an image `height` rows high: about 64 KiB of RGBA, at
 // least one row and at most the image's (a small image is one chunk, its buffers no larger).

@@ -19,8 +19,6 @@ namespace {
 // a fraction of its time.
 constexpr int kCompressionLevel = 1;
 constexpr int kCompressionStrategy = 3;  // zlib's Z_RLE
-// Previews of fewer RGBA bytes than this are compressed on the pipeline's own thread.
-constexpr std::uint64_t kCompressBehindBytes = std::uint64_t{1} << 20;
 constexpr int kFilter = SPNG_FILTER_CHOICE_UP;
 
 // Releases an encoder through the loaded library.
@@ -251,7 +249,7 @@ void PreviewSink::begin_pass(int pass) {
     const std::size_t chunk = std::size_t{width_} * 4 * chunk_rows(width_, height_);
     png_ = std::make_unique<PngWriter>(out_, width_, height_);
     // A small preview is compressed as its rows come: a thread would cost more than it saves.
-    if (std::uint64_t{width_} * height_ * 4 >= kCompressBehindBytes) {
+    if (std::uint64_t{width_} * height_ * 4 >= kThreadWorthBytes) {
         rows_ = std::make_unique<HandOff>(4, chunk);
         compressor_ = std::make_unique<Worker>([this] { compress(); });
         if (compressor_->started()) return;
